@@ -1,0 +1,28 @@
+# RangeDesk: every target does its own set-up first.
+BUILD ?= build
+
+.PHONY: setup build run demo test screenshots bench clean
+
+setup:
+	@BUILD_DIR=$(abspath $(BUILD)) scripts/setup.sh
+
+build: setup
+	cmake --build $(BUILD)
+
+run: build
+	$(BUILD)/bin/rangedesk
+
+demo: build
+	$(BUILD)/bin/rangedesk-demo
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/rangedesk-screenshots $(BUILD)/screenshots
+
+bench: build
+	@for b in $(BUILD)/bench/bench-*; do echo "== $$b"; $$b || exit 1; done
+
+clean:
+	rm -rf $(BUILD)

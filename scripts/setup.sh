@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages RangeDesk needs that are missing, then configures the build.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$top/build}
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+  fonts-liberation sqlite3
+  clang libclang-rt-14-dev
+  python3 python3-xlrd poppler-utils
+  qemu-system-x86 busybox-static cpio kmod
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" ||
+    { $sudo apt-get update -q && $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"; }
+fi
+
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
