@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace rangedesk::hid {
+
+class StopEvent;
+
+// One HID interface present on the machine.
+struct HidInterface {
+    std::uint32_t InstanceNumber = 0; // identifies the interface while it stays present
+    std::string Path;                 // the name it is opened under
+};
+
+struct HidAttributes {
+    std::uint16_t VendorID = 0;
+    std::uint16_t ProductID = 0;
+    std::uint16_t VersionNumber = 0;
+};
+
+// Report lengths count the report-ID byte, whether or not the device numbers its reports.
+struct HidCaps {
+    std::uint16_t InputReportByteLength = 0;
+    std::uint16_t OutputReportByteLength = 0;
+    std::uint16_t FeatureReportByteLength = 0;
+};
+
+enum class OpenAccess {
+    ReadWrite, // the synchronous handle: writes and queries
+    QueryOnly, // no access to the reports, only identification
+    Read,      // the reader's handle
+};
+
+enum class ReadStatus { Completed, TimedOut, Stopped, Failed };
+
+struct ReadResult {
+    ReadStatus Status = ReadStatus::TimedOut;
+    std::size_t Bytes = 0; // report ID in byte 0 included
+    int Error = 0;         // errno-style code when Failed
+};
+
+// An open handle; what it holds is the platform's business.
+class PlatformHandle {
+public:
+    virtual ~PlatformHandle() = default;
+};
+
+// The operations the device controller needs of the system's HID services.
+class HidPlatform {
+public:
+    virtual ~HidPlatform() = default;
+
+    // False when the HID services cannot be used at all: no devices, no notifications.
+    virtual bool Available() const = 0;
+    virtual std::vector<HidInterface> ListInterfaces() = 0;
+    // Null when the interface cannot be opened that way; LastOpenError() tells why.
+    virtual std::unique_ptr<PlatformHandle> Open(const std::string& path, OpenAccess access) = 0;
+    virtual std::optional<HidAttributes> GetAttributes(PlatformHandle& handle) = 0;
+    virtual std::optional<HidCaps> GetCaps(PlatformHandle& handle) = 0;
+    // Writes the whole report, report ID first, in one blocking call. Returns false with an
+    // errno-style code in `error` on failure.
+    virtual bool Write(PlatformHandle& handle, std::span<const std::uint8_t> report,
+                       std::size_t& written, int& error) = 0;
+    // Waits up to timeoutMs for one input report; byte 0 of the result is its report ID.
+    // Ends early when `stop` is signalled. Called on a reader thread.
+    virtual ReadResult Read(PlatformHandle& handle, std::span<std::uint8_t> buffer, int timeoutMs,
+                            const StopEvent& stop) = 0;
+    // Calls onChange on the GUI thread whenever the set of devices may have changed; an empty
+    // function stops the notifications.
+    virtual void WatchChanges(std::function<void()> onChange) = 0;
+    virtual int LastOpenError() const = 0;
+};
+
+} // namespace rangedesk::hid

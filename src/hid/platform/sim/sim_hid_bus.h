@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QObject>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <vector>
+
+#include "../hid_platform.h"
+
+namespace rangedesk::hid::sim {
+
+class SimHidBus;
+
+// What a simulated interface looks like to the controller.
+struct SimInterfaceSpec {
+    std::uint16_t VendorID = 0;
+    std::uint16_t ProductID = 0;
+    std::uint16_t VersionNumber = 0x0100;
+    std::uint16_t InputReportByteLength = 65;  // report ID included
+    std::uint16_t OutputReportByteLength = 65; // report ID included
+    bool ReadWrite = true;                     // false: opens for queries only
+    bool Identifiable = true;                  // false: its attributes cannot be read
+};
+
+// A simulated HID interface. Reports written to it go to its behaviour on the GUI thread;
+// the interface answers with SendInput(), from any thread.
+class SimInterface {
+public:
+    using Behaviour = std::function<void(SimInterface& self, std::span<const std::uint8_t> report)>;
+
+    SimInterface(std::uint32_t instance, std::string path, SimInterfaceSpec spec);
+
+    const SimInterfaceSpec& Spec() const { return spec_; }
+    std::uint32_t InstanceNumber() const { return instance_; }
+    const std::string& Path() const { return path_; }
+    bool Present() const;
+
+    void SetBehaviour(Behaviour behaviour) { behaviour_ = std::move(behaviour); }
+    // One input report: the report ID, then the data bytes.
+    void SendInput(std::uint8_t reportId, std::span<const std::uint8_t> data);
+    // Every report written so far, report ID first.
+    std::vector<std::vector<std::uint8_t>> Written() const;
+    int OpenReaders() const;
+
+private:
+    friend class SimHidBus;
+    struct ReadQueue;
+
+    std::uint32_t instance_;
+    std::string path_;
+    SimInterfaceSpec spec_;
+    Behaviour behaviour_;
+    mutable std::mutex mutex_;
+    bool present_ = true;
+    std::vector<std::weak_ptr<ReadQueue>> queues_;
+    std::vector<std::vector<std::uint8_t>> written_;
+};
+
+// The simulated machine: interfaces are plugged in and out in process, and every change
+// raises the device-change notification (several times, as real systems do).
+class SimHidBus : public QObject, public HidPlatform {
+    Q_OBJECT
+public:
+    explicit SimHidBus(QObject* parent = nullptr);
+    ~SimHidBus() override;
+
+    std::shared_ptr<SimInterface> Plug(const SimInterfaceSpec& spec);
+    void Unplug(const std::shared_ptr<SimInterface>& iface);
+    // A change of some device that is not HID: notifications, nothing else.
+    void ChangeOtherDevice();
+    void SetNotificationsPerChange(int n) { notificationsPerChange_ = n; }
+    void SetAvailable(bool available) { available_ = available; }
+    std::vector<std::shared_ptr<SimInterface>> Interfaces() const;
+
+    bool Available() const override { return available_; }
+    std::vector<HidInterface> ListInterfaces() override;
+    std::unique_ptr<PlatformHandle> Open(const std::string& path, OpenAccess access) override;
+    std::optional<HidAttributes> GetAttributes(PlatformHandle& handle) override;
+    std::optional<HidCaps> GetCaps(PlatformHandle& handle) override;
+    bool Write(PlatformHandle& handle, std::span<const std::uint8_t> report, std::size_t& written,
+               int& error) override;
+    ReadResult Read(PlatformHandle& handle, std::span<std::uint8_t> buffer, int timeoutMs,
+                    const StopEvent& stop) override;
+    void WatchChanges(std::function<void()> onChange) override;
+    int LastOpenError() const override { return lastOpenError_; }
+
+private:
+    void Notify();
+    std::shared_ptr<SimInterface> Find(const std::string& path) const;
+
+    mutable std::mutex mutex_;
+    std::vector<std::shared_ptr<SimInterface>> interfaces_;
+    std::uint32_t nextInstance_ = 1;
+    int notificationsPerChange_ = 2;
+    bool available_ = true;
+    int lastOpenError_ = 0;
+    std::function<void()> onChange_;
+};
+
+} // namespace rangedesk::hid::sim
