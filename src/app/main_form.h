@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+#include "meter_window.h"
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace rangedesk::hid {
+class HidPlatform;
+class THidDeviceController;
+} // namespace rangedesk::hid
+namespace rangedesk::meter {
+class MeterSession;
+}
+namespace rangedesk::store {
+class RecordStore;
+class TReportProject;
+} // namespace rangedesk::store
+
+namespace rangedesk::app {
+
+class RecordNavigator;
+class StatusBar;
+class TForm1;
+class UserPrompts;
+
+// The main window: the meter picture with its reading display, the record grid and its
+// navigator, six command buttons and the status bar. It owns everything that lives for the run.
+class TMainForm : public QWidget, public meter::MeterWindow {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 905;
+    static constexpr int kClientHeight = 510;
+
+    // `programDir` is the folder of the running program; its lib/ holds the database.
+    TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QString& programDir,
+              QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // meter::MeterWindow
+    void ALLButtonEn(bool on) override;
+    void SetConnectionStatus(const QString& text, meter::StatusColour colour) override;
+    void SetExchangeStatus(const QString& text) override;
+    void ShowMeter(int model) override;
+    QString ReadingLine(int line) const override;
+    void SetReadingLine(int line, const QString& text) override;
+    void LockForDownload() override;
+    void UnlockAfterDownload() override;
+    void SetRecordsLoaded() override { recordsLoaded_ = true; }
+    void ShowProgress(int record, int total) override;
+    void HideProgress() override;
+    void EmptyLoadData() override;
+    void AddRecToLib(int i, const MeasurementRecord& record, int model) override;
+    void ShowMessage(const QString& text) override;
+
+    // Button handlers.
+    void ExpToExcelClick();
+    void PrintBtnClick();
+    void AboutBtnClick();
+    // The About window was left by Exit or its close box.
+    void AboutClosed(TForm1* about);
+
+    bool RecordsLoaded() const { return recordsLoaded_; }
+    bool Locked() const { return locked_; }
+    meter::MeterSession& Session() { return *session_; }
+    store::RecordStore& Store() { return *store_; }
+    hid::THidDeviceController& HidCtl() { return *hidCtl_; }
+    StatusBar& StatusBar1() { return *statusBar_; }
+    QTableView& DBGrid1() { return *grid_; }
+    RecordNavigator& DBNavigator1() { return *navigator_; }
+    QLabel& ProductIcon() { return *productIcon_; }
+    QLabel& Label(int line) { return *labels_.at(static_cast<std::size_t>(line)); }
+    QLabel& Image(int n) { return *patches_.at(static_cast<std::size_t>(n - 1)); }
+    QPushButton& ReadKey() { return *readKey_; }
+    QPushButton& ClearKey() { return *clearKey_; }
+    QPushButton& ExportAllData() { return *exportAllData_; }
+    QPushButton& ExpToExcel() { return *expToExcel_; }
+    QPushButton& PrintBtn() { return *printBtn_; }
+    QPushButton& AboutBtn() { return *aboutBtn_; }
+    TForm1* CurrentAbout() const;
+    QString LibPath(const QString& file) const;
+    // Where a print goes: the preview dialog by default, a PDF file for tests and tools.
+    void SetPrintToPdf(const QString& pdfPath) { printToPdf_ = pdfPath; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildLeftPanel();
+    void BuildRightPanel();
+    void ADOConnectAccess();
+    void RestoreButtons();
+    void SetSystemMenuShown(bool shown);
+
+    UserPrompts& prompts_;
+    QString programDir_;
+    std::unique_ptr<store::RecordStore> store_;
+    std::unique_ptr<store::TReportProject> reportProject_;
+    std::unique_ptr<hid::THidDeviceController> hidCtl_;
+    std::unique_ptr<meter::MeterSession> session_;
+    std::array<QPixmap, 4> imageList1_;
+    bool recordsLoaded_ = false;
+    bool locked_ = false;
+    QString printToPdf_;
+    QPointer<TForm1> currentAbout_;
+
+    QLabel* productIcon_ = nullptr;
+    std::array<QLabel*, 4> labels_{};
+    std::array<QLabel*, 4> patches_{};
+    QTableView* grid_ = nullptr;
+    RecordNavigator* navigator_ = nullptr;
+    QPushButton* readKey_ = nullptr;
+    QPushButton* clearKey_ = nullptr;
+    QPushButton* exportAllData_ = nullptr;
+    QPushButton* expToExcel_ = nullptr;
+    QPushButton* printBtn_ = nullptr;
+    QPushButton* aboutBtn_ = nullptr;
+    StatusBar* statusBar_ = nullptr;
+};
+
+} // namespace rangedesk::app

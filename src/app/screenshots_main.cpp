@@ -1,0 +1,112 @@
+// rangedesk-screenshots OUTDIR: renders the windows offscreen to PNG files, for looking at the
+// program without a display: at start, the About window, a model 3 meter with readings and
+// records, and the print preview.
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "about_form.h"
+#include "main_form.h"
+#include "meter_session.h"
+#include "platform/sim/sim_hid_bus.h"
+#include "rangedesk_application.h"
+#include "record_store.h"
+#include "report_project.h"
+#include "sim_meter.h"
+#include "status_bar.h"
+#include "user_prompts.h"
+
+namespace {
+
+using namespace rangedesk;
+
+// Answers every question with its default, so nothing blocks.
+class AutoPrompts : public app::UserPrompts {
+public:
+    app::MessageAnswer Ask(const app::MessageRequest& r) override {
+        std::printf("message: %s\n", qPrintable(r.Text));
+        return r.Buttons == app::MessageButtons::YesNo ? app::MessageAnswer::Yes
+                                                       : app::MessageAnswer::Ok;
+    }
+    QString AskSaveFileName(const QString&, const QString&) override { return {}; }
+};
+
+bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+    return done();
+}
+
+void Save(QWidget& widget, const QString& path) {
+    widget.grab().save(path);
+    std::printf("wrote %s\n", qPrintable(path));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    app::RangeDeskApplication application(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "screenshots";
+    QDir().mkpath(out);
+    // A program folder of its own, so the build's database keeps its rows.
+    QTemporaryDir programDir;
+    QDir().mkpath(programDir.filePath("lib"));
+    const QString libDir = QCoreApplication::applicationDirPath() + "/lib/";
+    QFile::copy(libDir + "DistLib.mdb", programDir.filePath("lib/DistLib.mdb"));
+    QFile::copy(libDir + "Vermo.rav", programDir.filePath("lib/Vermo.rav"));
+
+    AutoPrompts prompts;
+    application.SetPrompts(&prompts);
+    hid::sim::SimHidBus bus;
+    app::TMainForm mainForm(bus, prompts, programDir.path());
+    mainForm.show();
+    WaitFor([&] { return !mainForm.StatusBar1().PanelText(0).isEmpty(); });
+    Save(mainForm, out + "/main-start.png");
+
+    mainForm.AboutBtn().click();
+    WaitFor([&] { return mainForm.CurrentAbout() && mainForm.CurrentAbout()->isVisible(); });
+    Save(*mainForm.CurrentAbout(), out + "/about.png");
+    mainForm.CurrentAbout()->close();
+
+    sim::SimMeter meter(bus, 3);
+    meter.SetRecords(sim::DemoRecords(3, 12));
+    meter.Plug();
+    WaitFor([&] { return mainForm.Session().MeterConnected(); });
+    for (const std::int32_t reading : {15000, 23456, 31875}) {
+        meter.SetReading(reading);
+        const QString before = mainForm.ReadingLine(3);
+        mainForm.ReadKey().click();
+        WaitFor([&] { return mainForm.ReadingLine(3) != before; });
+    }
+    mainForm.ExportAllData().click();
+    WaitFor([&] { return !mainForm.Locked() && mainForm.RecordsLoaded(); });
+    Save(mainForm, out + "/main-meter.png");
+
+    store::TReportProject project;
+    project.SetProjectFile(programDir.filePath("lib/Vermo.rav"));
+    project.Open();
+    store::TReportDataSetConnection connection("ReportDataSetConnection1");
+    connection.SetDataSet(&mainForm.Store().Table());
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewWidget preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
+                     [&](QPrinter* p) { project.Execute(connection, *p); });
+    preview.resize(700, 820);
+    preview.show();
+    preview.updatePreview();
+    preview.fitInView();
+    QCoreApplication::processEvents();
+    Save(preview, out + "/print-preview.png");
+    return 0;
+}

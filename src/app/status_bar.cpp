@@ -1,0 +1,93 @@
+#include "status_bar.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QStyleOption>
+
+namespace rangedesk::app {
+namespace {
+
+constexpr int kPanelGap = 2;
+constexpr int kProgressWidth = 220;
+constexpr QPoint kPanel0TextAt(35, 7);
+
+} // namespace
+
+StatusBar::StatusBar(QWidget* parent)
+    : QWidget(parent), panel1_(new QLabel(this)), progress_(new QProgressBar(this)) {
+    setFixedHeight(kHeight);
+    panel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel1_->setIndent(4);
+    progress_->setFormat("Record %v of %m");
+    progress_->setTextVisible(true);
+    progress_->hide();
+}
+
+QString StatusBar::PanelText(int panel) const {
+    return panel == 0 ? panel0_ : panel1_->text();
+}
+
+void StatusBar::SetPanelText(int panel, const QString& text) {
+    if (panel == 0) {
+        panel0_ = text;
+        update(0, 0, kPanel0Width, height());
+    } else {
+        panel1_->setText(text);
+    }
+}
+
+void StatusBar::SetStatusColour(const QColor& colour) {
+    statusColour_ = colour;
+    update(0, 0, kPanel0Width, height());
+}
+
+void StatusBar::ShowProgress(int record, int total) {
+    progress_->setRange(0, total);
+    progress_->setValue(record);
+    if (progress_->isHidden()) {
+        progress_->show();
+        PlacePanels();
+    }
+}
+
+void StatusBar::HideProgress() {
+    progress_->hide();
+    PlacePanels();
+}
+
+bool StatusBar::ProgressVisible() const {
+    return progress_->isVisibleTo(this);
+}
+QString StatusBar::ProgressText() const {
+    return progress_->text();
+}
+
+// Panel 1 takes the width that panel 0 and the progress leave.
+void StatusBar::PlacePanels() {
+    const int right = progress_->isVisibleTo(this) ? width() - kProgressWidth - kPanelGap : width();
+    panel1_->setGeometry(kPanel0Width + kPanelGap, 2, right - kPanel0Width - kPanelGap,
+                         height() - 4);
+    progress_->setGeometry(width() - kProgressWidth, 4, kProgressWidth - 4, height() - 8);
+}
+
+void StatusBar::resizeEvent(QResizeEvent*) {
+    PlacePanels();
+}
+
+void StatusBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect panel0(0, 2, kPanel0Width, height() - 4);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.rect = panel0;
+    frame.lineWidth = 1;
+    frame.state |= QStyle::State_Sunken;
+    style()->drawPrimitive(QStyle::PE_Frame, &frame, &p, this);
+    p.setClipRect(panel0);
+    p.setPen(statusColour_);
+    p.drawText(panel0.adjusted(kPanel0TextAt.x(), kPanel0TextAt.y() - 2, 0, 0),
+               Qt::AlignLeft | Qt::AlignTop, panel0_);
+}
+
+} // namespace rangedesk::app

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+
+namespace rangedesk::app {
+
+// StatusBar1: panel 0 (the connection) drawn by the window itself in the status colour,
+// panel 1 the outcome of the last exchange, and the download progress at the right.
+class StatusBar : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kHeight = 30;
+    static constexpr int kPanel0Width = 100;
+
+    explicit StatusBar(QWidget* parent = nullptr);
+
+    QString PanelText(int panel) const;
+    void SetPanelText(int panel, const QString& text);
+    QColor StatusColour() const { return statusColour_; }
+    void SetStatusColour(const QColor& colour);
+    void ShowProgress(int record, int total);
+    void HideProgress();
+    bool ProgressVisible() const;
+    QString ProgressText() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void PlacePanels();
+
+    QString panel0_;
+    QColor statusColour_ = Qt::black;
+    QLabel* panel1_;
+    QProgressBar* progress_;
+};
+
+} // namespace rangedesk::app

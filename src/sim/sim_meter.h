@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/sim/sim_hid_bus.h"
+#include "record_encoder.h"
+
+namespace rangedesk::sim {
+
+// Ways a simulated meter can misbehave, injected where its reply leaves it.
+enum class Fault { None, NoReply, BadChecksum, BadEcho, BadMarker };
+
+// A laser meter of model 1 to 4 on the simulated HID bus: it answers key commands with their
+// echo, "ATD001#" with the current reading, "ATR???#" with its record count and each record
+// request in its model's layout.
+class SimMeter : public QObject {
+    Q_OBJECT
+public:
+    SimMeter(hid::sim::SimHidBus& bus, int model, QObject* parent = nullptr);
+    ~SimMeter() override;
+
+    // The vendor and product of a model's first table row.
+    static hid::sim::SimInterfaceSpec SpecForModel(int model);
+
+    void Plug();
+    void Unplug();
+    bool Plugged() const { return iface_ != nullptr; }
+    const std::shared_ptr<hid::sim::SimInterface>& Interface() const { return iface_; }
+    int Model() const { return model_; }
+
+    void SetRecords(std::vector<std::vector<std::uint8_t>> replies) {
+        records_ = std::move(replies);
+    }
+    void AddRecord(const ExtendedRecord& fields) {
+        records_.push_back(EncodeExtendedReply(fields));
+    }
+    void AddRecord(const CompactFields& fields) { records_.push_back(EncodeCompactReply(fields)); }
+    std::size_t RecordsHeld() const { return records_.size(); }
+    // The count the meter claims, when it differs from the records it holds.
+    void SetClaimedCount(std::optional<int> count) { claimedCount_ = count; }
+    void SetReading(std::int32_t tenthsOfMillimetre) { reading_ = tenthsOfMillimetre; }
+    void SetLatency(int ms) { latencyMs_ = ms; }
+    // The next `times` answers to `command` (every one for times < 0) go wrong this way.
+    void SetFault(const std::string& command, Fault fault, int times = -1);
+    void UnplugAfterReplies(int k) { unplugAfter_ = k; }
+
+    // The commands received, in order.
+    QStringList Commands() const { return commands_; }
+    int Replies() const { return replies_; }
+
+private:
+    struct ScriptedFault {
+        Fault fault;
+        int remaining;
+    };
+
+    void OnReport(std::span<const std::uint8_t> report);
+    std::optional<std::vector<std::uint8_t>> ReplyFor(const std::string& command) const;
+    Fault TakeFault(const std::string& command);
+    void Send(std::vector<std::uint8_t> data);
+
+    hid::sim::SimHidBus& bus_;
+    int model_;
+    std::shared_ptr<hid::sim::SimInterface> iface_;
+    std::vector<std::vector<std::uint8_t>> records_;
+    std::optional<int> claimedCount_;
+    std::int32_t reading_ = 15000;
+    int latencyMs_ = 0;
+    std::map<std::string, ScriptedFault> faults_;
+    std::optional<int> unplugAfter_;
+    QStringList commands_;
+    int replies_ = 0;
+};
+
+// About `count` varied records across the modes of a model's layout, for the demo and tests.
+std::vector<std::vector<std::uint8_t>> DemoRecords(int model, int count);
+
+} // namespace rangedesk::sim

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace rangedesk::store {
+
+// A text as GBK (code page 936) bytes; a character GBK lacks becomes "?".
+std::string ToGbk(const QString& text);
+
+} // namespace rangedesk::store
