@@ -118,6 +118,12 @@ void SimMeter::OnReport(std::span<const std::uint8_t> report) {
         command += static_cast<char>(report[i]);
     }
     commands_ << QString::fromStdString(command);
+    // The meter goes away with the first command after its k-th reply was delivered.
+    if (unplugAfter_ && replies_ >= *unplugAfter_) {
+        unplugAfter_.reset();
+        Unplug();
+        return;
+    }
     auto reply = ReplyFor(command);
     const Fault fault = TakeFault(command);
     if (!reply || fault == Fault::NoReply) {
@@ -149,10 +155,6 @@ void SimMeter::Send(std::vector<std::uint8_t> data) {
         }
         iface_->SendInput(0, data);
         ++replies_;
-        if (unplugAfter_ && replies_ >= *unplugAfter_) {
-            unplugAfter_.reset();
-            Unplug();
-        }
     };
     if (latencyMs_ > 0) {
         QTimer::singleShot(latencyMs_, Qt::PreciseTimer, this, deliver);

@@ -50,6 +50,7 @@ public:
     void SetLatency(int ms) { latencyMs_ = ms; }
     // The next `times` answers to `command` (every one for times < 0) go wrong this way.
     void SetFault(const std::string& command, Fault fault, int times = -1);
+    // Unplugs at the first command that comes after k replies.
     void UnplugAfterReplies(int k) { unplugAfter_ = k; }
 
     // The commands received, in order.

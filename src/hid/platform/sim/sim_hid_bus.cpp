@@ -224,7 +224,8 @@ ReadResult SimHidBus::Read(PlatformHandle& handle, std::span<std::uint8_t> buffe
         return {ReadStatus::TimedOut, 0, 0};
     }
     const std::lock_guard lock(queue.mutex);
-    if (queue.gone) {
+    // Reports queued before the interface went away are still read, as hidraw does.
+    if (queue.reports.empty() && queue.gone) {
         return {ReadStatus::Failed, 0, ENODEV};
     }
     if (queue.reports.empty()) {
@@ -233,7 +234,7 @@ ReadResult SimHidBus::Read(PlatformHandle& handle, std::span<std::uint8_t> buffe
     }
     const std::vector<std::uint8_t> report = std::move(queue.reports.front());
     queue.reports.pop_front();
-    if (queue.reports.empty()) {
+    if (queue.reports.empty() && !queue.gone) {
         queue.Lower();
     }
     const std::size_t n = std::min(report.size(), buffer.size());
