@@ -7,7 +7,7 @@ build=${BUILD_DIR:-$top/build}
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-  fonts-liberation sqlite3
+  fonts-liberation fonts-wqy-microhei sqlite3
   clang libclang-rt-14-dev
   python3 python3-xlrd poppler-utils
   qemu-system-x86 busybox-static cpio kmod

@@ -205,6 +205,35 @@ private slots:
         QCOMPARE(prompts.asked[0].Buttons, app::MessageButtons::Ok);
     }
 
+    void brokenDatabaseIsReportedOnceAtStart_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("corrupt") << "corrupt";
+        QTest::newRow("no LoadData") << "notable";
+    }
+    void brokenDatabaseIsReportedOnceAtStart() {
+        QFETCH(QString, kind);
+        ProgramFolder folder(ProgramFolder::Database::Missing);
+        if (kind != "missing") {
+            QFile f(folder.LibFile("DistLib.mdb"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            // An empty file is a valid SQLite database without tables.
+            f.write(kind == "corrupt" ? QByteArray(2048, '\x7f') : QByteArray());
+        }
+        hid::sim::SimHidBus bus;
+        TMainForm w(bus, prompts, folder.Path());
+        QCOMPARE(prompts.asked.size(), 1);
+        QCOMPARE(prompts.asked[0].Text, QString::fromUtf8("程序运行异常！程序没有正确安装"));
+        QCOMPARE(prompts.asked[0].Caption, QString(" RangeDesk"));
+        QCOMPARE(prompts.asked[0].Buttons, app::MessageButtons::Ok);
+        QCOMPARE(w.DBGrid1().model()->rowCount(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.StatusBar1().PanelText(0).isEmpty(), kTimeoutMs);
+        QCOMPARE(prompts.asked.size(), 1);
+        if (kind == "missing") {
+            QVERIFY(!QFile::exists(folder.LibFile("DistLib.mdb")));
+        }
+    }
+
     void picturesLoad() {
         QImageReader patch(":/images/patch.jpg");
         QCOMPARE(patch.format(), QByteArray("jpeg"));

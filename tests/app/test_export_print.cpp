@@ -1,0 +1,245 @@
+// Export to Excel and Print through the main window.
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include "main_form.h"
+#include "platform/sim/sim_hid_bus.h"
+#include "program_folder.h"
+#include "rangedesk_application.h"
+#include "record_store.h"
+#include "recording_prompts.h"
+#include "report_definition.h"
+
+using namespace rangedesk;
+using app::MessageAnswer;
+using app::TMainForm;
+
+namespace {
+
+MeasurementRecord Record(int i) {
+    MeasurementRecord r;
+    r.ModeText = i % 2 ? "Area" : "体积累加";
+    r.UnitText = "m";
+    r.Slots[0] = {QString::number(1.5 + i).toStdString(), "米"};
+    r.Slots[1] = {"5.0", "°"};
+    r.Slots[3] = {" 12.34" + std::to_string(i), "m2"};
+    return r;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Window {
+    ProgramFolder folder;
+    hid::sim::SimHidBus bus;
+    TMainForm w;
+
+    Window(RecordingPrompts& prompts, int rows) : w(bus, prompts, folder.Path()) {
+        w.Store().EmptyLoadData();
+        for (int i = 1; i <= rows; ++i) {
+            w.Store().AddRecToLib(i, Record(i), 3);
+        }
+        w.SetRecordsLoaded();
+    }
+    QString Target(const QString& name) const { return folder.Path() + "/" + name; }
+};
+
+QString PdfText(const QString& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestExportPrint : public QObject {
+    Q_OBJECT
+    RecordingPrompts prompts;
+
+private slots:
+    void initTestCase() { static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts); }
+    void init() { prompts = RecordingPrompts(); }
+
+    void exportWritesWhatARealReaderReads() {
+        Window win(prompts, 3);
+        win.w.DBGrid1().setCurrentIndex(win.w.DBGrid1().model()->index(1, 2));
+        prompts.saveName = win.Target("records"); // no extension typed
+        win.w.ExpToExcelClick();
+        QCOMPARE(prompts.saveFilter, QString("*.XLS (*.XLS);;*.xls (*.xls)"));
+        QCOMPARE(prompts.saveSuffix, QString("XLS"));
+        const QString path = win.Target("records.XLS");
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(prompts.asked.size(), 1);
+        QCOMPARE(prompts.asked[0].Caption, QString("Export Data"));
+        QCOMPARE(prompts.asked[0].Text, "Exported  3  records total. \r" + path);
+        QCOMPARE(win.w.DBGrid1().currentIndex().row(), 1); // the current row survives
+        const QByteArray bytes = ReadAll(path);
+        QVERIFY(bytes.startsWith(QByteArray::fromHex("090808000000100000000000"
+                                                     "42000200a803")));
+        QVERIFY(bytes.contains(QByteArray::fromHex("c3d7"))); // 米 as GBK
+
+        QProcess reader;
+        reader.start("/usr/bin/python3", {QString(RANGEDESK_TEST_DIR) + "/read_xls.py", path});
+        QVERIFY(reader.waitForFinished(30000));
+        QCOMPARE(reader.exitCode(), 0);
+        const QStringList cells =
+            QString::fromUtf8(reader.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(cells.contains("1\t0\tRecNo"));
+        QVERIFY(cells.contains("1\t6\tRESULT"));
+        QVERIFY(cells.contains("2\t0\t1"));
+        QVERIFY(cells.contains("3\t1\t体积累加"));
+        QVERIFY(cells.contains("2\t3\t2.5 米"));
+        QVERIFY(cells.contains("2\t4\t5.0 °"));
+        QVERIFY(cells.contains("4\t6\t 12.343 m2"));
+        QCOMPARE(cells.filter(QRegularExpression("^[234]\t")).size(), 21);
+    }
+
+    void replaceOnlyOnYes_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes replaces") << true;
+        QTest::newRow("no keeps the file") << false;
+    }
+    void replaceOnlyOnYes() {
+        QFETCH(bool, yes);
+        Window win(prompts, 2);
+        const QString path = win.Target("old.xls");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("precious");
+        old.close();
+        prompts.saveName = path;
+        prompts.answers = {yes ? MessageAnswer::Yes : MessageAnswer::No};
+        win.w.ExpToExcelClick();
+        QCOMPARE(prompts.asked[0].Caption, QString("Query  Information"));
+        QCOMPARE(prompts.asked[0].Text, path + "  already exists!\rDo you want to replace it?");
+        QCOMPARE(prompts.asked[0].Buttons, app::MessageButtons::YesNo);
+        QCOMPARE(prompts.asked.size(), yes ? 2 : 1);
+        QCOMPARE(ReadAll(path) == "precious", !yes);
+    }
+
+    void cancelledDialogWritesNothing() {
+        Window win(prompts, 2);
+        prompts.saveName.clear();
+        win.w.ExpToExcelClick();
+        QVERIFY(prompts.asked.isEmpty());
+    }
+
+    void failedWriteKeepsTheOldFileAndSaysSo() {
+        Window win(prompts, 2);
+        const QString path = win.Target("sub/out.XLS"); // a folder that does not exist
+        prompts.saveName = path;
+        win.w.ExpToExcelClick();
+        QCOMPARE(prompts.asked.size(), 1);
+        QCOMPARE(prompts.asked[0].Icon, app::MessageIcon::Error);
+        QVERIFY(prompts.asked[0].Text.contains(path));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(!prompts.Texts().join("").contains("Exported"));
+    }
+
+    void emptyTableTouchesNoFile() {
+        Window win(prompts, 0);
+        const QString path = win.Target("keep.XLS");
+        QFile keep(path);
+        QVERIFY(keep.open(QIODevice::WriteOnly));
+        keep.write("keep");
+        keep.close();
+        prompts.saveName = path;
+        win.w.ExpToExcelClick();
+        QCOMPARE(prompts.Texts(), QStringList({"There are no records to export."}));
+        QCOMPARE(ReadAll(path), QByteArray("keep"));
+    }
+
+    void printAFewRows() {
+        Window win(prompts, 3);
+        const QString pdf = win.Target("few.pdf");
+        win.w.SetPrintToPdf(pdf);
+        win.w.PrintBtnClick();
+        QVERIFY(prompts.asked.isEmpty());
+        const QString text = PdfText(pdf);
+        QVERIFY2(text.contains("RangeDesk measurement records"), qPrintable(text));
+        for (const char* caption : {"No.", "Mode", "Unit", "Distance 1", "Result"}) {
+            QVERIFY2(text.contains(caption), caption);
+        }
+        QVERIFY(text.contains("12.342 m2"));
+        QVERIFY(text.contains("体积累加"));
+        QVERIFY(text.contains("Page 1 of 1"));
+    }
+
+    void printManyRowsPaginates() {
+        Window win(prompts, 300);
+        const QString pdf = win.Target("many.pdf");
+        win.w.SetPrintToPdf(pdf);
+        win.w.PrintBtnClick();
+        const QStringList pages = PdfText(pdf).split('\f', Qt::SkipEmptyParts);
+        QVERIFY(pages.size() >= 5);
+        const int n = int(pages.size());
+        int rows = 0;
+        for (int i = 0; i < n; ++i) {
+            QVERIFY2(pages[i].contains(QString("Page %1 of %2").arg(i + 1).arg(n)),
+                     qPrintable(pages[i]));
+            QVERIFY(pages[i].contains("Distance 2")); // headings on every page
+            rows += int(pages[i].count(" m2"));
+        }
+        QCOMPARE(rows, 300);
+    }
+
+    void printEmptyTable() {
+        Window win(prompts, 0);
+        const QString pdf = win.Target("none.pdf");
+        win.w.SetPrintToPdf(pdf);
+        win.w.PrintBtnClick();
+        QCOMPARE(prompts.asked.size(), 1);
+        QCOMPARE(prompts.asked[0].Caption, QString("Print Error"));
+        QCOMPARE(prompts.asked[0].Text, QString("Have No Data in Database,Can not to Print!"));
+        QCOMPARE(prompts.asked[0].Icon, app::MessageIcon::Error);
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void missingDefinitionThenRestored() {
+        Window win(prompts, 2);
+        const QString rav = win.folder.LibFile("Vermo.rav");
+        const QByteArray definition = ReadAll(rav);
+        QVERIFY(QFile::remove(rav));
+        const QString pdf = win.Target("p.pdf");
+        win.w.SetPrintToPdf(pdf);
+        // Pressed as a user would: the engine's error reaches the error box.
+        QMetaObject::invokeMethod(&win.w.PrintBtn(), "click", Qt::QueuedConnection);
+        win.w.PrintBtn().setEnabled(true);
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.asked.size(), 1, 5000);
+        QCOMPARE(prompts.asked[0].Caption, QString(" RangeDesk"));
+        QVERIFY2(prompts.asked[0].Text.contains("Vermo.rav"), qPrintable(prompts.asked[0].Text));
+        QVERIFY(!QFile::exists(pdf));
+
+        QFile broken(rav);
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("rangedesk-report 1\ncolumn RecNo No 10 sideways\n");
+        broken.close();
+        QVERIFY_THROWS_EXCEPTION(store::ReportError, win.w.PrintBtnClick());
+        try {
+            win.w.PrintBtnClick();
+        } catch (const store::ReportError& e) {
+            QVERIFY2(QString(e.what()).contains("line 2"), e.what());
+        }
+
+        QFile restored(rav);
+        QVERIFY(restored.open(QIODevice::WriteOnly));
+        restored.write(definition);
+        restored.close();
+        win.w.PrintBtnClick();
+        QVERIFY(PdfText(pdf).contains("Page 1 of 1"));
+    }
+};
+
+int main(int argc, char** argv) {
+    app::RangeDeskApplication application(argc, argv);
+    TestExportPrint test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_export_print.moc"

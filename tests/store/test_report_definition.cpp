@@ -1,0 +1,71 @@
+// The report definition format.
+#include <QFile>
+#include <QTest>
+
+#include "report_definition.h"
+
+using namespace rangedesk::store;
+
+class TestReportDefinition : public QObject {
+    Q_OBJECT
+private slots:
+    void installedDefinition() {
+        QFile file(QString(RANGEDESK_BUILT_LIB) + "/Vermo.rav");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        const auto def =
+            ParseReportDefinition(std::string_view(text.constData(), std::size_t(text.size())));
+        QCOMPARE(def.Columns.size(), std::size_t(7));
+        QCOMPARE(QString::fromStdString(def.Columns[0].Field), QString("RecNo"));
+        QCOMPARE(QString::fromStdString(def.Columns[6].Caption), QString("Result"));
+        QCOMPARE(QString::fromStdString(def.Connection), QString("ReportDataSetConnection1"));
+        QCOMPARE(QString::fromStdString(def.Title), QString("RangeDesk measurement records"));
+        QVERIFY(!def.Landscape);
+    }
+
+    void settings() {
+        const auto def = ParseReportDefinition("# c\n\nrangedesk-report 1\npage Letter landscape\n"
+                                               "margins 10 20 30 40\nfont Serif 11.5\n"
+                                               "column MODE \"Measuring mode\" 50.5 right\n");
+        QCOMPARE(QString::fromStdString(def.PageSize), QString("Letter"));
+        QVERIFY(def.Landscape);
+        QCOMPARE(def.MarginTopMm, 20.0);
+        QCOMPARE(def.FontPoints, 11.5);
+        QCOMPARE(QString::fromStdString(def.Columns[0].Caption), QString("Measuring mode"));
+        QCOMPARE(def.Columns[0].WidthMm, 50.5);
+        QCOMPARE(def.Columns[0].Alignment, ColumnAlignment::Right);
+    }
+
+    void malformed_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << ""
+                               << "line 1: the file is empty";
+        QTest::newRow("no header") << "page A4 portrait\n"
+                                   << "line 1: expected";
+        QTest::newRow("unknown line") << "rangedesk-report 1\ncolumn RecNo No 10 left\nfoo bar\n"
+                                      << "line 3: cannot read";
+        QTest::newRow("bad width") << "rangedesk-report 1\ncolumn RecNo No -3 left\n"
+                                   << "line 2: a column width";
+        QTest::newRow("bad alignment") << "rangedesk-report 1\ncolumn RecNo No 3 middle\n"
+                                       << "line 2: alignment";
+        QTest::newRow("open quote") << "rangedesk-report 1\ntitle \"abc\n"
+                                    << "line 2: unterminated";
+        QTest::newRow("no column") << "rangedesk-report 1\ntitle x\n"
+                                   << "no column";
+    }
+    void malformed() {
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        const QByteArray bytes = text.toUtf8();
+        try {
+            ParseReportDefinition(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+            QFAIL("should not parse");
+        } catch (const ReportError& e) {
+            QVERIFY2(QString(e.what()).contains(message), e.what());
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestReportDefinition)
+#include "test_report_definition.moc"
