@@ -31,6 +31,7 @@ constexpr int kRightPanelWidth = 681;
 constexpr int kPanelHeight = TMainForm::kClientHeight - StatusBar::kHeight;
 constexpr int kColumnWidths[] = {52, 123, 73, 85, 82, 82, 84};
 const QColor kDisplayColour(5, 2, 2);
+constexpr int kGridFrameMs = 40;
 const QString kReadingPlaceholder = QStringLiteral("0.000  m");
 
 struct LabelPlace {
@@ -93,6 +94,10 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     ALLButtonEn(false);
     session_ = std::make_unique<meter::MeterSession>(*hidCtl_, *this);
     recordsLoaded_ = false;
+
+    gridFrame_.setSingleShot(true);
+    gridFrame_.setInterval(kGridFrameMs);
+    connect(&gridFrame_, &QTimer::timeout, this, &TMainForm::ShowGridFrame);
 
     connect(readKey_, &QPushButton::clicked, session_.get(), &meter::MeterSession::ReadKeyClick);
     connect(clearKey_, &QPushButton::clicked, session_.get(), &meter::MeterSession::ClearKeyClick);
@@ -295,19 +300,20 @@ void TMainForm::EmptyLoadData() {
     store_->EmptyLoadData();
 }
 
+// Each append is written at once; the grid shows the new rows at the next frame, so a fast
+// download repaints the grid some 25 times a second rather than once per record.
 void TMainForm::AddRecToLib(int i, const MeasurementRecord& record, int model) {
-    // One repaint per record.
     grid_->setUpdatesEnabled(false);
     navigator_->setUpdatesEnabled(false);
-    struct Resume {
-        QWidget* a;
-        QWidget* b;
-        ~Resume() {
-            a->setUpdatesEnabled(true);
-            b->setUpdatesEnabled(true);
-        }
-    } resume{grid_, navigator_};
+    if (!gridFrame_.isActive()) {
+        gridFrame_.start();
+    }
     store_->AddRecToLib(i, record, model);
+}
+
+void TMainForm::ShowGridFrame() {
+    grid_->setUpdatesEnabled(true);
+    navigator_->setUpdatesEnabled(true);
 }
 
 void TMainForm::ShowMessage(const QString& text) {

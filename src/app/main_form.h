@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -99,6 +100,7 @@ private:
     void ADOConnectAccess();
     void RestoreButtons();
     void SetSystemMenuShown(bool shown);
+    void ShowGridFrame();
 
     UserPrompts& prompts_;
     QString programDir_;
@@ -111,6 +113,7 @@ private:
     bool locked_ = false;
     QString printToPdf_;
     QPointer<TForm1> currentAbout_;
+    QTimer gridFrame_;
 
     QLabel* productIcon_ = nullptr;
     std::array<QLabel*, 4> labels_{};

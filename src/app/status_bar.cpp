@@ -43,6 +43,13 @@ void StatusBar::SetStatusColour(const QColor& colour) {
 }
 
 void StatusBar::ShowProgress(int record, int total) {
+    // A fast download moves the bar at a frame rate, not once per record.
+    constexpr qint64 kFrameMs = 40;
+    if (progress_->isVisible() && record != total && progressFrame_.isValid() &&
+        progressFrame_.elapsed() < kFrameMs) {
+        return;
+    }
+    progressFrame_.start();
     progress_->setRange(0, total);
     progress_->setValue(record);
     if (progress_->isHidden()) {
@@ -52,6 +59,7 @@ void StatusBar::ShowProgress(int record, int total) {
 }
 
 void StatusBar::HideProgress() {
+    progressFrame_.invalidate();
     progress_->hide();
     PlacePanels();
 }

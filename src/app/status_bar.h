@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -38,6 +39,7 @@ private:
     QColor statusColour_ = Qt::black;
     QLabel* panel1_;
     QProgressBar* progress_;
+    QElapsedTimer progressFrame_;
 };
 
 } // namespace rangedesk::app

@@ -13,6 +13,9 @@ namespace rangedesk::hid {
 THidDeviceReadThread::THidDeviceReadThread(THidDevice& device, HidPlatform& platform,
                                            HandOff& handOff, std::size_t reportLength)
     : device_(device), platform_(platform), handOff_(handOff), buffer_(reportLength, 0),
+      // Opened before the thread runs, so reports are queued from the moment of check-out.
+      readHandle_(device.Accessible() ? platform.Open(device.PnPInfo().DevicePath, OpenAccess::Read)
+                                      : nullptr),
       thread_([this] { Run(); }) {}
 
 THidDeviceReadThread::~THidDeviceReadThread() {

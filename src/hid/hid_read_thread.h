@@ -40,7 +40,7 @@ private:
     HidPlatform& platform_;
     HandOff& handOff_;
     std::vector<std::uint8_t> buffer_;
-    std::unique_ptr<PlatformHandle> readHandle_; // touched by the reader thread only
+    std::unique_ptr<PlatformHandle> readHandle_; // opened at start, then the reader thread's alone
     StopEvent stop_;
     std::atomic<bool> finished_{false};
     std::atomic<std::uint32_t> bytesRead_{0};

@@ -43,6 +43,7 @@ MeterSession::MeterSession(hid::THidDeviceController& controller, MeterWindow& w
     : QObject(parent), controller_(controller), window_(window),
       format_(NumberFormat::FromCurrentLocale()) {
     timer1_.setSingleShot(true);
+    timer1_.setTimerType(Qt::PreciseTimer);
     timer2_.setSingleShot(true);
     connect(&timer1_, &QTimer::timeout, this, &MeterSession::Timer1Timer);
     connect(&timer2_, &QTimer::timeout, this, &MeterSession::Timer2Timer);
