@@ -69,7 +69,9 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     setObjectName("MainForm");
     setWindowTitle("  RangeDesk");
     setWindowIcon(QIcon(":/images/icon.png"));
-    QFont font("MS Sans Serif");
+    // Without the family, a metric-compatible sans keeps the texts within their panels.
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "Liberation Sans"});
     font.setPixelSize(11);
     setFont(font);
     setFixedSize(kClientWidth, kClientHeight);
@@ -294,6 +296,9 @@ void TMainForm::ShowProgress(int record, int total) {
 }
 void TMainForm::HideProgress() {
     statusBar_->HideProgress();
+    // The end of a download shows its last rows at once.
+    gridFrame_.stop();
+    ShowGridFrame();
 }
 
 void TMainForm::EmptyLoadData() {

@@ -5,6 +5,8 @@
 #include <QProgressBar>
 #include <QStyleOption>
 
+#include <algorithm>
+
 namespace rangedesk::app {
 namespace {
 
@@ -31,7 +33,11 @@ QString StatusBar::PanelText(int panel) const {
 void StatusBar::SetPanelText(int panel, const QString& text) {
     if (panel == 0) {
         panel0_ = text;
-        update(0, 0, kPanel0Width, height());
+        // 100 pixels, or wider when this font needs more room for the text after its offset.
+        panel0Width_ =
+            std::max(kPanel0Width, kPanel0TextAt.x() + fontMetrics().horizontalAdvance(text) + 6);
+        PlacePanels();
+        update();
     } else {
         panel1_->setText(text);
     }
@@ -39,7 +45,7 @@ void StatusBar::SetPanelText(int panel, const QString& text) {
 
 void StatusBar::SetStatusColour(const QColor& colour) {
     statusColour_ = colour;
-    update(0, 0, kPanel0Width, height());
+    update(0, 0, panel0Width_, height());
 }
 
 void StatusBar::ShowProgress(int record, int total) {
@@ -74,7 +80,7 @@ QString StatusBar::ProgressText() const {
 // Panel 1 takes the width that panel 0 and the progress leave.
 void StatusBar::PlacePanels() {
     const int right = progress_->isVisibleTo(this) ? width() - kProgressWidth - kPanelGap : width();
-    panel1_->setGeometry(kPanel0Width + kPanelGap, 2, right - kPanel0Width - kPanelGap,
+    panel1_->setGeometry(panel0Width_ + kPanelGap, 2, right - panel0Width_ - kPanelGap,
                          height() - 4);
     progress_->setGeometry(width() - kProgressWidth, 4, kProgressWidth - 4, height() - 8);
 }
@@ -85,7 +91,7 @@ void StatusBar::resizeEvent(QResizeEvent*) {
 
 void StatusBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QRect panel0(0, 2, kPanel0Width, height() - 4);
+    const QRect panel0(0, 2, panel0Width_, height() - 4);
     QStyleOptionFrame frame;
     frame.initFrom(this);
     frame.rect = panel0;

@@ -40,6 +40,7 @@ private:
     QLabel* panel1_;
     QProgressBar* progress_;
     QElapsedTimer progressFrame_;
+    int panel0Width_ = kPanel0Width;
 };
 
 } // namespace rangedesk::app

@@ -199,6 +199,10 @@ std::vector<std::vector<std::uint8_t>> DemoRecords(int model, int count) {
                 f.Kind[result] = 3;
                 f.Value[result] = 125 + n;
                 f.PercentFlag = i % 2;
+            } else if (f.ModeCode == 17) {
+                f.Value[static_cast<std::size_t>(SlotId::DIST2)] = 12 + n;
+                f.Value[static_cast<std::size_t>(SlotId::DIST3)] =
+                    static_cast<std::uint32_t>(-7 - i);
             }
             f.Negative = (f.ModeCode == 6 && i % 2) ? 1 : 0;
             out.push_back(EncodeExtendedReply(f));
