@@ -241,64 +241,40 @@ void THidDeviceController::DisposeDetached(std::unique_ptr<THidDevice> device) {
     }
 }
 
-void THidDeviceController::SetDevThreadSleepTime(int ms) {
-    if (ms == threadSleepTime_) {
+// A property write hands the new value to every listed device that still holds the old one,
+// then stores it in the controller.
+template <typename T, typename Get, typename Set>
+void THidDeviceController::Propagate(T& field, T value, Get get, Set set) {
+    if (value == field) {
         return;
     }
     for (auto& d : devices_) {
-        if (d->ThreadSleepTime() == threadSleepTime_) {
-            d->SetThreadSleepTime(ms);
+        if ((d.get()->*get)() == field) {
+            (d.get()->*set)(value);
         }
     }
-    threadSleepTime_ = ms;
+    field = std::move(value);
+}
+
+void THidDeviceController::SetDevThreadSleepTime(int ms) {
+    Propagate(threadSleepTime_, ms, &THidDevice::ThreadSleepTime, &THidDevice::SetThreadSleepTime);
 }
 
 void THidDeviceController::SetDevPollingDelayTime(int ms) {
-    if (ms == pollingDelay_) {
-        return;
-    }
-    for (auto& d : devices_) {
-        if (d->PollingDelay() == pollingDelay_) {
-            d->SetPollingDelay(ms);
-        }
-    }
-    pollingDelay_ = ms;
+    Propagate(pollingDelay_, ms, &THidDevice::PollingDelay, &THidDevice::SetPollingDelay);
 }
 
 void THidDeviceController::SetOnDeviceData(THidDataEvent handler) {
-    if (handler == onDeviceData_) {
-        return;
-    }
-    for (auto& d : devices_) {
-        if (d->OnData() == onDeviceData_) {
-            d->SetOnData(handler);
-        }
-    }
-    onDeviceData_ = std::move(handler);
+    Propagate(onDeviceData_, std::move(handler), &THidDevice::OnData, &THidDevice::SetOnData);
 }
 
 void THidDeviceController::SetOnDeviceDataError(THidDataErrorEvent handler) {
-    if (handler == onDeviceDataError_) {
-        return;
-    }
-    for (auto& d : devices_) {
-        if (d->OnDataError() == onDeviceDataError_) {
-            d->SetOnDataError(handler);
-        }
-    }
-    onDeviceDataError_ = std::move(handler);
+    Propagate(onDeviceDataError_, std::move(handler), &THidDevice::OnDataError,
+              &THidDevice::SetOnDataError);
 }
 
 void THidDeviceController::SetOnDeviceUnplug(THidPlugEvent handler) {
-    if (handler == onDeviceUnplug_) {
-        return;
-    }
-    for (auto& d : devices_) {
-        if (d->OnUnplug() == onDeviceUnplug_) {
-            d->SetOnUnplug(handler);
-        }
-    }
-    onDeviceUnplug_ = std::move(handler);
+    Propagate(onDeviceUnplug_, std::move(handler), &THidDevice::OnUnplug, &THidDevice::SetOnUnplug);
 }
 
 void THidDeviceController::SetOnDeviceChange(THidNotifyEvent handler) {

@@ -68,6 +68,8 @@ private:
     void DisposeDetached(std::unique_ptr<THidDevice> device);
     void RaiseWhileEnumerating(const THidPlugEvent& event, THidDevice& device);
     void Recount();
+    template <typename T, typename Get, typename Set>
+    void Propagate(T& field, T value, Get get, Set set);
 
     HidPlatform& platform_;
     HandOff handOff_;

@@ -44,23 +44,23 @@ SimMeter::~SimMeter() {
     }
 }
 
-hid::sim::SimInterfaceSpec SimMeter::SpecForModel(int model) {
-    hid::sim::SimInterfaceSpec spec;
+hid::sim::SimInterfaceDescription SimMeter::DescriptionForModel(int model) {
+    hid::sim::SimInterfaceDescription description;
     for (const auto& row : meter::kMeterModels) {
         if (row.Model == model) {
-            spec.VendorID = row.VendorID;
-            spec.ProductID = row.ProductID;
+            description.VendorID = row.VendorID;
+            description.ProductID = row.ProductID;
             break;
         }
     }
-    return spec;
+    return description;
 }
 
 void SimMeter::Plug() {
     if (iface_) {
         return;
     }
-    iface_ = bus_.Plug(SpecForModel(model_));
+    iface_ = bus_.Plug(DescriptionForModel(model_));
     iface_->SetBehaviour([this](hid::sim::SimInterface&, std::span<const std::uint8_t> report) {
         OnReport(report);
     });

@@ -28,7 +28,7 @@ public:
     ~SimMeter() override;
 
     // The vendor and product of a model's first table row.
-    static hid::sim::SimInterfaceSpec SpecForModel(int model);
+    static hid::sim::SimInterfaceDescription DescriptionForModel(int model);
 
     void Plug();
     void Unplug();

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kTimeoutMs = 5000;
 
-sim::SimInterfaceSpec Meter(std::uint16_t product = 0x5750) {
+sim::SimInterfaceDescription Meter(std::uint16_t product = 0x5750) {
     return {0x0486, product, 0x0100, 65, 65, true, true};
 }
 
@@ -181,9 +181,9 @@ private slots:
 
     void queryOnlyDeviceHasNoReader() {
         Fixture f;
-        auto spec = Meter();
-        spec.ReadWrite = false;
-        f.bus.Plug(spec);
+        auto description = Meter();
+        description.ReadWrite = false;
+        f.bus.Plug(description);
         QTRY_COMPARE_WITH_TIMEOUT(f.controller.Count(), 1, kTimeoutMs);
         f.controller.SetOnDeviceData(
             [](THidDevice&, std::uint8_t, const std::uint8_t*, std::uint16_t) {});

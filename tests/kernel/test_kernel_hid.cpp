@@ -133,15 +133,15 @@ private slots:
     }
     void enumeration() {
         QFETCH(int, model);
-        const auto spec = sim::SimMeter::SpecForModel(model);
+        const auto description = sim::SimMeter::DescriptionForModel(model);
         UhidMeter meter(MeterConfig(model));
         QVERIFY(meter.WaitCreated());
-        const QString node = WaitForNode(spec.VendorID, spec.ProductID);
+        const QString node = WaitForNode(description.VendorID, description.ProductID);
         QVERIFY(!node.isEmpty());
         LinuxHidPlatform platform;
         THidDeviceController controller(platform);
         controller.DeviceChange();
-        THidDevice* device = FindDevice(controller, spec.VendorID, spec.ProductID);
+        THidDevice* device = FindDevice(controller, description.VendorID, description.ProductID);
         QVERIFY(device);
         QCOMPARE(QString::fromStdString(device->PnPInfo().DevicePath), node);
         const QString hidName =

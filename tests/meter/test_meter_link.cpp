@@ -20,7 +20,7 @@
 
 using namespace rangedesk;
 using app::TMainForm;
-using hid::sim::SimInterfaceSpec;
+using hid::sim::SimInterfaceDescription;
 
 namespace {
 
@@ -108,10 +108,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(rig.w().StatusBar1().PanelText(0), QString("Not connected"),
                                   kTimeoutMs);
         const QImage blank = Picture(rig.w().ProductIcon());
-        SimInterfaceSpec spec;
-        spec.VendorID = std::uint16_t(vendor);
-        spec.ProductID = std::uint16_t(product);
-        rig.bus.Plug(spec);
+        SimInterfaceDescription description;
+        description.VendorID = std::uint16_t(vendor);
+        description.ProductID = std::uint16_t(product);
+        rig.bus.Plug(description);
         QTRY_COMPARE_WITH_TIMEOUT(rig.w().HidCtl().Count(), 1, kTimeoutMs);
         QCoreApplication::processEvents();
         QCOMPARE(rig.session().MeterModel(), model);
@@ -160,7 +160,7 @@ private slots:
         Rig rig(prompts, 3);
         QVERIFY(rig.Connected());
         const auto* before = rig.session().MeterDevice();
-        SimInterfaceSpec keyboard;
+        SimInterfaceDescription keyboard;
         keyboard.VendorID = 0x046D;
         keyboard.ProductID = 0xC31C;
         rig.bus.Plug(keyboard);
@@ -303,7 +303,7 @@ private slots:
 
     void otherDevicesCannotDisturbAnExchange() {
         Rig rig(prompts, 3);
-        SimInterfaceSpec mouse;
+        SimInterfaceDescription mouse;
         mouse.VendorID = 0x046D;
         mouse.ProductID = 0xC077;
         const auto noise = rig.bus.Plug(mouse);
@@ -412,9 +412,9 @@ private slots:
 
     void meterWithoutAccessIsReportedOncePerPlug() {
         Rig rig(prompts, 3, false);
-        auto spec = sim::SimMeter::SpecForModel(3);
-        spec.ReadWrite = false;
-        auto iface = rig.bus.Plug(spec);
+        auto description = sim::SimMeter::DescriptionForModel(3);
+        description.ReadWrite = false;
+        auto iface = rig.bus.Plug(description);
         QTRY_COMPARE_WITH_TIMEOUT(prompts.asked.size(), 1, kTimeoutMs);
         QVERIFY(prompts.asked[0].Text.contains("udev rule"));
         QVERIFY(rig.session().MeterConnected());
@@ -424,7 +424,7 @@ private slots:
         QCOMPARE(prompts.asked.size(), 1);
         rig.bus.Unplug(iface);
         QTRY_VERIFY_WITH_TIMEOUT(!rig.session().MeterConnected(), kTimeoutMs);
-        rig.bus.Plug(spec);
+        rig.bus.Plug(description);
         QTRY_COMPARE_WITH_TIMEOUT(prompts.asked.size(), 2, kTimeoutMs);
     }
 };

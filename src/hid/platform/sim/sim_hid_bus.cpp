@@ -42,8 +42,9 @@ struct SimHandle : PlatformHandle {
 
 } // namespace
 
-SimInterface::SimInterface(std::uint32_t instance, std::string path, SimInterfaceSpec spec)
-    : instance_(instance), path_(std::move(path)), spec_(spec) {}
+SimInterface::SimInterface(std::uint32_t instance, std::string path,
+                           SimInterfaceDescription description)
+    : instance_(instance), path_(std::move(path)), description_(description) {}
 
 bool SimInterface::Present() const {
     const std::lock_guard lock(mutex_);
@@ -83,13 +84,13 @@ SimHidBus::SimHidBus(QObject* parent) : QObject(parent) {}
 
 SimHidBus::~SimHidBus() = default;
 
-std::shared_ptr<SimInterface> SimHidBus::Plug(const SimInterfaceSpec& spec) {
+std::shared_ptr<SimInterface> SimHidBus::Plug(const SimInterfaceDescription& description) {
     std::shared_ptr<SimInterface> iface;
     {
         const std::lock_guard lock(mutex_);
         const std::uint32_t instance = nextInstance_++;
-        iface =
-            std::make_shared<SimInterface>(instance, "sim:hid" + std::to_string(instance), spec);
+        iface = std::make_shared<SimInterface>(instance, "sim:hid" + std::to_string(instance),
+                                               description);
         interfaces_.push_back(iface);
     }
     Notify();
@@ -160,7 +161,7 @@ std::unique_ptr<PlatformHandle> SimHidBus::Open(const std::string& path, OpenAcc
         lastOpenError_ = ENOENT;
         return nullptr;
     }
-    if (access != OpenAccess::QueryOnly && !iface->Spec().ReadWrite) {
+    if (access != OpenAccess::QueryOnly && !iface->Description().ReadWrite) {
         lastOpenError_ = EACCES;
         return nullptr;
     }
@@ -177,16 +178,16 @@ std::unique_ptr<PlatformHandle> SimHidBus::Open(const std::string& path, OpenAcc
 }
 
 std::optional<HidAttributes> SimHidBus::GetAttributes(PlatformHandle& handle) {
-    const auto& spec = static_cast<SimHandle&>(handle).iface->Spec();
-    if (!spec.Identifiable) {
+    const auto& description = static_cast<SimHandle&>(handle).iface->Description();
+    if (!description.Identifiable) {
         return std::nullopt;
     }
-    return HidAttributes{spec.VendorID, spec.ProductID, spec.VersionNumber};
+    return HidAttributes{description.VendorID, description.ProductID, description.VersionNumber};
 }
 
 std::optional<HidCaps> SimHidBus::GetCaps(PlatformHandle& handle) {
-    const auto& spec = static_cast<SimHandle&>(handle).iface->Spec();
-    return HidCaps{spec.InputReportByteLength, spec.OutputReportByteLength, 0};
+    const auto& description = static_cast<SimHandle&>(handle).iface->Description();
+    return HidCaps{description.InputReportByteLength, description.OutputReportByteLength, 0};
 }
 
 bool SimHidBus::Write(PlatformHandle& handle, std::span<const std::uint8_t> report,

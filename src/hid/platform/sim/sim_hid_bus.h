@@ -17,7 +17,7 @@ namespace rangedesk::hid::sim {
 class SimHidBus;
 
 // What a simulated interface looks like to the controller.
-struct SimInterfaceSpec {
+struct SimInterfaceDescription {
     std::uint16_t VendorID = 0;
     std::uint16_t ProductID = 0;
     std::uint16_t VersionNumber = 0x0100;
@@ -33,9 +33,9 @@ class SimInterface {
 public:
     using Behaviour = std::function<void(SimInterface& self, std::span<const std::uint8_t> report)>;
 
-    SimInterface(std::uint32_t instance, std::string path, SimInterfaceSpec spec);
+    SimInterface(std::uint32_t instance, std::string path, SimInterfaceDescription description);
 
-    const SimInterfaceSpec& Spec() const { return spec_; }
+    const SimInterfaceDescription& Description() const { return description_; }
     std::uint32_t InstanceNumber() const { return instance_; }
     const std::string& Path() const { return path_; }
     bool Present() const;
@@ -53,7 +53,7 @@ private:
 
     std::uint32_t instance_;
     std::string path_;
-    SimInterfaceSpec spec_;
+    SimInterfaceDescription description_;
     Behaviour behaviour_;
     mutable std::mutex mutex_;
     bool present_ = true;
@@ -69,7 +69,7 @@ public:
     explicit SimHidBus(QObject* parent = nullptr);
     ~SimHidBus() override;
 
-    std::shared_ptr<SimInterface> Plug(const SimInterfaceSpec& spec);
+    std::shared_ptr<SimInterface> Plug(const SimInterfaceDescription& description);
     void Unplug(const std::shared_ptr<SimInterface>& iface);
     // A change of some device that is not HID: notifications, nothing else.
     void ChangeOtherDevice();
