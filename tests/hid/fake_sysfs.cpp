@@ -79,6 +79,10 @@ void FakeSysfs::RemoveHidraw(int number) {
     QFile::remove(dir_.path() + "/dev/" + name);
 }
 
+void FakeSysfs::RemoveNode(int number) {
+    QFile::remove(dir_.path() + QString("/dev/hidraw%1").arg(number));
+}
+
 void FakeSysfs::BreakUevent(int number) {
     const QString entry =
         dir_.path() + QString("/sys/class/hidraw/hidraw%1/device/uevent").arg(number);

@@ -25,6 +25,8 @@ public:
                                        const std::vector<std::uint8_t>& descriptor,
                                        Node node = Node::Pty);
     void RemoveHidraw(int number);
+    // Leaves the sysfs entry but takes the device node away, as just before the kernel makes it.
+    void RemoveNode(int number);
     void BreakUevent(int number);
 
 private:

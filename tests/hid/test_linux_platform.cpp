@@ -78,6 +78,17 @@ private slots:
         }
     }
 
+    void interfaceWithoutNodeIsNotThereYet() {
+        FakeSysfs fs;
+        const auto m0 = fs.AddHidraw(0, 0x0486, 0x5750, 1, descriptors::kMeter);
+        const auto m1 = fs.AddHidraw(1, 0x0486, 0x5752, 2, descriptors::kMeter);
+        fs.RemoveNode(0);
+        LinuxHidPlatform platform(fs.SysRoot(), fs.DevRoot());
+        const auto list = platform.ListInterfaces();
+        QCOMPARE(list.size(), std::size_t(1));
+        QCOMPARE(list[0].InstanceNumber, 2u);
+    }
+
     void missingTreeHasNoInterfaces() {
         LinuxHidPlatform platform("/nonexistent/sys", "/nonexistent/dev");
         QVERIFY(platform.ListInterfaces().empty());

@@ -12,7 +12,8 @@ fi
 export KHID_DIR=$build/kernel-hid
 mkdir -p "$KHID_DIR"
 guest="test -e /dev/uhid || { echo 'the guest has no /dev/uhid'; exit 1; }
-export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=/run/tmp
+mkdir -p -m 700 /run/tmp/xdg
+export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=/run/tmp/xdg
 $build/tests/test_kernel_hid"
 start=$(date +%s)
 VM_TIMEOUT=${VM_TIMEOUT:-900} "$here/run-vm.sh" "$guest"

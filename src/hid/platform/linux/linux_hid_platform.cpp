@@ -98,10 +98,14 @@ std::vector<HidInterface> LinuxHidPlatform::ListInterfaces() {
         }
         const auto hidDir = RealPath(classDir + "/" + name + "/device");
         const auto sequence = hidDir ? ParseHidDeviceSequence(BaseName(*hidDir)) : std::nullopt;
-        if (!sequence) {
+        const std::string node = devRoot_ + "/" + name;
+        struct stat st {};
+        // sysfs shows the interface a moment before its node exists; until then it is not
+        // there yet, or the scan would take it as one that cannot be opened.
+        if (!sequence || ::stat(node.c_str(), &st) != 0) {
             continue;
         }
-        found.push_back({*number, HidInterface{*sequence, devRoot_ + "/" + name}});
+        found.push_back({*number, HidInterface{*sequence, node}});
     }
     ::closedir(dir);
     std::sort(found.begin(), found.end(),
