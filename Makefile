@@ -1,7 +1,9 @@
 # RangeDesk: every target does its own set-up first.
 BUILD ?= build
 
-.PHONY: setup build run demo test screenshots bench clean
+PREFIX ?= /opt/rangedesk
+
+.PHONY: setup build run demo test screenshots bench install clean
 
 setup:
 	@BUILD_DIR=$(abspath $(BUILD)) scripts/setup.sh
@@ -23,6 +25,9 @@ screenshots: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench-*; do echo "== $$b"; $$b || exit 1; done
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)
