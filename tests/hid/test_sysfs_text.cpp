@@ -1,4 +1,5 @@
 // The pure parsers of the Linux platform layer, fed texts as a real kernel writes them.
+#include <QFile>
 #include <QTest>
 
 #include "descriptors.h"
@@ -97,6 +98,26 @@ private slots:
         QCOMPARE(QString::fromStdString(m->Action), QString("add"));
         QCOMPARE(QString::fromStdString(m->Subsystem), QString("hidraw"));
         QCOMPARE(QString::fromStdString(m->Properties.at("DEVNAME")), QString("hidraw0"));
+    }
+
+    // Messages captured from the netlink socket of Debian's 6.1 kernel as a uhid meter came and
+    // went (tests/kernel runs that kernel).
+    void capturedKernelUevents() {
+        QFile file(QString(RANGEDESK_HID_TEST_DATA) + "/kernel-6.1-hidraw-uevents.hex");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList actions;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            if (line.trimmed().isEmpty()) {
+                continue;
+            }
+            const QByteArray msg = QByteArray::fromHex(line.trimmed());
+            const auto m = ParseUeventMessage(std::span(msg.constData(), std::size_t(msg.size())));
+            QVERIFY(m);
+            QCOMPARE(QString::fromStdString(m->Subsystem), QString("hidraw"));
+            QVERIFY(QString::fromStdString(m->DevPath).contains("0003:0486:5750"));
+            actions << QString::fromStdString(m->Action);
+        }
+        QCOMPARE(actions, QStringList({"add", "remove"}));
     }
 
     void udevUevent() {
