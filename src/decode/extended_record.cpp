@@ -136,33 +136,28 @@ constexpr std::array<ModeRow, 23> kModes = {{
 }};
 
 // Mode text and hidden slots; mode codes without a row give an empty text and hide nothing.
+// The mode's own name, or its adding or subtracting form for accumulate codes 1 and 2.
+std::string_view Accumulated(std::uint8_t code, std::string_view plain, std::string_view add,
+                             std::string_view dec) {
+    return code == 1 ? add : code == 2 ? dec : plain;
+}
+
 ModeRow ModeFor(const ExtendedRecord& r) {
-    const bool accumulating = r.AccumulateCode != 0;
-    const bool hideFirst = accumulating && r.StepCode == kHideFirstStep;
-    const std::string_view add = r.AccumulateCode == 1   ? " Add"
-                                 : r.AccumulateCode == 2 ? " Dec"
-                                                         : "";
+    const bool hideFirst = r.AccumulateCode != 0 && r.StepCode == kHideFirstStep;
     switch (r.ModeCode) {
     case 0:
         if (r.ContinuousCode == 1) {
             return {"Continuous", {N, N, N, N}};
         }
-        if (r.AccumulateCode == 1) {
-            return {"Single Add", {Y, N, N, N}};
-        }
-        if (r.AccumulateCode == 2) {
-            return {"Single Dec", {Y, N, N, N}};
+        if (r.AccumulateCode == 1 || r.AccumulateCode == 2) {
+            return {Accumulated(r.AccumulateCode, "", "Single Add", "Single Dec"), {Y, N, N, N}};
         }
         return {"Single", {Y, Y, Y, N}};
     case 1:
-        return {add.empty()     ? "Area"
-                : add == " Add" ? "Area Add"
-                                : "Area Dec",
+        return {Accumulated(r.AccumulateCode, "Area", "Area Add", "Area Dec"),
                 {hideFirst, N, N, N}};
     case 2:
-        return {add.empty()     ? "Volume"
-                : add == " Add" ? "Volume Add"
-                                : "Volume Dec",
+        return {Accumulated(r.AccumulateCode, "Volume", "Volume Add", "Volume Dec"),
                 {hideFirst, N, N, N}};
     default:
         return r.ModeCode < kModes.size() ? kModes[r.ModeCode] : ModeRow{"", {N, N, N, N}};
