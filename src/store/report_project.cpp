@@ -44,13 +44,19 @@ Qt::Alignment AlignmentOf(ColumnAlignment a) {
     return Qt::AlignLeft;
 }
 
+void PreparePrinter(const ReportDefinition& def, QPrinter& printer) {
+    QPageLayout layout(
+        PageSizeNamed(def.PageSize), def.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(def.MarginLeftMm, def.MarginTopMm, def.MarginRightMm, def.MarginBottomMm),
+        QPageLayout::Millimeter);
+    printer.setPageLayout(layout);
+}
+
 } // namespace
 
 struct TReportProject::Metrics {
     QRect page;
     int line = 0;
-    int headerHeight = 0; // title, date and headings
-    int footerHeight = 0;
     int rowsPerPage = 1;
     std::vector<int> widths;
 };
@@ -92,9 +98,9 @@ TReportProject::Metrics TReportProject::Measure(QPainter& painter, QPrinter& pri
     m.page.moveTo(0, 0);
     const QFontMetrics fm(painter.font(), &printer);
     m.line = static_cast<int>(std::ceil(fm.height() * 1.35));
-    m.headerHeight = m.line * 5; // title (double), date, gap, headings
-    m.footerHeight = m.line * 2;
-    m.rowsPerPage = std::max(1, (m.page.height() - m.headerHeight - m.footerHeight) / m.line);
+    const int header = m.line * 5; // title (double), date, gap, headings
+    const int footer = m.line * 2;
+    m.rowsPerPage = std::max(1, (m.page.height() - header - footer) / m.line);
     double totalMm = 0;
     for (const auto& c : def.Columns) {
         totalMm += c.WidthMm;
@@ -105,14 +111,6 @@ TReportProject::Metrics TReportProject::Measure(QPainter& painter, QPrinter& pri
         m.widths.push_back(static_cast<int>(c.WidthMm * pxPerMm * scale));
     }
     return m;
-}
-
-static void PreparePrinter(const ReportDefinition& def, QPrinter& printer) {
-    QPageLayout layout(
-        PageSizeNamed(def.PageSize), def.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-        QMarginsF(def.MarginLeftMm, def.MarginTopMm, def.MarginRightMm, def.MarginBottomMm),
-        QPageLayout::Millimeter);
-    printer.setPageLayout(layout);
 }
 
 void TReportProject::Execute(const TReportDataSetConnection& connection, QPrinter& printer) const {

@@ -37,7 +37,7 @@ namespace {
 struct SimHandle : PlatformHandle {
     std::shared_ptr<SimInterface> iface;
     OpenAccess access;
-    std::shared_ptr<void> queue; // SimInterface::ReadQueue for read handles
+    std::shared_ptr<SimInterface::ReadQueue> queue; // read handles only
 };
 
 } // namespace

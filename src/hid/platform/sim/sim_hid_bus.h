@@ -47,9 +47,11 @@ public:
     std::vector<std::vector<std::uint8_t>> Written() const;
     int OpenReaders() const;
 
+    // The reports queued for one open read handle.
+    struct ReadQueue;
+
 private:
     friend class SimHidBus;
-    struct ReadQueue;
 
     std::uint32_t instance_;
     std::string path_;
