@@ -6,7 +6,7 @@
 
 #include "bench_util.h"
 #include "main_form.h"
-#include "meter_session.h"
+#include "meter_link.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "program_folder.h"
 #include "rangedesk_application.h"
@@ -32,7 +32,7 @@ struct Rig {
         meter.Plug();
         window = std::make_unique<app::TMainForm>(bus, prompts, folder.Path());
         window->show();
-        while (!window->Session().MeterConnected()) {
+        while (!window->Link().MeterConnected()) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
         }
     }

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     record.Slots[0] = {"1.234", "米"};
     record.Slots[3] = {" 12.34", "m3"};
     for (int i = 1; i <= 999; ++i) {
-        w.Store().AddRecToLib(i, record, 1);
+        w.Store().AddRecToLib(i, record, RecordLayout::Compact);
     }
     w.SetRecordsLoaded();
 

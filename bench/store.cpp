@@ -41,7 +41,7 @@ void Run(store::AppendRefresh mode, const char* name) {
     for (int i = 1; i <= kRecords; ++i) {
         const double t0 = bench::NowSeconds();
         grid.setUpdatesEnabled(false);
-        store.AddRecToLib(i, record, 3);
+        store.AddRecToLib(i, record, RecordLayout::Extended);
         grid.setUpdatesEnabled(true);
         if (qEnvironmentVariableIsEmpty("BENCH_NO_PAINT")) {
             QCoreApplication::processEvents(); // the repaint of this record
@@ -68,17 +68,18 @@ void RunThroughWindow() {
     hid::sim::SimHidBus bus;
     app::TMainForm w(bus, prompts, folder.Path());
     w.show();
-    w.EmptyLoadData();
+    w.Store().EmptyLoadData();
     MeasurementRecord record;
     record.ModeText = "Area";
     record.Slots[0] = {"1.234", "m"};
     const double start = bench::NowSeconds();
     for (int i = 1; i <= kRecords; ++i) {
-        w.AddRecToLib(i, record, 3);
+        w.Store().AddRecToLib(i, record, RecordLayout::Extended);
         QCoreApplication::processEvents();
     }
-    w.HideProgress(); // the end of a download shows the last frame
-    QCoreApplication::processEvents();
+    while (!w.DBGrid1().updatesEnabled()) { // the last frame
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     const double total = bench::NowSeconds() - start;
     std::printf("window      %d appends in %.3f s: %.3f ms each on average, grid repainted at 25 "
                 "frames a second\n",

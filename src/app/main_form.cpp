@@ -5,12 +5,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 
 #include "about_form.h"
+#include "download_summary.h"
+#include "error_box.h"
 #include "hid_controller.h"
 #include "load_data_columns.h"
-#include "meter_session.h"
+#include "meter_link.h"
+#include "meter_operations.h"
 #include "record_navigator.h"
 #include "record_store.h"
 #include "report_project.h"
@@ -32,7 +36,6 @@ constexpr int kPanelHeight = TMainForm::kClientHeight - StatusBar::kHeight;
 constexpr int kColumnWidths[] = {52, 123, 73, 85, 82, 82, 84};
 const QColor kDisplayColour(5, 2, 2);
 constexpr int kGridFrameMs = 40;
-const QString kReadingPlaceholder = QStringLiteral("0.000  m");
 
 struct LabelPlace {
     QRect rect;
@@ -82,9 +85,9 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     statusBar_->setGeometry(0, kPanelHeight, kClientWidth, StatusBar::kHeight);
 
     // Creation step, in order: the database, the device list, a blank picture, the buttons,
-    // the command table and protocol values (with the session), records loaded.
+    // the command table and protocol values (with the meter core), records loaded.
     ADOConnectAccess();
-    reportProject_ = std::make_unique<store::TReportProject>();
+    reportProject_ = std::make_unique<output::TReportProject>();
     hidCtl_ = std::make_unique<hid::THidDeviceController>(platform);
     for (int model = 1; model <= 4; ++model) {
         imageList1_[static_cast<std::size_t>(model - 1)] =
@@ -94,26 +97,52 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     blank.fill(palette().color(QPalette::Window));
     productIcon_->setPixmap(blank);
     ALLButtonEn(false);
-    session_ = std::make_unique<meter::MeterSession>(*hidCtl_, *this);
+    link_ = std::make_unique<meter::MeterLink>(*hidCtl_);
+    operations_ = std::make_unique<meter::MeterOperations>(*link_);
+    operations_->SetRecordSink(store_.get());
     recordsLoaded_ = false;
 
     gridFrame_.setSingleShot(true);
     gridFrame_.setInterval(kGridFrameMs);
     connect(&gridFrame_, &QTimer::timeout, this, &TMainForm::ShowGridFrame);
+    ConnectMeterCore();
 
-    connect(readKey_, &QPushButton::clicked, session_.get(), &meter::MeterSession::ReadKeyClick);
-    connect(clearKey_, &QPushButton::clicked, session_.get(), &meter::MeterSession::ClearKeyClick);
-    connect(exportAllData_, &QPushButton::clicked, session_.get(),
-            &meter::MeterSession::ExportAllDataClick);
     connect(expToExcel_, &QPushButton::clicked, this, &TMainForm::ExpToExcelClick);
     connect(printBtn_, &QPushButton::clicked, this, &TMainForm::PrintBtnClick);
     connect(aboutBtn_, &QPushButton::clicked, this, &TMainForm::AboutBtnClick);
 }
 
 TMainForm::~TMainForm() {
-    // The session hands its devices back before the controller lets them go.
-    session_.reset();
+    // The meter core lets go of the controller's events before the controller goes.
+    operations_.reset();
+    link_.reset();
     hidCtl_.reset();
+}
+
+void TMainForm::ConnectMeterCore() {
+    using meter::MeterLink;
+    using meter::MeterOperations;
+    MeterOperations* ops = operations_.get();
+    connect(readKey_, &QPushButton::clicked, ops, &MeterOperations::ReadKeyClick);
+    connect(clearKey_, &QPushButton::clicked, ops, &MeterOperations::ClearKeyClick);
+    connect(exportAllData_, &QPushButton::clicked, ops, &MeterOperations::ExportAllDataClick);
+    connect(statusBar_, &StatusBar::cancelClicked, ops, &MeterOperations::CancelDownload);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, ops, &MeterOperations::CancelDownload);
+
+    connect(link_.get(), &MeterLink::connectionChanged, this, &TMainForm::ShowConnection);
+    connect(link_.get(), &MeterLink::exchangeStatus, this,
+            [this](const QString& text) { statusBar_->SetPanelText(1, text); });
+    connect(link_.get(), &MeterLink::meterWithoutAccess, this, &TMainForm::ShowMessage);
+    connect(ops, &MeterOperations::readingDisplayChanged, this, &TMainForm::ShowReadingLines);
+    connect(ops, &MeterOperations::deviceButtonsReleased, this, [this] {
+        if (!locked_) {
+            ALLButtonEn(link_->MeterConnected());
+        }
+    });
+    connect(ops, &MeterOperations::downloadStarted, this, &TMainForm::LockForDownload);
+    connect(ops, &MeterOperations::downloadProgress, statusBar_, &StatusBar::ShowProgress);
+    connect(ops, &MeterOperations::downloadFinished, this, &TMainForm::DownloadFinished);
 }
 
 QString TMainForm::LibPath(const QString& file) const {
@@ -153,7 +182,7 @@ void TMainForm::BuildLeftPanel() {
         label->hide();
         labels_[i] = label;
     }
-    labels_[3]->setText(kReadingPlaceholder);
+    labels_[3]->setText(meter::MeterOperations::kReadingPlaceholder);
 }
 
 void TMainForm::BuildRightPanel() {
@@ -205,6 +234,7 @@ void TMainForm::ADOConnectAccess() {
     }
     connect(&table, &store::LoadDataModel::openChanged, navigator_, &RecordNavigator::SetTableOpen);
     connect(&table, &QAbstractItemModel::rowsInserted, navigator_, &RecordNavigator::UpdateButtons);
+    connect(&table, &QAbstractItemModel::rowsInserted, this, &TMainForm::DeferGridFrame);
     connect(&table, &QAbstractItemModel::modelReset, navigator_, &RecordNavigator::UpdateButtons);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, navigator_,
             &RecordNavigator::UpdateButtons);
@@ -219,23 +249,19 @@ void TMainForm::ALLButtonEn(bool on) {
     exportAllData_->setEnabled(on);
 }
 
-void TMainForm::SetConnectionStatus(const QString& text, meter::StatusColour colour) {
-    statusBar_->SetPanelText(0, text);
-    switch (colour) {
-    case meter::StatusColour::Black:
-        statusBar_->SetStatusColour(Qt::black);
-        break;
-    case meter::StatusColour::ButtonText:
-        statusBar_->SetStatusColour(palette().color(QPalette::ButtonText));
-        break;
-    case meter::StatusColour::Red:
+// The picture and the reading display stay when the meter leaves.
+void TMainForm::ShowConnection(const meter::MeterConnection& connection) {
+    if (connection.Connected()) {
+        statusBar_->SetPanelText(0, "Connected OK");
         statusBar_->SetStatusColour(QColor(255, 0, 0));
-        break;
+        ShowMeter(connection.Model);
+    } else {
+        statusBar_->SetPanelText(0, "Not connected");
+        statusBar_->SetStatusColour(palette().color(QPalette::ButtonText));
     }
-}
-
-void TMainForm::SetExchangeStatus(const QString& text) {
-    statusBar_->SetPanelText(1, text);
+    if (!locked_) {
+        ALLButtonEn(connection.Connected());
+    }
 }
 
 void TMainForm::ShowMeter(int model) {
@@ -251,12 +277,10 @@ void TMainForm::ShowMeter(int model) {
     }
 }
 
-QString TMainForm::ReadingLine(int line) const {
-    return labels_.at(static_cast<std::size_t>(line))->text();
-}
-
-void TMainForm::SetReadingLine(int line, const QString& text) {
-    labels_.at(static_cast<std::size_t>(line))->setText(text);
+void TMainForm::ShowReadingLines(const std::array<QString, 4>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        labels_[i]->setText(lines[i]);
+    }
 }
 
 void TMainForm::SetSystemMenuShown(bool shown) {
@@ -279,7 +303,7 @@ void TMainForm::LockForDownload() {
 }
 
 void TMainForm::RestoreButtons() {
-    ALLButtonEn(session_->MeterConnected());
+    ALLButtonEn(link_->MeterConnected());
     expToExcel_->setEnabled(recordsLoaded_);
     printBtn_->setEnabled(recordsLoaded_);
     aboutBtn_->setEnabled(true);
@@ -291,29 +315,33 @@ void TMainForm::UnlockAfterDownload() {
     locked_ = false;
 }
 
-void TMainForm::ShowProgress(int record, int total) {
-    statusBar_->ShowProgress(record, total);
-}
-void TMainForm::HideProgress() {
+// One summary for every way a download ends: its message (the error box for a failure),
+// then the window unlocks. Records loaded only once a row was stored.
+void TMainForm::DownloadFinished(const meter::DownloadSummary& summary) {
     statusBar_->HideProgress();
     // The end of a download shows its last rows at once.
     gridFrame_.stop();
     ShowGridFrame();
-}
-
-void TMainForm::EmptyLoadData() {
-    store_->EmptyLoadData();
+    if (summary.Stored > 0) {
+        recordsLoaded_ = true;
+    }
+    const QString message = meter::DownloadSummaryText(summary);
+    if (summary.End == meter::DownloadEnd::DatabaseError) {
+        ShowErrorBox(prompts_, message);
+    } else if (!message.isEmpty()) {
+        ShowMessage(message);
+    }
+    UnlockAfterDownload();
 }
 
 // Each append is written at once; the grid shows the new rows at the next frame, so a fast
 // download repaints the grid some 25 times a second rather than once per record.
-void TMainForm::AddRecToLib(int i, const MeasurementRecord& record, int model) {
+void TMainForm::DeferGridFrame() {
     grid_->setUpdatesEnabled(false);
     navigator_->setUpdatesEnabled(false);
     if (!gridFrame_.isActive()) {
         gridFrame_.start();
     }
-    store_->AddRecToLib(i, record, model);
 }
 
 void TMainForm::ShowGridFrame() {

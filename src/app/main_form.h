@@ -8,8 +8,6 @@
 #include <array>
 #include <memory>
 
-#include "meter_window.h"
-
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -19,12 +17,17 @@ class HidPlatform;
 class THidDeviceController;
 } // namespace rangedesk::hid
 namespace rangedesk::meter {
-class MeterSession;
-}
+class MeterLink;
+class MeterOperations;
+struct MeterConnection;
+struct DownloadSummary;
+} // namespace rangedesk::meter
 namespace rangedesk::store {
 class RecordStore;
+}
+namespace rangedesk::output {
 class TReportProject;
-} // namespace rangedesk::store
+}
 
 namespace rangedesk::app {
 
@@ -34,8 +37,9 @@ class TForm1;
 class UserPrompts;
 
 // The main window: the meter picture with its reading display, the record grid and its
-// navigator, six command buttons and the status bar. It owns everything that lives for the run.
-class TMainForm : public QWidget, public meter::MeterWindow {
+// navigator, six command buttons and the status bar. It owns everything that lives for the run
+// and shows what the meter core reports; it holds no meter logic of its own.
+class TMainForm : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 905;
@@ -46,21 +50,8 @@ public:
               QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // meter::MeterWindow
-    void ALLButtonEn(bool on) override;
-    void SetConnectionStatus(const QString& text, meter::StatusColour colour) override;
-    void SetExchangeStatus(const QString& text) override;
-    void ShowMeter(int model) override;
-    QString ReadingLine(int line) const override;
-    void SetReadingLine(int line, const QString& text) override;
-    void LockForDownload() override;
-    void UnlockAfterDownload() override;
-    void SetRecordsLoaded() override { recordsLoaded_ = true; }
-    void ShowProgress(int record, int total) override;
-    void HideProgress() override;
-    void EmptyLoadData() override;
-    void AddRecToLib(int i, const MeasurementRecord& record, int model) override;
-    void ShowMessage(const QString& text) override;
+    void ALLButtonEn(bool on);
+    void SetRecordsLoaded() { recordsLoaded_ = true; }
 
     // Button handlers.
     void ExpToExcelClick();
@@ -71,7 +62,8 @@ public:
 
     bool RecordsLoaded() const { return recordsLoaded_; }
     bool Locked() const { return locked_; }
-    meter::MeterSession& Session() { return *session_; }
+    meter::MeterLink& Link() { return *link_; }
+    meter::MeterOperations& Operations() { return *operations_; }
     store::RecordStore& Store() { return *store_; }
     hid::THidDeviceController& HidCtl() { return *hidCtl_; }
     StatusBar& StatusBar1() { return *statusBar_; }
@@ -98,16 +90,28 @@ private:
     void BuildLeftPanel();
     void BuildRightPanel();
     void ADOConnectAccess();
+    void ConnectMeterCore();
     void RestoreButtons();
     void SetSystemMenuShown(bool shown);
     void ShowGridFrame();
+    void DeferGridFrame();
+
+    // What the meter core reports.
+    void ShowConnection(const meter::MeterConnection& connection);
+    void ShowMeter(int model);
+    void ShowReadingLines(const std::array<QString, 4>& lines);
+    void LockForDownload();
+    void UnlockAfterDownload();
+    void DownloadFinished(const meter::DownloadSummary& summary);
+    void ShowMessage(const QString& text);
 
     UserPrompts& prompts_;
     QString programDir_;
     std::unique_ptr<store::RecordStore> store_;
-    std::unique_ptr<store::TReportProject> reportProject_;
+    std::unique_ptr<output::TReportProject> reportProject_;
     std::unique_ptr<hid::THidDeviceController> hidCtl_;
-    std::unique_ptr<meter::MeterSession> session_;
+    std::unique_ptr<meter::MeterLink> link_;
+    std::unique_ptr<meter::MeterOperations> operations_;
     std::array<QPixmap, 4> imageList1_;
     bool recordsLoaded_ = false;
     bool locked_ = false;

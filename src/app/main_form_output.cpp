@@ -57,10 +57,10 @@ void TMainForm::PrintBtnClick() {
     }
     reportProject_->Close();
     reportProject_->Open();
-    store::TReportDataSetConnection ReportDataSetConnection1("ReportDataSetConnection1");
+    output::TReportDataSetConnection ReportDataSetConnection1("ReportDataSetConnection1");
     ReportDataSetConnection1.SetDataSet(&store_->Table());
     struct CloseProject {
-        store::TReportProject& project;
+        output::TReportProject& project;
         ~CloseProject() { project.Close(); }
     } closeProject{*reportProject_};
     if (store_->Table().IsEmpty()) {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -15,7 +16,7 @@
 
 #include "about_form.h"
 #include "main_form.h"
-#include "meter_session.h"
+#include "meter_link.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "rangedesk_application.h"
 #include "record_store.h"
@@ -82,21 +83,21 @@ int main(int argc, char** argv) {
     sim::SimMeter meter(bus, 3);
     meter.SetRecords(sim::DemoRecords(3, 12));
     meter.Plug();
-    WaitFor([&] { return mainForm.Session().MeterConnected(); });
+    WaitFor([&] { return mainForm.Link().MeterConnected(); });
     for (const std::int32_t reading : {15000, 23456, 31875}) {
         meter.SetReading(reading);
-        const QString before = mainForm.ReadingLine(3);
+        const QString before = mainForm.Label(3).text();
         mainForm.ReadKey().click();
-        WaitFor([&] { return mainForm.ReadingLine(3) != before; });
+        WaitFor([&] { return mainForm.Label(3).text() != before; });
     }
     mainForm.ExportAllData().click();
     WaitFor([&] { return !mainForm.Locked() && mainForm.RecordsLoaded(); });
     Save(mainForm, out + "/main-meter.png");
 
-    store::TReportProject project;
+    output::TReportProject project;
     project.SetProjectFile(programDir.filePath("lib/Vermo.rav"));
     project.Open();
-    store::TReportDataSetConnection connection("ReportDataSetConnection1");
+    output::TReportDataSetConnection connection("ReportDataSetConnection1");
     connection.SetDataSet(&mainForm.Store().Table());
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewWidget preview(&printer);

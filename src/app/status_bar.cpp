@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStyleOption>
 
 #include <algorithm>
@@ -12,18 +13,24 @@ namespace {
 
 constexpr int kPanelGap = 2;
 constexpr int kProgressWidth = 220;
+constexpr int kCancelWidth = 64;
 constexpr QPoint kPanel0TextAt(35, 7);
 
 } // namespace
 
 StatusBar::StatusBar(QWidget* parent)
-    : QWidget(parent), panel1_(new QLabel(this)), progress_(new QProgressBar(this)) {
+    : QWidget(parent), panel1_(new QLabel(this)), progress_(new QProgressBar(this)),
+      cancel_(new QPushButton("Cancel", this)) {
     setFixedHeight(kHeight);
     panel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel1_->setIndent(4);
     progress_->setFormat("Record %v of %m");
     progress_->setTextVisible(true);
     progress_->hide();
+    cancel_->setObjectName("CancelDownload");
+    cancel_->setToolTip("Stop the download after the record in flight (Esc)");
+    cancel_->hide();
+    connect(cancel_, &QPushButton::clicked, this, &StatusBar::cancelClicked);
 }
 
 QString StatusBar::PanelText(int panel) const {
@@ -60,6 +67,8 @@ void StatusBar::ShowProgress(int record, int total) {
     progress_->setValue(record);
     if (progress_->isHidden()) {
         progress_->show();
+        cancel_->show();
+        cancel_->setEnabled(true);
         PlacePanels();
     }
 }
@@ -67,6 +76,7 @@ void StatusBar::ShowProgress(int record, int total) {
 void StatusBar::HideProgress() {
     progressFrame_.invalidate();
     progress_->hide();
+    cancel_->hide();
     PlacePanels();
 }
 
@@ -79,10 +89,12 @@ QString StatusBar::ProgressText() const {
 
 // Panel 1 takes the width that panel 0 and the progress leave.
 void StatusBar::PlacePanels() {
-    const int right = progress_->isVisibleTo(this) ? width() - kProgressWidth - kPanelGap : width();
+    const int busy = kProgressWidth + kCancelWidth;
+    const int right = progress_->isVisibleTo(this) ? width() - busy - kPanelGap : width();
     panel1_->setGeometry(panel0Width_ + kPanelGap, 2, right - panel0Width_ - kPanelGap,
                          height() - 4);
-    progress_->setGeometry(width() - kProgressWidth, 4, kProgressWidth - 4, height() - 8);
+    progress_->setGeometry(width() - busy, 4, kProgressWidth - 4, height() - 8);
+    cancel_->setGeometry(width() - kCancelWidth, 3, kCancelWidth - 4, height() - 6);
 }
 
 void StatusBar::resizeEvent(QResizeEvent*) {

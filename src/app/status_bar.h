@@ -6,11 +6,13 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace rangedesk::app {
 
 // StatusBar1: panel 0 (the connection) drawn by the window itself in the status colour,
-// panel 1 the outcome of the last exchange, and the download progress at the right.
+// panel 1 the outcome of the last exchange, and the download progress with its Cancel button
+// at the right.
 class StatusBar : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +29,10 @@ public:
     void HideProgress();
     bool ProgressVisible() const;
     QString ProgressText() const;
+    QPushButton& CancelButton() { return *cancel_; }
+
+signals:
+    void cancelClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,6 +45,7 @@ private:
     QColor statusColour_ = Qt::black;
     QLabel* panel1_;
     QProgressBar* progress_;
+    QPushButton* cancel_;
     QElapsedTimer progressFrame_;
     int panel0Width_ = kPanel0Width;
 };

@@ -13,10 +13,6 @@ constexpr std::size_t kFirstValue = 5;
 
 } // namespace
 
-RecordLayout LayoutForModel(int model) {
-    return model == 3 || model == 4 ? RecordLayout::Extended : RecordLayout::Compact;
-}
-
 std::size_t ReplyLength(RecordLayout layout) {
     return layout == RecordLayout::Extended ? kExtendedReplyLength : kCompactReplyLength;
 }

@@ -8,13 +8,12 @@
 
 namespace rangedesk {
 
-// Models 3 and 4 answer record requests in the extended layout, every other model compactly.
+// The two ways a meter lays out a record reply; the meter's model table says which it uses.
 enum class RecordLayout { Compact, Extended };
 
 inline constexpr std::size_t kCompactReplyLength = 22;
 inline constexpr std::size_t kExtendedReplyLength = 37;
 
-RecordLayout LayoutForModel(int model);
 std::size_t ReplyLength(RecordLayout layout);
 
 // Decodes a record reply whose framing and checksum have been verified; needs at least

@@ -51,15 +51,26 @@ THidDeviceController::~THidDeviceController() {
 }
 
 void THidDeviceController::Notification(int parameter) {
-    if (destroying_ || scanInProgress_) {
+    if (destroying_) {
+        return;
+    }
+    if (scanInProgress_) {
+        rescanPending_ = true; // a change during a scan may not be in its list
         return;
     }
     lastNotification_ = parameter;
     scanInProgress_ = true;
     struct Guard {
-        bool& flag;
-        ~Guard() { flag = false; }
-    } guard{scanInProgress_};
+        THidDeviceController& self;
+        ~Guard() {
+            self.scanInProgress_ = false;
+            if (self.rescanPending_) {
+                self.rescanPending_ = false;
+                QMetaObject::invokeMethod(
+                    &self, [s = &self] { s->Notification(0); }, Qt::QueuedConnection);
+            }
+        }
+    } guard{*this};
     DeviceChange();
 }
 
@@ -285,6 +296,16 @@ void THidDeviceController::SetOnDeviceChange(THidNotifyEvent handler) {
     if (!loading_) {
         DeviceChange();
     }
+}
+
+void THidDeviceController::ClearEvents() {
+    onArrival_ = {};
+    onRemoval_ = {};
+    onDeviceChange_ = {};
+    onEnumerate_ = {};
+    SetOnDeviceData({});
+    SetOnDeviceDataError({});
+    SetOnDeviceUnplug({});
 }
 
 } // namespace rangedesk::hid

@@ -55,6 +55,8 @@ public:
     const THidPlugEvent& OnDeviceUnplug() const { return onDeviceUnplug_; }
     void SetOnDeviceUnplug(THidPlugEvent handler);
     void SetOnDeviceChange(THidNotifyEvent handler);
+    // Unsets every application event at once and runs no scan: for an owner going away.
+    void ClearEvents();
     void SetOnArrival(THidPlugEvent handler) { onArrival_ = std::move(handler); }
     void SetOnRemoval(THidPlugEvent handler) { onRemoval_ = std::move(handler); }
     void SetOnEnumerate(THidEnumerateEvent handler) { onEnumerate_ = std::move(handler); }
@@ -81,6 +83,7 @@ private:
     int unplugged_ = 0;
     int lastNotification_ = 0;
     bool scanInProgress_ = false;
+    bool rescanPending_ = false;
     bool destroying_ = false;
     bool loading_ = true;
     THidPlugEvent onArrival_;

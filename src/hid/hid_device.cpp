@@ -15,12 +15,7 @@ THidDevice::THidDevice(THidDeviceController* owner, std::unique_ptr<THidPnPInfo>
         SetOnData(owner_->OnDeviceData());
         onUnplug_ = owner_->OnDeviceUnplug();
     }
-    syncHandle_ = platform_.Open(pnp_->DevicePath, OpenAccess::ReadWrite);
-    fullAccess_ = syncHandle_ != nullptr;
-    if (!syncHandle_) {
-        syncHandle_ = platform_.Open(pnp_->DevicePath, OpenAccess::QueryOnly);
-    }
-    if (!syncHandle_) {
+    if (!OpenHandles()) {
         throw EControllerError(kDeviceCannotBeOpened);
     }
     const auto attributes = platform_.GetAttributes(*syncHandle_);
@@ -52,15 +47,25 @@ bool THidDevice::OpenSyncHandle() {
     if (!Accessible()) {
         return false;
     }
-    if (!syncHandle_) {
-        syncHandle_ = platform_.Open(pnp_->DevicePath, OpenAccess::ReadWrite);
-        fullAccess_ = syncHandle_ != nullptr;
-        if (!syncHandle_) {
-            lastError_ = platform_.LastOpenError();
-            syncHandle_ = platform_.Open(pnp_->DevicePath, OpenAccess::QueryOnly);
-        }
+    return syncHandle_ || OpenHandles();
+}
+
+// The synchronous handle with full access, or else one for queries only.
+bool THidDevice::OpenHandles() {
+    OpenResult full = platform_.Open(pnp_->DevicePath, OpenAccess::ReadWrite);
+    fullAccess_ = full.Status.Ok();
+    if (fullAccess_) {
+        syncHandle_ = std::move(full.Handle);
+        return true;
     }
+    SetLastError(full.Status);
+    syncHandle_ = platform_.Open(pnp_->DevicePath, OpenAccess::QueryOnly).Handle;
     return syncHandle_ != nullptr;
+}
+
+void THidDevice::SetLastError(const PlatformStatus& status) {
+    lastError_ = status.Errno;
+    lastErrorText_ = status.Message;
 }
 
 // The reader's own handle closes when the reader sees the device is no longer accessible.
@@ -81,12 +86,12 @@ bool THidDevice::WriteReport(const std::uint8_t* buffer, std::size_t length, std
     if (!OpenSyncHandle()) {
         return false;
     }
-    int error = 0;
-    const bool ok = platform_.Write(*syncHandle_, std::span(buffer, length), written, error);
-    if (!ok) {
-        lastError_ = error;
+    const WriteResult result = platform_.Write(*syncHandle_, std::span(buffer, length));
+    written = result.Written;
+    if (!result.Status.Ok()) {
+        SetLastError(result.Status);
     }
-    return ok;
+    return result.Status.Ok();
 }
 
 void THidDevice::SetOnData(THidDataEvent handler) {

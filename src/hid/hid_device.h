@@ -53,7 +53,9 @@ public:
     // All lengths 0 when the query fails.
     HidCaps Capabilities();
     bool WriteReport(const std::uint8_t* buffer, std::size_t length, std::size_t& written);
+    // The last failure of this object's own (GUI-thread) calls: errno and the message.
     int LastError() const { return lastError_; }
+    const std::string& LastErrorText() const { return lastErrorText_; }
 
     const THidDataEvent& OnData() const { return onData_; }
     void SetOnData(THidDataEvent handler);
@@ -73,6 +75,8 @@ private:
     friend class THidDeviceReadThread;
 
     bool OpenSyncHandle();
+    bool OpenHandles();
+    void SetLastError(const PlatformStatus& status);
     void CloseHandles();
     void StartReaderIfReady();
     void StopReader();
@@ -91,6 +95,7 @@ private:
     HidAttributes attributes_;
     std::optional<HidCaps> caps_; // fetched once per device object
     int lastError_ = 0;
+    std::string lastErrorText_;
     std::atomic<int> pollingDelay_{0};
     std::atomic<int> threadSleepTime_{100};
     THidDataEvent onData_;

@@ -14,8 +14,9 @@ THidDeviceReadThread::THidDeviceReadThread(THidDevice& device, HidPlatform& plat
                                            HandOff& handOff, std::size_t reportLength)
     : device_(device), platform_(platform), handOff_(handOff), buffer_(reportLength, 0),
       // Opened before the thread runs, so reports are queued from the moment of check-out.
-      readHandle_(device.Accessible() ? platform.Open(device.PnPInfo().DevicePath, OpenAccess::Read)
-                                      : nullptr),
+      readHandle_(device.Accessible()
+                      ? platform.Open(device.PnPInfo().DevicePath, OpenAccess::Read).Handle
+                      : nullptr),
       thread_([this] { Run(); }) {}
 
 THidDeviceReadThread::~THidDeviceReadThread() {
@@ -45,9 +46,10 @@ bool THidDeviceReadThread::ReadOnce() {
         return !stop_.Wait(device_.ThreadSleepTime());
     }
     if (!readHandle_) {
-        readHandle_ = platform_.Open(device_.PnPInfo().DevicePath, OpenAccess::Read);
+        OpenResult opened = platform_.Open(device_.PnPInfo().DevicePath, OpenAccess::Read);
+        readHandle_ = std::move(opened.Handle);
         if (!readHandle_) {
-            ReportError(platform_.LastOpenError());
+            ReportError(opened.Status.Errno);
             return !stop_.Wait(device_.ThreadSleepTime());
         }
     }
@@ -61,7 +63,7 @@ bool THidDeviceReadThread::ReadOnce() {
     case ReadStatus::Failed:
         // The interface is gone or broken: the handle is opened again on the next pass.
         readHandle_.reset();
-        ReportError(result.Error);
+        ReportError(result.Error.Errno);
         return !stop_.Wait(device_.ThreadSleepTime());
     case ReadStatus::TimedOut:
         return true; // no longer accessible; the next pass reports it

@@ -14,11 +14,45 @@ constexpr std::size_t kCountHigh = 3;
 constexpr std::size_t kCompactChecksum = 21;
 constexpr std::size_t kExtendedChecksum = 36;
 constexpr std::uint8_t kCompactMarker = '#';
+constexpr std::size_t kEchoLength = 7;
 
 } // namespace
 
 void ReplyBuffer::Store(const std::uint8_t* data, std::size_t size) {
-    std::copy_n(data, std::min(size, Bytes.size()), Bytes.begin());
+    Size = std::min(size, Bytes.size());
+    std::copy_n(data, Size, Bytes.begin());
+}
+
+std::size_t RequiredLength(ReplyKind kind) {
+    switch (kind) {
+    case ReplyKind::Echo:
+        return kEchoLength;
+    case ReplyKind::CurrentReading:
+        return kReadingChecksum + 1;
+    case ReplyKind::RecordCount:
+        return kCountHigh + 2;
+    case ReplyKind::CompactRecord:
+        return kCompactReplyLength;
+    case ReplyKind::ExtendedRecord:
+        return kExtendedReplyLength;
+    }
+    return kReplyBufferSize;
+}
+
+std::string_view ReplyFaultName(ReplyFault fault) {
+    switch (fault) {
+    case ReplyFault::None:
+        return {};
+    case ReplyFault::EchoMismatch:
+        return "echo";
+    case ReplyFault::Checksum:
+        return "checksum";
+    case ReplyFault::Marker:
+        return "#";
+    case ReplyFault::Length:
+        return "length";
+    }
+    return {};
 }
 
 std::vector<std::uint8_t> FrameCommand(std::string_view command, std::size_t outputReportLength) {
@@ -29,7 +63,7 @@ std::vector<std::uint8_t> FrameCommand(std::string_view command, std::size_t out
     return report;
 }
 
-ReplyKind ReplyKindFor(std::string_view command, int model) {
+ReplyKind ReplyKindFor(std::string_view command, RecordLayout layout) {
     const char cls = command.size() > 2 ? command[2] : '\0';
     if (cls == 'D') {
         return ReplyKind::CurrentReading;
@@ -38,14 +72,14 @@ ReplyKind ReplyKindFor(std::string_view command, int model) {
         if (command.size() > 3 && command[3] == '?') {
             return ReplyKind::RecordCount;
         }
-        return LayoutForModel(model) == RecordLayout::Extended ? ReplyKind::ExtendedRecord
-                                                               : ReplyKind::CompactRecord;
+        return layout == RecordLayout::Extended ? ReplyKind::ExtendedRecord
+                                                : ReplyKind::CompactRecord;
     }
     return ReplyKind::Echo;
 }
 
 ReplyFault CheckEcho(const ReplyBuffer& reply, std::string_view expected) {
-    for (std::size_t i = 0; i < 7; ++i) {
+    for (std::size_t i = 0; i < kEchoLength; ++i) {
         const auto want = i < expected.size() ? static_cast<std::uint8_t>(expected[i]) : 0;
         if (reply.Bytes[i] != want) {
             return ReplyFault::EchoMismatch;
@@ -76,6 +110,9 @@ ReplyFault CheckExtendedRecord(const ReplyBuffer& reply) {
 }
 
 ReplyFault CheckReply(ReplyKind kind, const ReplyBuffer& reply, std::string_view expected) {
+    if (reply.Size < RequiredLength(kind)) {
+        return ReplyFault::Length;
+    }
     switch (kind) {
     case ReplyKind::Echo:
         return CheckEcho(reply, expected);

@@ -28,7 +28,7 @@ std::optional<std::size_t> ChecksumIndex(const std::string& command, int model) 
         return 15;
     }
     if (command.starts_with("ATR") && command[3] != '?') {
-        return LayoutForModel(model) == RecordLayout::Extended ? 36 : 21;
+        return meter::LayoutFor(model) == RecordLayout::Extended ? 36 : 21;
     }
     return std::nullopt;
 }
@@ -46,12 +46,9 @@ SimMeter::~SimMeter() {
 
 hid::sim::SimInterfaceDescription SimMeter::DescriptionForModel(int model) {
     hid::sim::SimInterfaceDescription description;
-    for (const auto& row : meter::kMeterModels) {
-        if (row.Model == model) {
-            description.VendorID = row.VendorID;
-            description.ProductID = row.ProductID;
-            break;
-        }
+    if (const meter::MeterModelRow* row = meter::FirstRowOf(model)) {
+        description.VendorID = row->VendorID;
+        description.ProductID = row->ProductID;
     }
     return description;
 }
@@ -167,7 +164,7 @@ std::vector<std::vector<std::uint8_t>> DemoRecords(int model, int count) {
     std::vector<std::vector<std::uint8_t>> out;
     for (int i = 0; i < count; ++i) {
         const auto n = static_cast<std::uint32_t>(i);
-        if (LayoutForModel(model) == RecordLayout::Extended) {
+        if (meter::LayoutFor(model) == RecordLayout::Extended) {
             ExtendedRecord f;
             constexpr std::uint8_t kModes[] = {0, 0, 1, 1, 2, 3, 5, 6, 13, 17, 20, 21, 0, 4, 15};
             f.ModeCode = kModes[i % std::size(kModes)];

@@ -11,8 +11,8 @@ QString Joined(const SlotTexts& slot) {
 
 } // namespace
 
-LoadDataTexts RowTexts(int recNo, const MeasurementRecord& record, int model) {
-    const bool extended = LayoutForModel(model) == RecordLayout::Extended;
+LoadDataTexts RowTexts(int recNo, const MeasurementRecord& record, RecordLayout layout) {
+    const bool extended = layout == RecordLayout::Extended;
     const std::string& unit = extended ? record.UnitText : record.slot(SlotId::DIST2).SuffixText;
     return {QString::number(recNo),
             QString::fromStdString(record.ModeText),

@@ -89,9 +89,10 @@ void RecordStore::EmptyLoadData() {
     table_.Open();
 }
 
-void RecordStore::AddRecToLib(int i, const MeasurementRecord& record, int model) {
+void RecordStore::AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
+                              std::span<const std::uint8_t>) {
     RequireConnection();
-    const LoadDataTexts texts = RowTexts(i, record, model);
+    const LoadDataTexts texts = RowTexts(i, record, layout);
     QSqlQuery query(Database());
     query.prepare("INSERT INTO LoadData (RecNo, MODE, UNIT, DIST1, DIST2, DIST3, RESULT) "
                   "VALUES (?, ?, ?, ?, ?, ?, ?)");

@@ -6,6 +6,7 @@
 
 #include "load_data_model.h"
 #include "measurement_record.h"
+#include "record_sink.h"
 
 namespace rangedesk::store {
 
@@ -15,7 +16,7 @@ enum class AppendRefresh { WholeTable, NewRowOnly };
 
 // The record database: the file lib/DistLib.mdb with its table LoadData, and the one table
 // model over it.
-class RecordStore : public QObject {
+class RecordStore : public QObject, public meter::RecordSink {
     Q_OBJECT
 public:
     explicit RecordStore(QString databasePath, QObject* parent = nullptr);
@@ -29,9 +30,10 @@ public:
     const QString& DatabasePath() const { return path_; }
 
     // Deletes every row and leaves the table open and empty; throws StoreError.
-    void EmptyLoadData();
+    void EmptyLoadData() override;
     // Appends one committed row; throws StoreError.
-    void AddRecToLib(int i, const MeasurementRecord& record, int model);
+    void AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
+                     std::span<const std::uint8_t> reply = {}) override;
     void SetAppendRefresh(AppendRefresh mode) { appendRefresh_ = mode; }
 
     // ADOTable1: closed until the first EmptyLoadData of the run.

@@ -43,7 +43,7 @@ struct Window {
     Window(RecordingPrompts& prompts, int rows) : w(bus, prompts, folder.Path()) {
         w.Store().EmptyLoadData();
         for (int i = 1; i <= rows; ++i) {
-            w.Store().AddRecToLib(i, Record(i), 3);
+            w.Store().AddRecToLib(i, Record(i), RecordLayout::Extended);
         }
         w.SetRecordsLoaded();
     }
@@ -221,10 +221,10 @@ private slots:
         QVERIFY(broken.open(QIODevice::WriteOnly));
         broken.write("rangedesk-report 1\ncolumn RecNo No 10 sideways\n");
         broken.close();
-        QVERIFY_THROWS_EXCEPTION(store::ReportError, win.w.PrintBtnClick());
+        QVERIFY_THROWS_EXCEPTION(output::ReportError, win.w.PrintBtnClick());
         try {
             win.w.PrintBtnClick();
-        } catch (const store::ReportError& e) {
+        } catch (const output::ReportError& e) {
             QVERIFY2(QString(e.what()).contains("line 2"), e.what());
         }
 

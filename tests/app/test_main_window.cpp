@@ -10,7 +10,7 @@
 #include "about_form.h"
 #include "error_box.h"
 #include "main_form.h"
-#include "meter_session.h"
+#include "meter_link.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "program_folder.h"
 #include "rangedesk_application.h"

@@ -63,7 +63,7 @@ private slots:
         const Expect expect[] = {
             {0x0486, 0x5750, 65, 65, 0}, {0x0483, 0x5751, 9, 2, 0}, {0x1234, 0x0001, 33, 17, 17}};
         for (std::size_t i = 0; i < list.size(); ++i) {
-            auto query = platform.Open(list[i].Path, OpenAccess::QueryOnly);
+            auto query = platform.Open(list[i].Path, OpenAccess::QueryOnly).Handle;
             QVERIFY(query);
             const auto attributes = platform.GetAttributes(*query);
             QVERIFY(attributes);
@@ -92,7 +92,9 @@ private slots:
     void missingTreeHasNoInterfaces() {
         LinuxHidPlatform platform("/nonexistent/sys", "/nonexistent/dev");
         QVERIFY(platform.ListInterfaces().empty());
-        QVERIFY(!platform.Open("/nonexistent/dev/hidraw0", OpenAccess::QueryOnly));
+        const auto missing = platform.Open("/nonexistent/dev/hidraw0", OpenAccess::QueryOnly);
+        QVERIFY(!missing.Handle);
+        QCOMPARE(missing.Status.Errno, ENODEV);
     }
 
     void writeAndReadThroughThePlatform() {
@@ -102,21 +104,20 @@ private slots:
         LinuxHidPlatform platform(fs.SysRoot(), fs.DevRoot());
         const std::string node = fs.DevRoot() + "/hidraw0";
 
-        auto rw = platform.Open(node, OpenAccess::ReadWrite);
+        auto rw = platform.Open(node, OpenAccess::ReadWrite).Handle;
         QVERIFY(rw);
         std::vector<std::uint8_t> report(65, 0);
         std::copy_n("ATK001#", 7, report.begin() + 1);
-        std::size_t written = 0;
-        int error = 0;
-        QVERIFY(platform.Write(*rw, report, written, error));
-        QCOMPARE(written, std::size_t(65));
+        const WriteResult written = platform.Write(*rw, report);
+        QVERIFY(written.Status.Ok());
+        QCOMPARE(written.Written, std::size_t(65));
         const QByteArray seen = ReadMaster(master.get(), 65);
         QCOMPARE(seen.size(), 65);
         QCOMPARE(seen.at(0), '\0'); // the report ID goes first
         QCOMPARE(seen.mid(1, 7), QByteArray("ATK001#"));
 
         // An unnumbered device's report gets its 0 report ID in front.
-        auto reader = platform.Open(node, OpenAccess::Read);
+        auto reader = platform.Open(node, OpenAccess::Read).Handle;
         QVERIFY(reader);
         const StopEvent stop;
         std::vector<std::uint8_t> buffer(65, 0xEE);
@@ -130,7 +131,7 @@ private slots:
         QCOMPARE(int(buffer[64]), 0x5A);
 
         // A numbered device's report already starts with its ID.
-        auto numbered = platform.Open(fs.DevRoot() + "/hidraw1", OpenAccess::Read);
+        auto numbered = platform.Open(fs.DevRoot() + "/hidraw1", OpenAccess::Read).Handle;
         QVERIFY(numbered);
         const char idReport[] = {2, 9, 8, 7};
         QCOMPARE(::write(numberedMaster.get(), idReport, 4), 4);
@@ -149,14 +150,17 @@ private slots:
         FakeSysfs fs;
         auto master = fs.AddHidraw(0, 0x0486, 0x5750, 1, descriptors::kMeter);
         LinuxHidPlatform platform(fs.SysRoot(), fs.DevRoot());
-        auto reader = platform.Open(fs.DevRoot() + "/hidraw0", OpenAccess::Read);
+        auto reader = platform.Open(fs.DevRoot() + "/hidraw0", OpenAccess::Read).Handle;
         QVERIFY(reader);
         master.reset(); // the device goes away
         const StopEvent stop;
         std::vector<std::uint8_t> buffer(65, 0);
         const auto result = platform.Read(*reader, buffer, kTimeoutMs, stop);
         QCOMPARE(result.Status, ReadStatus::Failed);
-        QVERIFY(result.Error != 0);
+        QCOMPARE(result.Error.Errno, ENODEV);
+        // The message names the call and the node.
+        QVERIFY(result.Error.Message.starts_with("poll " + fs.DevRoot() + "/hidraw0: ") ||
+                result.Error.Message.starts_with("read " + fs.DevRoot() + "/hidraw0: "));
     }
 
     void unopenableNodeMeansNoFullAccess() {
@@ -168,6 +172,9 @@ private slots:
         QCOMPARE(controller.Count(), 1);
         QVERIFY(!controller.DeviceAt(0)->FullAccess());
         QCOMPARE(controller.DeviceAt(0)->VendorID(), std::uint16_t(0x0486));
+        // The reason names the call and the node.
+        const std::string& why = controller.DeviceAt(0)->LastErrorText();
+        QVERIFY2(why.starts_with("open " + fs.DevRoot() + "/hidraw0: "), why.c_str());
     }
 
     void unidentifiableNodeEndsTheScan() {

@@ -16,7 +16,7 @@
 #include "hid_controller.h"
 #include "load_data_row.h"
 #include "main_form.h"
-#include "meter_session.h"
+#include "meter_link.h"
 #include "platform/linux/linux_hid_platform.h"
 #include "program_folder.h"
 #include "rangedesk_application.h"
@@ -255,8 +255,8 @@ private slots:
         QVERIFY(meter.WaitCreated());
         app::TMainForm w(platform, prompts, folder.Path());
         w.show();
-        QTRY_VERIFY_WITH_TIMEOUT(w.Session().MeterConnected(), kTimeoutMs);
-        QCOMPARE(w.Session().MeterModel(), 3);
+        QTRY_VERIFY_WITH_TIMEOUT(w.Link().MeterConnected(), kTimeoutMs);
+        QCOMPARE(w.Link().MeterModel(), 3);
         QCOMPARE(w.StatusBar1().PanelText(0), QString("Connected OK"));
 
         w.ReadKey().click();
@@ -274,7 +274,7 @@ private slots:
             MeasurementRecord expected;
             DecodeRecordReply(RecordLayout::Extended, records[std::size_t(i)], expected,
                               NumberFormat::FromCurrentLocale());
-            const auto texts = store::RowTexts(i + 1, expected, 3);
+            const auto texts = store::RowTexts(i + 1, expected, RecordLayout::Extended);
             for (int c = 0; c < 7; ++c) {
                 QCOMPARE(model->index(i, c).data().toString(), texts[std::size_t(c)]);
             }
@@ -295,14 +295,14 @@ private slots:
         QVERIFY(meter.WaitCreated());
         app::TMainForm w(platform, prompts, folder.Path());
         w.show();
-        QTRY_VERIFY_WITH_TIMEOUT(w.Session().MeterConnected(), kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(w.Link().MeterConnected(), kTimeoutMs);
         w.ExportAllData().click();
         QTRY_VERIFY_WITH_TIMEOUT(!w.Locked(), kTimeoutMs);
         QCOMPARE(w.DBGrid1().model()->rowCount(), 20);
         QCOMPARE(prompts.asked.size(), 1);
         QVERIFY2(prompts.asked[0].Text.contains("20 of 50 records"),
                  qPrintable(prompts.asked[0].Text));
-        QTRY_VERIFY_WITH_TIMEOUT(!w.Session().MeterConnected(), kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.Link().MeterConnected(), kTimeoutMs);
         QVERIFY(w.AboutBtn().isEnabled());
         QVERIFY(w.ExpToExcel().isEnabled());
     }

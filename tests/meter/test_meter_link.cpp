@@ -8,7 +8,8 @@
 
 #include "load_data_row.h"
 #include "main_form.h"
-#include "meter_session.h"
+#include "meter_link.h"
+#include "meter_operations.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "program_folder.h"
 #include "rangedesk_application.h"
@@ -42,7 +43,7 @@ struct Rig {
         window->show();
     }
     TMainForm& w() { return *window; }
-    meter::MeterSession& session() { return window->Session(); }
+    meter::MeterLink& link() { return window->Link(); }
     QString Panel1() { return window->StatusBar1().PanelText(1); }
 
     // Presses a button through the event loop (as a user does) and waits until its handler
@@ -60,7 +61,7 @@ struct Rig {
         return done;
     }
     bool Connected() {
-        return QTest::qWaitFor([&] { return session().MeterConnected(); }, kTimeoutMs);
+        return QTest::qWaitFor([&] { return link().MeterConnected(); }, kTimeoutMs);
     }
     QStringList Column(int column) {
         QStringList texts;
@@ -114,8 +115,8 @@ private slots:
         rig.bus.Plug(description);
         QTRY_COMPARE_WITH_TIMEOUT(rig.w().HidCtl().Count(), 1, kTimeoutMs);
         QCoreApplication::processEvents();
-        QCOMPARE(rig.session().MeterModel(), model);
-        QCOMPARE(rig.session().MeterConnected(), model > 0);
+        QCOMPARE(rig.link().MeterModel(), model);
+        QCOMPARE(rig.link().MeterConnected(), model > 0);
         QCOMPARE(rig.w().ReadKey().isEnabled(), model > 0);
         QCOMPARE(rig.w().ExportAllData().isEnabled(), model > 0);
         QCOMPARE(rig.w().ExpToExcel().isEnabled(), false);
@@ -137,7 +138,7 @@ private slots:
         Rig rig(prompts, 1);
         sim::SimMeter second(rig.bus, 3);
         second.Plug();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.session().MeterModel(), 3, kTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.link().MeterModel(), 3, kTimeoutMs);
         rig.Press(rig.w().ClearKey());
         QCOMPARE(second.Commands(), QStringList({"ATK009#"}));
         QVERIFY(rig.meter.Commands().isEmpty());
@@ -148,27 +149,27 @@ private slots:
         QVERIFY(rig.Connected());
         rig.w().SetRecordsLoaded();
         rig.meter.Unplug();
-        QTRY_VERIFY_WITH_TIMEOUT(!rig.session().MeterConnected(), kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.link().MeterConnected(), kTimeoutMs);
         QCOMPARE(rig.w().StatusBar1().PanelText(0), QString("Not connected"));
         QVERIFY(!rig.w().ReadKey().isEnabled());
         QVERIFY(rig.w().Label(3).isVisible());
-        QCOMPARE(rig.session().MeterDevice(), nullptr);
+        QCOMPARE(rig.link().MeterDevice(), nullptr);
         QCOMPARE(Picture(rig.w().ProductIcon()).size(), QSize(200, 487));
     }
 
     void anotherDeviceKeepsTheMeter() {
         Rig rig(prompts, 3);
         QVERIFY(rig.Connected());
-        const auto* before = rig.session().MeterDevice();
+        const auto* before = rig.link().MeterDevice();
         SimInterfaceDescription keyboard;
         keyboard.VendorID = 0x046D;
         keyboard.ProductID = 0xC31C;
         rig.bus.Plug(keyboard);
         QTRY_COMPARE_WITH_TIMEOUT(rig.w().HidCtl().Count(), 2, kTimeoutMs);
         QCoreApplication::processEvents();
-        QVERIFY(rig.session().MeterConnected());
-        QCOMPARE(rig.session().MeterModel(), 3);
-        QVERIFY(rig.session().MeterDevice() != before);
+        QVERIFY(rig.link().MeterConnected());
+        QCOMPARE(rig.link().MeterModel(), 3);
+        QVERIFY(rig.link().MeterDevice() != before);
     }
 
     void readAndClearHistory() {
@@ -240,9 +241,9 @@ private slots:
         // Every row holds the texts its record encodes.
         for (int i = 0; i < 3; ++i) {
             MeasurementRecord expected;
-            DecodeRecordReply(LayoutForModel(model), sim::DemoRecords(model, 3)[std::size_t(i)],
+            DecodeRecordReply(meter::LayoutFor(model), sim::DemoRecords(model, 3)[std::size_t(i)],
                               expected, NumberFormat::FromCurrentLocale());
-            const auto texts = store::RowTexts(i + 1, expected, model);
+            const auto texts = store::RowTexts(i + 1, expected, meter::LayoutFor(model));
             for (int c = 0; c < 7; ++c) {
                 QCOMPARE(rig.Column(c)[i], texts[std::size_t(c)]);
             }
@@ -314,7 +315,7 @@ private slots:
         QTimer::singleShot(30, [&] { noise->SendInput(0, std::vector<std::uint8_t>(64, 0x11)); });
         QVERIFY(rig.Press(rig.w().ClearKey()));
         QCOMPARE(rig.Panel1(), QString("ATK009#  Instructions sent successfully"));
-        QCOMPARE(int(rig.session().Replies().Bytes[0]), int('A'));
+        QCOMPARE(int(rig.link().Replies().Bytes[0]), int('A'));
     }
 
     void secondCommandDuringAWaitIsRefused() {
@@ -322,7 +323,7 @@ private slots:
         QVERIFY(rig.Connected());
         rig.meter.SetLatency(300);
         QTimer::singleShot(50, [&] {
-            QVERIFY(rig.session().Exchanging());
+            QVERIFY(rig.link().Exchanging());
             rig.w().ReadKey().click(); // inside the wait of Clear
         });
         QVERIFY(rig.Press(rig.w().ClearKey()));
@@ -417,13 +418,13 @@ private slots:
         auto iface = rig.bus.Plug(description);
         QTRY_COMPARE_WITH_TIMEOUT(prompts.asked.size(), 1, kTimeoutMs);
         QVERIFY(prompts.asked[0].Text.contains("udev rule"));
-        QVERIFY(rig.session().MeterConnected());
+        QVERIFY(rig.link().MeterConnected());
         rig.bus.ChangeOtherDevice();
         QTest::qWait(0);
-        QTRY_VERIFY_WITH_TIMEOUT(rig.session().MeterConnected(), kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.link().MeterConnected(), kTimeoutMs);
         QCOMPARE(prompts.asked.size(), 1);
         rig.bus.Unplug(iface);
-        QTRY_VERIFY_WITH_TIMEOUT(!rig.session().MeterConnected(), kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.link().MeterConnected(), kTimeoutMs);
         rig.bus.Plug(description);
         QTRY_COMPARE_WITH_TIMEOUT(prompts.asked.size(), 2, kTimeoutMs);
     }

@@ -92,13 +92,33 @@ private slots:
     }
 
     void kinds() {
-        QCOMPARE(ReplyKindFor("ATD001#", 3), ReplyKind::CurrentReading);
-        QCOMPARE(ReplyKindFor("ATR???#", 1), ReplyKind::RecordCount);
-        QCOMPARE(ReplyKindFor("ATR001#", 3), ReplyKind::ExtendedRecord);
-        QCOMPARE(ReplyKindFor("ATR001#", 4), ReplyKind::ExtendedRecord);
-        QCOMPARE(ReplyKindFor("ATR001#", 1), ReplyKind::CompactRecord);
-        QCOMPARE(ReplyKindFor("ATR001#", 2), ReplyKind::CompactRecord);
-        QCOMPARE(ReplyKindFor("ATK009#", 3), ReplyKind::Echo);
+        QCOMPARE(ReplyKindFor("ATD001#", LayoutFor(3)), ReplyKind::CurrentReading);
+        QCOMPARE(ReplyKindFor("ATR???#", LayoutFor(1)), ReplyKind::RecordCount);
+        QCOMPARE(ReplyKindFor("ATR001#", LayoutFor(3)), ReplyKind::ExtendedRecord);
+        QCOMPARE(ReplyKindFor("ATR001#", LayoutFor(4)), ReplyKind::ExtendedRecord);
+        QCOMPARE(ReplyKindFor("ATR001#", LayoutFor(1)), ReplyKind::CompactRecord);
+        QCOMPARE(ReplyKindFor("ATR001#", LayoutFor(2)), ReplyKind::CompactRecord);
+        QCOMPARE(ReplyKindFor("ATR001#", LayoutFor(0)), ReplyKind::CompactRecord);
+        QCOMPARE(ReplyKindFor("ATK009#", LayoutFor(3)), ReplyKind::Echo);
+    }
+
+    // A report too short for its kind fails on its length before any other check.
+    void shortReports_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("needed");
+        QTest::newRow("echo") << int(ReplyKind::Echo) << 7;
+        QTest::newRow("reading") << int(ReplyKind::CurrentReading) << 16;
+        QTest::newRow("count") << int(ReplyKind::RecordCount) << 5;
+        QTest::newRow("compact") << int(ReplyKind::CompactRecord) << 22;
+        QTest::newRow("extended") << int(ReplyKind::ExtendedRecord) << 37;
+    }
+    void shortReports() {
+        QFETCH(int, kind);
+        QFETCH(int, needed);
+        const std::vector<std::uint8_t> report(std::size_t(needed - 1), 0);
+        QCOMPARE(CheckReply(ReplyKind(kind), Buffer(report), "ATK001#"), ReplyFault::Length);
+        QCOMPARE(ReplyFaultName(ReplyFault::Length), std::string_view("length"));
+        QCOMPARE(RequiredLength(ReplyKind(kind)), std::size_t(needed));
     }
 
     void currentReading() {
@@ -166,7 +186,8 @@ private slots:
                   ReplyKind::CompactRecord, ReplyKind::ExtendedRecord}) {
                 const ReplyFault fault = CheckReply(kind, b, "ATK001#");
                 QVERIFY(fault == ReplyFault::None || fault == ReplyFault::Checksum ||
-                        fault == ReplyFault::Marker || fault == ReplyFault::EchoMismatch);
+                        fault == ReplyFault::Marker || fault == ReplyFault::EchoMismatch ||
+                        fault == ReplyFault::Length);
             }
             (void)CurrentReadingValue(b);
             (void)RecordCountValue(b);

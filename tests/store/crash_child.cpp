@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     record.ModeText = "Single";
     for (int i = 1;; ++i) {
         record.Slots[3].ValueText = std::to_string(i);
-        store.AddRecToLib(i, record, 3);
+        store.AddRecToLib(i, record, rangedesk::RecordLayout::Extended);
         std::printf("%d\n", i);
         std::fflush(stdout);
     }

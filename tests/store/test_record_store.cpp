@@ -74,7 +74,7 @@ private slots:
         QVERIFY(store.Table().IsOpen());
         QCOMPARE(store.Table().rowCount(), 0);
         for (int i = 1; i <= 3; ++i) {
-            store.AddRecToLib(i, Record("Area"), 3);
+            store.AddRecToLib(i, Record("Area"), RecordLayout::Extended);
             QCOMPARE(store.Table().rowCount(), i); // visible as soon as appended
         }
         Peek peek(path);
@@ -82,14 +82,14 @@ private slots:
         QCOMPARE(peek.Column("DIST3"), QStringList({"   ", "   ", "   "}));
         QCOMPARE(peek.Column("RESULT").first(), QString(" 12.345 m2"));
         QCOMPARE(peek.Column("UNIT").first(), QString("ft in"));
-        store.AddRecToLib(4, Record("Distance"), 1);
+        store.AddRecToLib(4, Record("Distance"), RecordLayout::Compact);
         QCOMPARE(peek.Column("UNIT").last(), QString("ft")); // DIST2 suffix for compact meters
         QCOMPARE(store.Table().RowAt(3)[2], QString("ft"));
     }
 
     void rowTexts() {
         MeasurementRecord r;
-        const auto texts = store::RowTexts(12, r, 4);
+        const auto texts = store::RowTexts(12, r, RecordLayout::Extended);
         QCOMPARE(texts[0], QString("12"));
         QCOMPARE(texts[1], QString(" "));
         QCOMPARE(texts[2], QString()); // UnitText starts empty
@@ -135,8 +135,8 @@ private slots:
         RecordStore store(folder.LibFile("DistLib.mdb"));
         QVERIFY(store.ADOConnectAccess());
         store.EmptyLoadData();
-        store.AddRecToLib(1, Record("Same"), 3);
-        store.AddRecToLib(1, Record("Same"), 3); // two rows with equal texts
+        store.AddRecToLib(1, Record("Same"), RecordLayout::Extended);
+        store.AddRecToLib(1, Record("Same"), RecordLayout::Extended); // two rows with equal texts
         auto& table = store.Table();
         QVERIFY(table.setData(table.index(1, 1), "Edited", Qt::EditRole));
         Peek peek(folder.LibFile("DistLib.mdb"));
@@ -151,7 +151,7 @@ private slots:
         RecordStore store(folder.LibFile("DistLib.mdb"));
         QVERIFY(store.ADOConnectAccess());
         store.EmptyLoadData();
-        store.AddRecToLib(1, Record("Area"), 3);
+        store.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
         Peek peek(folder.LibFile("DistLib.mdb"));
         QVERIFY(peek.Exec("BEGIN EXCLUSIVE"));
         auto& table = store.Table();
@@ -162,7 +162,8 @@ private slots:
             QVERIFY2(QString(e.what()).contains("locked"), e.what());
         }
         QCOMPARE(table.index(0, 1).data().toString(), QString("Area"));
-        QVERIFY_THROWS_EXCEPTION(store::StoreError, store.AddRecToLib(2, Record("x"), 3));
+        QVERIFY_THROWS_EXCEPTION(store::StoreError,
+                                 store.AddRecToLib(2, Record("x"), RecordLayout::Extended));
         QVERIFY(peek.Exec("ROLLBACK"));
         QVERIFY(peek.Exec("DROP TABLE LoadData"));
         QVERIFY_THROWS_EXCEPTION(store::StoreError, store.EmptyLoadData());

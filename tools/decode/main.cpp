@@ -7,6 +7,7 @@
 
 #include "hex_line.h"
 #include "measurement_record.h"
+#include "model_table.h"
 #include "record_reply.h"
 
 namespace {
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
     if (end == argv[2] || *end != '\0') {
         return Usage();
     }
-    const auto layout = rangedesk::LayoutForModel(static_cast<int>(model));
+    const auto layout = rangedesk::meter::LayoutFor(static_cast<int>(model));
     const auto format = rangedesk::NumberFormat::FromCurrentLocale();
     rangedesk::MeasurementRecord record;
     bool failed = false;

@@ -7,36 +7,18 @@
 #include <cstdio>
 
 #include "atomic_file.h"
-#include "gbk_text.h"
-#include "load_data_columns.h"
 #include "record_store.h"
-#include "sheet_layout.h"
 #include "store_error.h"
+#include "table_sheet.h"
 
 namespace {
 
 using namespace rangedesk::store;
+using namespace rangedesk::output;
 
 int Fail(const QString& message) {
     std::fprintf(stderr, "rangedesk-export: %s\n", qPrintable(message));
     return 1;
-}
-
-SheetContent Content(const LoadDataModel& table) {
-    SheetContent content;
-    std::vector<std::string> captions;
-    for (const auto name : kLoadDataColumnNames) {
-        captions.emplace_back(name);
-    }
-    content.Titles = SplitTitles(captions, std::vector<bool>(captions.size(), true));
-    for (int r = 0; r < table.rowCount(); ++r) {
-        std::vector<SheetCell> cells;
-        for (const QString& text : table.RowAt(r)) {
-            cells.push_back(SheetCell::MakeLabel(ToGbk(text)));
-        }
-        content.Rows.push_back(std::move(cells));
-    }
-    return content;
 }
 
 } // namespace
@@ -63,7 +45,8 @@ int main(int argc, char** argv) {
     if (store.Table().IsEmpty()) {
         return Fail(QString("%1 holds no records; nothing was written").arg(database));
     }
-    if (const QString error = WriteFileAtomically(target, WriteSheet(Content(store.Table())));
+    if (const QString error = WriteFileAtomically(
+            target, WriteSheet(SheetFromTable(store.Table(), AllColumns(store.Table()))));
         !error.isEmpty()) {
         return Fail(QString("cannot write %1: %2").arg(target, error));
     }

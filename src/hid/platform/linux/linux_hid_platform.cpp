@@ -22,6 +22,7 @@ namespace rangedesk::hid::linux_hid {
 namespace {
 
 struct LinuxHandle : PlatformHandle {
+    std::string node;      // the device node, for messages
     UniqueFd fd;           // none for a query-only handle
     std::string hidDir;    // sysfs folder of the HID device
     bool numbered = false; // reports carry their own report-ID byte
@@ -117,27 +118,28 @@ std::vector<HidInterface> LinuxHidPlatform::ListInterfaces() {
     return list;
 }
 
-std::unique_ptr<PlatformHandle> LinuxHidPlatform::Open(const std::string& path, OpenAccess access) {
+OpenResult LinuxHidPlatform::Open(const std::string& path, OpenAccess access) {
     auto handle = std::make_unique<LinuxHandle>();
+    handle->node = path;
     handle->hidDir = HidDeviceDir(path);
     if (handle->hidDir.empty()) {
-        lastOpenError_ = ENODEV;
-        return nullptr;
+        return {nullptr,
+                PlatformStatus::Failure(
+                    "realpath", sysRoot_ + "/class/hidraw/" + BaseName(path) + "/device", ENODEV)};
     }
     if (access == OpenAccess::QueryOnly) {
-        return handle;
+        return {std::move(handle), {}};
     }
     const int flags = access == OpenAccess::Read ? O_RDONLY | O_NONBLOCK : O_RDWR;
     handle->fd = UniqueFd(::open(path.c_str(), flags | O_CLOEXEC | O_NOCTTY));
     if (!handle->fd.valid()) {
-        lastOpenError_ = errno;
-        return nullptr;
+        return {nullptr, PlatformStatus::Failure("open", path, errno)};
     }
     if (access == OpenAccess::Read) {
         const auto lengths = ReadReportLengths(handle->hidDir);
         handle->numbered = lengths && lengths->Numbered;
     }
-    return handle;
+    return {std::move(handle), {}};
 }
 
 std::optional<HidAttributes> LinuxHidPlatform::GetAttributes(PlatformHandle& handle) {
@@ -158,31 +160,26 @@ std::optional<HidCaps> LinuxHidPlatform::GetCaps(PlatformHandle& handle) {
     return HidCaps{lengths->Input, lengths->Output, lengths->Feature};
 }
 
-bool LinuxHidPlatform::Write(PlatformHandle& handle, std::span<const std::uint8_t> report,
-                             std::size_t& written, int& error) {
+WriteResult LinuxHidPlatform::Write(PlatformHandle& handle, std::span<const std::uint8_t> report) {
     const auto& h = static_cast<LinuxHandle&>(handle);
-    written = 0;
     if (!h.fd.valid()) {
-        error = EBADF;
-        return false;
+        return {PlatformStatus::Failure("write", h.node, EBADF), 0};
     }
     ssize_t n;
     do {
         n = ::write(h.fd.get(), report.data(), report.size());
     } while (n < 0 && errno == EINTR);
     if (n < 0) {
-        error = errno;
-        return false;
+        return {PlatformStatus::Failure("write", h.node, errno), 0};
     }
-    written = static_cast<std::size_t>(n);
-    return true;
+    return {{}, static_cast<std::size_t>(n)};
 }
 
 ReadResult LinuxHidPlatform::Read(PlatformHandle& handle, std::span<std::uint8_t> buffer,
                                   int timeoutMs, const StopEvent& stop) {
     const auto& h = static_cast<LinuxHandle&>(handle);
     if (!h.fd.valid() || buffer.empty()) {
-        return {ReadStatus::Failed, 0, EBADF};
+        return {ReadStatus::Failed, 0, PlatformStatus::Failure("read", h.node, EBADF)};
     }
     pollfd fds[2] = {{h.fd.get(), POLLIN, 0}, {stop.fd(), POLLIN, 0}};
     int rc;
@@ -190,17 +187,17 @@ ReadResult LinuxHidPlatform::Read(PlatformHandle& handle, std::span<std::uint8_t
         rc = ::poll(fds, 2, timeoutMs);
     } while (rc < 0 && errno == EINTR);
     if (rc < 0) {
-        return {ReadStatus::Failed, 0, errno};
+        return {ReadStatus::Failed, 0, PlatformStatus::Failure("poll", h.node, errno)};
     }
     if (fds[1].revents & POLLIN) {
-        return {ReadStatus::Stopped, 0, 0};
+        return {ReadStatus::Stopped, 0, {}};
     }
     if (rc == 0) {
-        return {ReadStatus::TimedOut, 0, 0};
+        return {ReadStatus::TimedOut, 0, {}};
     }
     if (!(fds[0].revents & POLLIN)) {
         // POLLHUP, POLLERR or POLLNVAL without data: the interface is gone.
-        return {ReadStatus::Failed, 0, ENODEV};
+        return {ReadStatus::Failed, 0, PlatformStatus::Failure("poll", h.node, ENODEV)};
     }
     // hidraw gives unnumbered reports without their 0 report ID; put it back here, once.
     const std::size_t prefix = h.numbered ? 0 : 1;
@@ -210,18 +207,18 @@ ReadResult LinuxHidPlatform::Read(PlatformHandle& handle, std::span<std::uint8_t
     } while (n < 0 && errno == EINTR);
     if (n < 0) {
         if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            return {ReadStatus::TimedOut, 0, 0};
+            return {ReadStatus::TimedOut, 0, {}};
         }
         return {ReadStatus::Failed, 0, errno};
     }
     if (n == 0) {
         // End of file: a hung-up node (a HID node never reads empty otherwise).
-        return {ReadStatus::Failed, 0, ENODEV};
+        return {ReadStatus::Failed, 0, PlatformStatus::Failure("read", h.node, ENODEV)};
     }
     if (prefix) {
         buffer[0] = 0;
     }
-    return {ReadStatus::Completed, static_cast<std::size_t>(n) + prefix, 0};
+    return {ReadStatus::Completed, static_cast<std::size_t>(n) + prefix, {}};
 }
 
 void LinuxHidPlatform::WatchChanges(std::function<void()> onChange) {

@@ -22,15 +22,13 @@ public:
 
     bool Available() const override;
     std::vector<HidInterface> ListInterfaces() override;
-    std::unique_ptr<PlatformHandle> Open(const std::string& path, OpenAccess access) override;
+    OpenResult Open(const std::string& path, OpenAccess access) override;
     std::optional<HidAttributes> GetAttributes(PlatformHandle& handle) override;
     std::optional<HidCaps> GetCaps(PlatformHandle& handle) override;
-    bool Write(PlatformHandle& handle, std::span<const std::uint8_t> report, std::size_t& written,
-               int& error) override;
+    WriteResult Write(PlatformHandle& handle, std::span<const std::uint8_t> report) override;
     ReadResult Read(PlatformHandle& handle, std::span<std::uint8_t> buffer, int timeoutMs,
                     const StopEvent& stop) override;
     void WatchChanges(std::function<void()> onChange) override;
-    int LastOpenError() const override { return lastOpenError_; }
 
 private:
     // The sysfs folder of the HID device behind a node path, e.g. .../0003:0486:5750.0001.
@@ -38,7 +36,6 @@ private:
 
     std::string sysRoot_;
     std::string devRoot_;
-    int lastOpenError_ = 0;
     std::unique_ptr<UeventMonitor> monitor_;
 };
 

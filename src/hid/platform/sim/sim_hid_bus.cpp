@@ -155,15 +155,13 @@ std::vector<HidInterface> SimHidBus::ListInterfaces() {
     return list;
 }
 
-std::unique_ptr<PlatformHandle> SimHidBus::Open(const std::string& path, OpenAccess access) {
+OpenResult SimHidBus::Open(const std::string& path, OpenAccess access) {
     const auto iface = Find(path);
     if (!iface) {
-        lastOpenError_ = ENOENT;
-        return nullptr;
+        return {nullptr, PlatformStatus::Failure("open", path, ENOENT)};
     }
     if (access != OpenAccess::QueryOnly && !iface->Description().ReadWrite) {
-        lastOpenError_ = EACCES;
-        return nullptr;
+        return {nullptr, PlatformStatus::Failure("open", path, EACCES)};
     }
     auto handle = std::make_unique<SimHandle>();
     handle->iface = iface;
@@ -174,7 +172,7 @@ std::unique_ptr<PlatformHandle> SimHidBus::Open(const std::string& path, OpenAcc
         iface->queues_.push_back(queue);
         handle->queue = queue;
     }
-    return handle;
+    return {std::move(handle), {}};
 }
 
 std::optional<HidAttributes> SimHidBus::GetAttributes(PlatformHandle& handle) {
@@ -190,48 +188,46 @@ std::optional<HidCaps> SimHidBus::GetCaps(PlatformHandle& handle) {
     return HidCaps{description.InputReportByteLength, description.OutputReportByteLength, 0};
 }
 
-bool SimHidBus::Write(PlatformHandle& handle, std::span<const std::uint8_t> report,
-                      std::size_t& written, int& error) {
+WriteResult SimHidBus::Write(PlatformHandle& handle, std::span<const std::uint8_t> report) {
     auto& sim = static_cast<SimHandle&>(handle);
-    written = 0;
     if (sim.access != OpenAccess::ReadWrite || !sim.iface->Present()) {
-        error = sim.iface->Present() ? EBADF : ENODEV;
-        return false;
+        return {PlatformStatus::Failure("write", sim.iface->Path(),
+                                        sim.iface->Present() ? EBADF : ENODEV),
+                0};
     }
     {
         const std::lock_guard lock(sim.iface->mutex_);
         sim.iface->written_.emplace_back(report.begin(), report.end());
     }
-    written = report.size();
     if (sim.iface->behaviour_) {
         sim.iface->behaviour_(*sim.iface, report);
     }
-    return true;
+    return {{}, report.size()};
 }
 
 ReadResult SimHidBus::Read(PlatformHandle& handle, std::span<std::uint8_t> buffer, int timeoutMs,
                            const StopEvent& stop) {
-    auto& queue =
-        *std::static_pointer_cast<SimInterface::ReadQueue>(static_cast<SimHandle&>(handle).queue);
+    auto& sim = static_cast<SimHandle&>(handle);
+    auto& queue = *std::static_pointer_cast<SimInterface::ReadQueue>(sim.queue);
     pollfd fds[2] = {{queue.ready.get(), POLLIN, 0}, {stop.fd(), POLLIN, 0}};
     int rc;
     do {
         rc = ::poll(fds, 2, timeoutMs);
     } while (rc < 0 && errno == EINTR);
     if (fds[1].revents & POLLIN) {
-        return {ReadStatus::Stopped, 0, 0};
+        return {ReadStatus::Stopped, 0, {}};
     }
     if (rc == 0) {
-        return {ReadStatus::TimedOut, 0, 0};
+        return {ReadStatus::TimedOut, 0, {}};
     }
     const std::lock_guard lock(queue.mutex);
     // Reports queued before the interface went away are still read, as hidraw does.
     if (queue.reports.empty() && queue.gone) {
-        return {ReadStatus::Failed, 0, ENODEV};
+        return {ReadStatus::Failed, 0, PlatformStatus::Failure("read", sim.iface->Path(), ENODEV)};
     }
     if (queue.reports.empty()) {
         queue.Lower();
-        return {ReadStatus::TimedOut, 0, 0};
+        return {ReadStatus::TimedOut, 0, {}};
     }
     const std::vector<std::uint8_t> report = std::move(queue.reports.front());
     queue.reports.pop_front();
@@ -240,7 +236,7 @@ ReadResult SimHidBus::Read(PlatformHandle& handle, std::span<std::uint8_t> buffe
     }
     const std::size_t n = std::min(report.size(), buffer.size());
     std::copy_n(report.begin(), n, buffer.begin());
-    return {ReadStatus::Completed, n, 0};
+    return {ReadStatus::Completed, n, {}};
 }
 
 void SimHidBus::WatchChanges(std::function<void()> onChange) {

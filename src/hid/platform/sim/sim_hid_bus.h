@@ -81,15 +81,13 @@ public:
 
     bool Available() const override { return available_; }
     std::vector<HidInterface> ListInterfaces() override;
-    std::unique_ptr<PlatformHandle> Open(const std::string& path, OpenAccess access) override;
+    OpenResult Open(const std::string& path, OpenAccess access) override;
     std::optional<HidAttributes> GetAttributes(PlatformHandle& handle) override;
     std::optional<HidCaps> GetCaps(PlatformHandle& handle) override;
-    bool Write(PlatformHandle& handle, std::span<const std::uint8_t> report, std::size_t& written,
-               int& error) override;
+    WriteResult Write(PlatformHandle& handle, std::span<const std::uint8_t> report) override;
     ReadResult Read(PlatformHandle& handle, std::span<std::uint8_t> buffer, int timeoutMs,
                     const StopEvent& stop) override;
     void WatchChanges(std::function<void()> onChange) override;
-    int LastOpenError() const override { return lastOpenError_; }
 
 private:
     void Notify();
@@ -100,7 +98,6 @@ private:
     std::uint32_t nextInstance_ = 1;
     int notificationsPerChange_ = 2;
     bool available_ = true;
-    int lastOpenError_ = 0;
     std::function<void()> onChange_;
 };
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace rangedesk::store {
+namespace rangedesk::output {
 
 // An error of the report engine: the definition is missing, unreadable or malformed.
 class ReportError : public std::runtime_error {
@@ -37,4 +37,4 @@ struct ReportDefinition {
 // Parses the text of a definition; a malformed line throws ReportError("line N: ...").
 ReportDefinition ParseReportDefinition(std::string_view text);
 
-} // namespace rangedesk::store
+} // namespace rangedesk::output

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace rangedesk::store {
+namespace rangedesk::output {
 namespace {
 
 enum RecordType : std::uint16_t {
@@ -105,4 +105,4 @@ void BiffSheet::Eof() {
     Header(kEof, 0);
 }
 
-} // namespace rangedesk::store
+} // namespace rangedesk::output

@@ -5,7 +5,7 @@
 
 #include "biff_sheet.h"
 
-namespace rangedesk::store {
+namespace rangedesk::output {
 
 // Column titles split into levels at each "|": level 0 is the part before the first one.
 struct TitleLevels {
@@ -27,4 +27,4 @@ struct SheetContent {
 // cells row by row, EOF.
 std::vector<std::uint8_t> WriteSheet(const SheetContent& content);
 
-} // namespace rangedesk::store
+} // namespace rangedesk::output

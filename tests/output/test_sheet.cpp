@@ -5,7 +5,7 @@
 #include "gbk_text.h"
 #include "sheet_layout.h"
 
-using namespace rangedesk::store;
+using namespace rangedesk::output;
 
 namespace {
 

@@ -6,25 +6,24 @@
 
 #include "report_definition.h"
 
+class QAbstractItemModel;
 class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 
-namespace rangedesk::store {
+namespace rangedesk::output {
 
-class LoadDataModel;
-
-// Offers the rows of a table to a report under a connection name.
+// Offers the rows of a table to a report under a connection name; the table's column headings
+// are the field names a report definition refers to.
 class TReportDataSetConnection {
 public:
     explicit TReportDataSetConnection(QString name) : name_(std::move(name)) {}
     const QString& Name() const { return name_; }
-    void SetDataSet(const LoadDataModel* table) { table_ = table; }
-    const LoadDataModel* DataSet() const { return table_; }
+    void SetDataSet(const QAbstractItemModel* table) { table_ = table; }
+    const QAbstractItemModel* DataSet() const { return table_; }
 
 private:
     QString name_;
-    const LoadDataModel* table_ = nullptr;
+    const QAbstractItemModel* table_ = nullptr;
 };
 
 // The report engine: loads the definition from ProjectFile on Open() and lays the attached
@@ -39,15 +38,15 @@ public:
     void Close() { definition_.reset(); }
     const ReportDefinition& Definition() const;
 
-    // Prints every row of the connection's data set.
-    void Execute(const TReportDataSetConnection& connection, QPrinter& printer) const;
+    // Prints every row of the connection's data set on a printer or a PDF writer.
+    void Execute(const TReportDataSetConnection& connection, QPagedPaintDevice& printer) const;
 
 private:
     struct Metrics;
-    Metrics Measure(QPainter& painter, QPrinter& printer) const;
+    Metrics Measure(QPainter& painter, QPagedPaintDevice& printer) const;
 
     QString projectFile_;
     std::optional<ReportDefinition> definition_;
 };
 
-} // namespace rangedesk::store
+} // namespace rangedesk::output

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <optional>
 
-namespace rangedesk::store {
+namespace rangedesk::output {
 namespace {
 
 // Splits a line into words; a word in double quotes may hold blanks.
@@ -129,4 +129,4 @@ ReportDefinition ParseReportDefinition(std::string_view text) {
     return def;
 }
 
-} // namespace rangedesk::store
+} // namespace rangedesk::output

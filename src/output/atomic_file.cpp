@@ -2,7 +2,7 @@
 
 #include <QSaveFile>
 
-namespace rangedesk::store {
+namespace rangedesk::output {
 
 QString WriteFileAtomically(const QString& path, const std::vector<std::uint8_t>& bytes) {
     QSaveFile file(path);
@@ -21,4 +21,4 @@ QString WriteFileAtomically(const QString& path, const std::vector<std::uint8_t>
     return {};
 }
 
-} // namespace rangedesk::store
+} // namespace rangedesk::output

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace rangedesk::store {
+namespace rangedesk::output {
 namespace {
 
 constexpr std::uint16_t kTitleColumn = 3;
@@ -65,4 +65,4 @@ std::vector<std::uint8_t> WriteSheet(const SheetContent& content) {
     return sheet.Bytes();
 }
 
-} // namespace rangedesk::store
+} // namespace rangedesk::output

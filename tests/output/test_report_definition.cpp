@@ -4,7 +4,7 @@
 
 #include "report_definition.h"
 
-using namespace rangedesk::store;
+using namespace rangedesk::output;
 
 class TestReportDefinition : public QObject {
     Q_OBJECT

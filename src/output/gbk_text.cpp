@@ -4,7 +4,7 @@
 #include <iconv.h>
 #include <stdexcept>
 
-namespace rangedesk::store {
+namespace rangedesk::output {
 
 std::string ToGbk(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
@@ -40,4 +40,4 @@ std::string ToGbk(const QString& text) {
     return out;
 }
 
-} // namespace rangedesk::store
+} // namespace rangedesk::output

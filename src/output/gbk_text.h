@@ -4,9 +4,9 @@
 
 #include <string>
 
-namespace rangedesk::store {
+namespace rangedesk::output {
 
 // A text as GBK (code page 936) bytes; a character GBK lacks becomes "?".
 std::string ToGbk(const QString& text);
 
-} // namespace rangedesk::store
+} // namespace rangedesk::output

@@ -1,19 +1,17 @@
 #include "report_project.h"
 
+#include <QAbstractItemModel>
 #include <QDate>
 #include <QFile>
 #include <QFontMetrics>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include <algorithm>
 #include <cmath>
 
-#include "load_data_columns.h"
-#include "load_data_model.h"
-
-namespace rangedesk::store {
+namespace rangedesk::output {
 namespace {
 
 QPageSize PageSizeNamed(const std::string& name) {
@@ -26,10 +24,15 @@ QPageSize PageSizeNamed(const std::string& name) {
     return QPageSize(QPageSize::A4);
 }
 
-int FieldIndex(const std::string& field) {
-    const auto it = std::find(kLoadDataColumnNames.begin(), kLoadDataColumnNames.end(), field);
-    return it == kLoadDataColumnNames.end() ? -1
-                                            : static_cast<int>(it - kLoadDataColumnNames.begin());
+// The column of the table whose heading is the field's name; -1 when there is none.
+int FieldIndex(const QAbstractItemModel& table, const std::string& field) {
+    const QString name = QString::fromStdString(field);
+    for (int c = 0; c < table.columnCount(); ++c) {
+        if (table.headerData(c, Qt::Horizontal).toString() == name) {
+            return c;
+        }
+    }
+    return -1;
 }
 
 Qt::Alignment AlignmentOf(ColumnAlignment a) {
@@ -44,7 +47,7 @@ Qt::Alignment AlignmentOf(ColumnAlignment a) {
     return Qt::AlignLeft;
 }
 
-void PreparePrinter(const ReportDefinition& def, QPrinter& printer) {
+void PreparePrinter(const ReportDefinition& def, QPagedPaintDevice& printer) {
     QPageLayout layout(
         PageSizeNamed(def.PageSize), def.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
         QMarginsF(def.MarginLeftMm, def.MarginTopMm, def.MarginRightMm, def.MarginBottomMm),
@@ -70,14 +73,8 @@ void TReportProject::Open() {
     }
     const QByteArray text = file.readAll();
     try {
-        ReportDefinition definition =
+        definition_ =
             ParseReportDefinition(std::string_view(text.constData(), std::size_t(text.size())));
-        for (const ReportColumn& column : definition.Columns) {
-            if (FieldIndex(column.Field) < 0) {
-                throw ReportError("no field " + column.Field + " in the data");
-            }
-        }
-        definition_ = std::move(definition);
     } catch (const ReportError& e) {
         throw ReportError(
             QString("Report definition %1, %2").arg(projectFile_, e.what()).toStdString());
@@ -91,10 +88,12 @@ const ReportDefinition& TReportProject::Definition() const {
     return *definition_;
 }
 
-TReportProject::Metrics TReportProject::Measure(QPainter& painter, QPrinter& printer) const {
+TReportProject::Metrics TReportProject::Measure(QPainter& painter,
+                                                QPagedPaintDevice& printer) const {
     const ReportDefinition& def = Definition();
     Metrics m;
-    m.page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const int resolution = printer.logicalDpiX();
+    m.page = printer.pageLayout().paintRectPixels(resolution);
     m.page.moveTo(0, 0);
     const QFontMetrics fm(painter.font(), &printer);
     m.line = static_cast<int>(std::ceil(fm.height() * 1.35));
@@ -105,7 +104,7 @@ TReportProject::Metrics TReportProject::Measure(QPainter& painter, QPrinter& pri
     for (const auto& c : def.Columns) {
         totalMm += c.WidthMm;
     }
-    const double pxPerMm = printer.resolution() / 25.4;
+    const double pxPerMm = resolution / 25.4;
     const double scale = std::min(1.0, m.page.width() / (totalMm * pxPerMm));
     for (const auto& c : def.Columns) {
         m.widths.push_back(static_cast<int>(c.WidthMm * pxPerMm * scale));
@@ -113,14 +112,24 @@ TReportProject::Metrics TReportProject::Measure(QPainter& painter, QPrinter& pri
     return m;
 }
 
-void TReportProject::Execute(const TReportDataSetConnection& connection, QPrinter& printer) const {
+void TReportProject::Execute(const TReportDataSetConnection& connection,
+                             QPagedPaintDevice& printer) const {
     const ReportDefinition& def = Definition();
     if (connection.Name().toStdString() != def.Connection) {
         throw ReportError("The report reads the connection " + def.Connection + ", not " +
                           connection.Name().toStdString());
     }
-    const LoadDataModel* table = connection.DataSet();
+    const QAbstractItemModel* table = connection.DataSet();
     const int rows = table ? table->rowCount() : 0;
+    std::vector<int> fields;
+    for (const ReportColumn& column : def.Columns) {
+        fields.push_back(table ? FieldIndex(*table, column.Field) : -1);
+        if (fields.back() < 0) {
+            throw ReportError(QString("Report definition %1, no field %2 in the data")
+                                  .arg(projectFile_, QString::fromStdString(column.Field))
+                                  .toStdString());
+        }
+    }
     PreparePrinter(def, printer);
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -165,13 +174,11 @@ void TReportProject::Execute(const TReportDataSetConnection& connection, QPrinte
         const int first = page * m.rowsPerPage;
         const int last = std::min(rows, first + m.rowsPerPage);
         for (int r = first; r < last; ++r) {
-            const LoadDataTexts& texts = table->RowAt(r);
             x = 0;
             for (std::size_t c = 0; c < def.Columns.size(); ++c) {
-                const int field = FieldIndex(def.Columns[c].Field);
                 painter.drawText(QRect(x + 2, y, m.widths[c] - 4, m.line),
                                  AlignmentOf(def.Columns[c].Alignment) | Qt::AlignVCenter,
-                                 texts[static_cast<std::size_t>(field)]);
+                                 table->index(r, fields[c]).data().toString());
                 x += m.widths[c];
             }
             y += m.line;
@@ -183,4 +190,4 @@ void TReportProject::Execute(const TReportDataSetConnection& connection, QPrinte
     painter.end();
 }
 
-} // namespace rangedesk::store
+} // namespace rangedesk::output

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-namespace rangedesk::store {
+namespace rangedesk::output {
 
 // One cell of the bare BIFF cell stream; texts are already in the file's code page.
 struct SheetCell {
@@ -50,4 +50,4 @@ private:
     std::vector<std::uint8_t> bytes_;
 };
 
-} // namespace rangedesk::store
+} // namespace rangedesk::output

@@ -1,0 +1,177 @@
+#include "meter_operations.h"
+
+#include <exception>
+
+#include "record_sink.h"
+
+namespace rangedesk::meter {
+
+MeterOperations::MeterOperations(MeterLink& link, QObject* parent)
+    : QObject(parent), link_(link), format_(NumberFormat::FromCurrentLocale()) {
+    timer2_.setSingleShot(true);
+    connect(&timer2_, &QTimer::timeout, this, &MeterOperations::Timer2Timer);
+}
+
+void MeterOperations::SetLine(std::size_t line, const QString& text) {
+    lines_.at(line) = text;
+}
+
+void MeterOperations::ReadKeyClick() {
+    const KeyCommand& key = commands_.Key(1);
+    if (link_.SendAndCalibration(key.Command, key.Echo).outcome == Outcome::Refused) {
+        return;
+    }
+    emit deviceButtonsReleased();
+    timer2_.start(kReadingDelayMs);
+}
+
+void MeterOperations::Timer2Timer() {
+    timer2_.stop();
+    const std::string command(CommandTable::kCurrentData);
+    const ExchangeResult result = link_.SendAndCalibration(command, command);
+    if (result.outcome == Outcome::Refused) {
+        return;
+    }
+    emit deviceButtonsReleased();
+    std::int32_t value = 0;
+    if (result.outcome == Outcome::Success) {
+        ReplyBuffer reply;
+        reply.Store(result.reply.data(), result.reply.size());
+        value = CurrentReadingValue(reply);
+        currentReadingText_ = QString::fromStdString(FormatPattern(value, 4, "0.000", format_));
+        newReadingReady_ = true;
+    }
+    if (!newReadingReady_) {
+        emit readingFailed(result);
+        return;
+    }
+    newReadingReady_ = false;
+    // The placeholder never enters the history.
+    if (lines_[3] != kReadingPlaceholder) {
+        for (std::size_t line = 0; line < 3; ++line) {
+            SetLine(line, lines_[line + 1]);
+        }
+    }
+    SetLine(3, currentReadingText_ + "  m");
+    emit readingDisplayChanged(lines_);
+    emit readingReady({value, currentReadingText_});
+}
+
+void MeterOperations::ClearKeyClick() {
+    const KeyCommand& key = commands_.Key(9);
+    if (link_.SendAndCalibration(key.Command, key.Echo).outcome == Outcome::Refused) {
+        return;
+    }
+    for (std::size_t line = 3; line > 0; --line) {
+        SetLine(line, lines_[line - 1]);
+    }
+    SetLine(0, QString());
+    currentReadingText_ = "0.000";
+    if (lines_[3].isEmpty()) {
+        SetLine(3, kReadingPlaceholder);
+    }
+    emit readingDisplayChanged(lines_);
+}
+
+void MeterOperations::CancelDownload() {
+    if (state_ == DownloadState::Downloading) {
+        state_ = DownloadState::Cancelling;
+    }
+}
+
+void MeterOperations::BeginDownload() {
+    state_ = DownloadState::Downloading;
+    emit downloadStarted();
+}
+
+void MeterOperations::EndDownload(const DownloadSummary& summary) {
+    state_ = DownloadState::Idle;
+    emit downloadFinished(summary);
+}
+
+void MeterOperations::ExportAllDataClick() {
+    if (Downloading() || link_.Exchanging()) {
+        return;
+    }
+    BeginDownload();
+    DownloadSummary summary;
+    try {
+        Download(summary);
+    } catch (const std::exception& e) {
+        // A record that cannot be stored ends the download; what was stored stays.
+        summary.End = DownloadEnd::DatabaseError;
+        summary.Error = QString::fromUtf8(e.what());
+    }
+    EndDownload(summary);
+}
+
+// One record, tried up to three times.
+MeterOperations::Fetch MeterOperations::FetchRecord(int i) {
+    const std::string slot = commands_.SetRecordSlot(i);
+    const RecordLayout layout = link_.Connection().Layout();
+    for (int attempt = 0; attempt < kRecordAttempts; ++attempt) {
+        if (attempt > 0 && state_ == DownloadState::Cancelling) {
+            return Fetch::Cancelled;
+        }
+        const ExchangeResult result = link_.SendAndCalibration(slot, slot);
+        if (result.outcome == Outcome::Success) {
+            DecodeRecordReply(layout, result.reply, record_, format_);
+            if (sink_) {
+                sink_->AddRecToLib(i, record_, layout, result.reply);
+            }
+            return Fetch::Stored;
+        }
+        if (!link_.MeterConnected()) {
+            return Fetch::MeterGone;
+        }
+    }
+    return Fetch::Unreadable;
+}
+
+void MeterOperations::Download(DownloadSummary& summary) {
+    const std::string countCommand(CommandTable::kRecordCount);
+    const ExchangeResult count = link_.SendAndCalibration(countCommand, countCommand);
+    if (!count.Answered()) {
+        summary.End = DownloadEnd::NoAnswer;
+        return;
+    }
+    if (sink_) {
+        sink_->EmptyLoadData();
+    }
+    ReplyBuffer reply;
+    reply.Store(count.reply.data(), count.reply.size());
+    summary.Claimed = RecordCountValue(reply);
+    if (summary.Claimed == 0) {
+        summary.End = DownloadEnd::NoRecords;
+        return;
+    }
+    summary.Asked = std::min(summary.Claimed, kMaxRecordNumber);
+    for (int i = 1; i <= summary.Asked; ++i) {
+        if (state_ == DownloadState::Cancelling) {
+            summary.End = DownloadEnd::Cancelled;
+            return;
+        }
+        emit downloadProgress(i, summary.Asked);
+        switch (FetchRecord(i)) {
+        case Fetch::Stored:
+            ++summary.Stored;
+            break;
+        case Fetch::Unreadable:
+            summary.Missing.push_back(i);
+            link_.WaitForQuiet(); // a late reply must not pass for the next record
+            break;
+        case Fetch::Cancelled:
+            summary.End = DownloadEnd::Cancelled;
+            return;
+        case Fetch::MeterGone:
+            for (int j = i; j <= summary.Asked; ++j) {
+                summary.Missing.push_back(j);
+            }
+            summary.End = DownloadEnd::Unplugged;
+            return;
+        }
+    }
+    summary.End = DownloadEnd::Complete;
+}
+
+} // namespace rangedesk::meter

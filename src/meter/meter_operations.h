@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+
+#include "command_table.h"
+#include "download_summary.h"
+#include "measurement_record.h"
+#include "meter_link.h"
+#include "number_format.h"
+
+namespace rangedesk::meter {
+
+class RecordSink;
+
+// A current reading: tenths of a millimetre, and as metres with three decimals ("1.234").
+struct Reading {
+    std::int32_t TenthsOfMillimetre = 0;
+    QString Text;
+};
+
+enum class DownloadState { Idle, Downloading, Cancelling };
+
+// Read, Clear and the record download over a meter link, headless: they report by signals and
+// put the records into a record sink.
+class MeterOperations : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kReadingDelayMs = 300;
+    static constexpr int kRecordAttempts = 3;
+    static inline const QString kReadingPlaceholder = QStringLiteral("0.000  m");
+
+    explicit MeterOperations(MeterLink& link, QObject* parent = nullptr);
+
+    void SetRecordSink(RecordSink* sink) { sink_ = sink; }
+    void SetFormat(NumberFormat format) { format_ = std::move(format); }
+
+    // Key 001, then the current reading 300 ms later.
+    void ReadKeyClick();
+    void Timer2Timer();
+    // Key 009, and the newest reading leaves the display.
+    void ClearKeyClick();
+    // Every record stored in the meter, into the record sink. Returns when the download ends.
+    void ExportAllDataClick();
+    // Ends a running download after the exchange in flight.
+    void CancelDownload();
+
+    DownloadState State() const { return state_; }
+    bool Downloading() const { return state_ != DownloadState::Idle; }
+    bool ReadingPending() const { return timer2_.isActive(); }
+    // The reading display, oldest (Label0) to newest (Label3).
+    const std::array<QString, 4>& ReadingLines() const { return lines_; }
+    const QString& CurrentReadingText() const { return currentReadingText_; }
+    const MeasurementRecord& Record() const { return record_; }
+    const CommandTable& Commands() const { return commands_; }
+    MeterLink& Link() { return link_; }
+
+signals:
+    void readingDisplayChanged(const std::array<QString, 4>& lines);
+    void readingReady(const rangedesk::meter::Reading& reading);
+    // The reading fetch ended without a reading.
+    void readingFailed(const rangedesk::meter::ExchangeResult& result);
+    // Read switches the device buttons on again once each of its exchanges has ended.
+    void deviceButtonsReleased();
+    void downloadStarted();
+    void downloadProgress(int record, int total);
+    void downloadFinished(const rangedesk::meter::DownloadSummary& summary);
+
+private:
+    enum class Fetch { Stored, Unreadable, MeterGone, Cancelled };
+
+    // Transitions of the download.
+    void BeginDownload();
+    void EndDownload(const DownloadSummary& summary);
+
+    void Download(DownloadSummary& summary);
+    Fetch FetchRecord(int i);
+    void SetLine(std::size_t line, const QString& text);
+
+    MeterLink& link_;
+    RecordSink* sink_ = nullptr;
+    CommandTable commands_;
+    NumberFormat format_;
+    QTimer timer2_;
+    DownloadState state_ = DownloadState::Idle;
+    std::array<QString, 4> lines_{QString(), QString(), QString(), kReadingPlaceholder};
+    QString currentReadingText_ = " ";
+    bool newReadingReady_ = false;
+    MeasurementRecord record_;
+};
+
+} // namespace rangedesk::meter
