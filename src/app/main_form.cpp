@@ -102,9 +102,8 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     operations_->SetRecordSink(store_.get());
     recordsLoaded_ = false;
 
-    gridFrame_.setSingleShot(true);
     gridFrame_.setInterval(kGridFrameMs);
-    connect(&gridFrame_, &QTimer::timeout, this, &TMainForm::ShowGridFrame);
+    connect(&gridFrame_, &QTimer::timeout, &store_->Table(), &store::LoadDataModel::FlushAppends);
     ConnectMeterCore();
 
     connect(expToExcel_, &QPushButton::clicked, this, &TMainForm::ExpToExcelClick);
@@ -234,7 +233,6 @@ void TMainForm::ADOConnectAccess() {
     }
     connect(&table, &store::LoadDataModel::openChanged, navigator_, &RecordNavigator::SetTableOpen);
     connect(&table, &QAbstractItemModel::rowsInserted, navigator_, &RecordNavigator::UpdateButtons);
-    connect(&table, &QAbstractItemModel::rowsInserted, this, &TMainForm::DeferGridFrame);
     connect(&table, &QAbstractItemModel::modelReset, navigator_, &RecordNavigator::UpdateButtons);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, navigator_,
             &RecordNavigator::UpdateButtons);
@@ -293,7 +291,10 @@ void TMainForm::SetSystemMenuShown(bool shown) {
     }
 }
 
+// The grid shows a download's new rows some 25 times a second, not once per record.
 void TMainForm::LockForDownload() {
+    store_->Table().SetDeferAppends(true);
+    gridFrame_.start();
     locked_ = true;
     ALLButtonEn(false);
     expToExcel_->setEnabled(false);
@@ -321,7 +322,7 @@ void TMainForm::DownloadFinished(const meter::DownloadSummary& summary) {
     statusBar_->HideProgress();
     // The end of a download shows its last rows at once.
     gridFrame_.stop();
-    ShowGridFrame();
+    store_->Table().SetDeferAppends(false);
     if (summary.Stored > 0) {
         recordsLoaded_ = true;
     }
@@ -332,21 +333,6 @@ void TMainForm::DownloadFinished(const meter::DownloadSummary& summary) {
         ShowMessage(message);
     }
     UnlockAfterDownload();
-}
-
-// Each append is written at once; the grid shows the new rows at the next frame, so a fast
-// download repaints the grid some 25 times a second rather than once per record.
-void TMainForm::DeferGridFrame() {
-    grid_->setUpdatesEnabled(false);
-    navigator_->setUpdatesEnabled(false);
-    if (!gridFrame_.isActive()) {
-        gridFrame_.start();
-    }
-}
-
-void TMainForm::ShowGridFrame() {
-    grid_->setUpdatesEnabled(true);
-    navigator_->setUpdatesEnabled(true);
 }
 
 void TMainForm::ShowMessage(const QString& text) {

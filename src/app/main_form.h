@@ -93,8 +93,6 @@ private:
     void ConnectMeterCore();
     void RestoreButtons();
     void SetSystemMenuShown(bool shown);
-    void ShowGridFrame();
-    void DeferGridFrame();
 
     // What the meter core reports.
     void ShowConnection(const meter::MeterConnection& connection);

@@ -105,10 +105,12 @@ void MeterOperations::ExportAllDataClick() {
     EndDownload(summary);
 }
 
-// One record, tried up to three times.
+// One record, tried up to three times. Replies carry no record number, so after a record that
+// was given up or answered late, the next one waits until the meter is quiet.
 MeterOperations::Fetch MeterOperations::FetchRecord(int i) {
     const std::string slot = commands_.SetRecordSlot(i);
     const RecordLayout layout = link_.Connection().Layout();
+    bool timedOut = false;
     for (int attempt = 0; attempt < kRecordAttempts; ++attempt) {
         if (attempt > 0 && state_ == DownloadState::Cancelling) {
             return Fetch::Cancelled;
@@ -119,12 +121,17 @@ MeterOperations::Fetch MeterOperations::FetchRecord(int i) {
             if (sink_) {
                 sink_->AddRecToLib(i, record_, layout, result.reply);
             }
+            if (timedOut) {
+                link_.WaitForQuiet();
+            }
             return Fetch::Stored;
         }
         if (!link_.MeterConnected()) {
             return Fetch::MeterGone;
         }
+        timedOut = timedOut || result.outcome == Outcome::NoReply;
     }
+    link_.WaitForQuiet();
     return Fetch::Unreadable;
 }
 
@@ -158,7 +165,6 @@ void MeterOperations::Download(DownloadSummary& summary) {
             break;
         case Fetch::Unreadable:
             summary.Missing.push_back(i);
-            link_.WaitForQuiet(); // a late reply must not pass for the next record
             break;
         case Fetch::Cancelled:
             summary.End = DownloadEnd::Cancelled;

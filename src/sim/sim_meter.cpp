@@ -141,20 +141,24 @@ void SimMeter::OnReport(std::span<const std::uint8_t> report) {
     default:
         break;
     }
-    Send(std::move(*reply));
+    Send(std::move(*reply), fault == Fault::Late ? lateLatencyMs_ : latencyMs_);
 }
 
-void SimMeter::Send(std::vector<std::uint8_t> data) {
+void SimMeter::Send(std::vector<std::uint8_t> data, int latencyMs) {
     data.resize(kReportData, 0);
-    const auto deliver = [this, data] {
+    QElapsedTimer sent;
+    sent.start();
+    const auto deliver = [this, data, sent] {
         if (!iface_) {
             return;
         }
+        replyDelayNs_ += sent.nsecsElapsed();
         iface_->SendInput(0, data);
         ++replies_;
+        emit replySent();
     };
-    if (latencyMs_ > 0) {
-        QTimer::singleShot(latencyMs_, Qt::PreciseTimer, this, deliver);
+    if (latencyMs > 0) {
+        QTimer::singleShot(latencyMs, Qt::PreciseTimer, this, deliver);
     } else {
         deliver();
     }

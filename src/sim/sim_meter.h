@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 
@@ -16,7 +17,7 @@
 namespace rangedesk::sim {
 
 // Ways a simulated meter can misbehave, injected where its reply leaves it.
-enum class Fault { None, NoReply, BadChecksum, BadEcho, BadMarker };
+enum class Fault { None, NoReply, BadChecksum, BadEcho, BadMarker, Late };
 
 // A laser meter of model 1 to 4 on the simulated HID bus: it answers key commands with their
 // echo, "ATD001#" with the current reading, "ATR???#" with its record count and each record
@@ -48,6 +49,8 @@ public:
     void SetClaimedCount(std::optional<int> count) { claimedCount_ = count; }
     void SetReading(std::int32_t tenthsOfMillimetre) { reading_ = tenthsOfMillimetre; }
     void SetLatency(int ms) { latencyMs_ = ms; }
+    // How late a reply with the Late fault comes.
+    void SetLateLatency(int ms) { lateLatencyMs_ = ms; }
     // The next `times` answers to `command` (every one for times < 0) go wrong this way.
     void SetFault(const std::string& command, Fault fault, int times = -1);
     // Unplugs at the first command that comes after k replies.
@@ -56,6 +59,13 @@ public:
     // The commands received, in order.
     QStringList Commands() const { return commands_; }
     int Replies() const { return replies_; }
+    // How long the replies really took from command to bus, in all: the latency asked for plus
+    // the timer's own lateness. Benchmarks take it out of the host's time.
+    double ReplyDelaySeconds() const { return replyDelayNs_ / 1e9; }
+
+signals:
+    // A reply has just been put on the bus.
+    void replySent();
 
 private:
     struct ScriptedFault {
@@ -66,7 +76,7 @@ private:
     void OnReport(std::span<const std::uint8_t> report);
     std::optional<std::vector<std::uint8_t>> ReplyFor(const std::string& command) const;
     Fault TakeFault(const std::string& command);
-    void Send(std::vector<std::uint8_t> data);
+    void Send(std::vector<std::uint8_t> data, int latencyMs);
 
     hid::sim::SimHidBus& bus_;
     int model_;
@@ -75,10 +85,12 @@ private:
     std::optional<int> claimedCount_;
     std::int32_t reading_ = 15000;
     int latencyMs_ = 0;
+    int lateLatencyMs_ = 6000;
     std::map<std::string, ScriptedFault> faults_;
     std::optional<int> unplugAfter_;
     QStringList commands_;
     int replies_ = 0;
+    qint64 replyDelayNs_ = 0;
 };
 
 // About `count` varied records across the modes of a model's layout, for the demo and tests.

@@ -16,6 +16,7 @@ void LoadDataModel::Close() {
     }
     beginResetModel();
     rows_.clear();
+    pending_.clear();
     open_ = false;
     endResetModel();
     emit openChanged(false);
@@ -39,6 +40,7 @@ void LoadDataModel::Open() {
     const bool wasOpen = open_;
     beginResetModel();
     rows_ = std::move(rows);
+    pending_.clear();
     open_ = true;
     endResetModel();
     if (!wasOpen) {
@@ -47,9 +49,27 @@ void LoadDataModel::Open() {
 }
 
 void LoadDataModel::AppendStored(qint64 rowid, const LoadDataTexts& texts) {
-    const int row = rowCount();
-    beginInsertRows({}, row, row);
-    rows_.push_back({rowid, texts});
+    pending_.push_back({rowid, texts});
+    if (!deferAppends_) {
+        FlushAppends();
+    }
+}
+
+void LoadDataModel::SetDeferAppends(bool defer) {
+    deferAppends_ = defer;
+    if (!defer) {
+        FlushAppends();
+    }
+}
+
+void LoadDataModel::FlushAppends() {
+    if (pending_.empty()) {
+        return;
+    }
+    const int first = rowCount();
+    beginInsertRows({}, first, first + static_cast<int>(pending_.size()) - 1);
+    std::move(pending_.begin(), pending_.end(), std::back_inserter(rows_));
+    pending_.clear();
     endInsertRows();
 }
 

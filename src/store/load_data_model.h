@@ -24,6 +24,10 @@ public:
     void Refresh() { Open(); }
     // Appends one row that has just been stored, without re-reading the others.
     void AppendStored(qint64 rowid, const LoadDataTexts& texts);
+    // While deferred, stored rows wait until FlushAppends() shows them all at once: a view
+    // that lays out every inserted row costs more than the download itself.
+    void SetDeferAppends(bool defer);
+    void FlushAppends();
     bool IsEmpty() const { return rows_.empty(); }
     const LoadDataTexts& RowAt(int row) const {
         return rows_.at(static_cast<std::size_t>(row)).texts;
@@ -49,6 +53,8 @@ private:
     QSqlDatabase db_;
     bool open_ = false;
     std::vector<Row> rows_;
+    std::vector<Row> pending_;
+    bool deferAppends_ = false;
 };
 
 } // namespace rangedesk::store

@@ -372,18 +372,55 @@ private slots:
         QVERIFY(!rig.w().RecordsLoaded());
     }
 
-    void recordsAbove999AreReported() {
+    // Cancel in the status bar, and Esc, end the download and unlock the window.
+    void cancelButtonAndEscape_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Cancel button") << false;
+        QTest::newRow("Esc key") << true;
+    }
+    void cancelButtonAndEscape() {
+        QFETCH(bool, escape);
         Rig rig(prompts, 3);
-        rig.meter.SetRecords(sim::DemoRecords(3, 999));
-        rig.meter.SetClaimedCount(1200);
+        rig.meter.SetRecords(sim::DemoRecords(3, 50));
+        rig.meter.SetLatency(20);
         QVERIFY(rig.Connected());
-        rig.Press(rig.w().ExportAllData(), kLongTimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(!rig.w().Locked(), kLongTimeoutMs);
-        QCOMPARE(rig.Column(0).size(), 999);
-        QCOMPARE(rig.Column(0).last(), QString("999"));
-        QCOMPARE(rig.meter.Commands().last(), QString("ATR999#"));
-        QCOMPARE(prompts.Texts().size(), 1);
-        QVERIFY(prompts.Texts()[0].contains("above 999"));
+        QTimer probe;
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            if (rig.w().StatusBar1().ProgressVisible() && rig.Column(0).size() >= 2) {
+                probe.stop();
+                if (escape) {
+                    QTest::keyClick(&rig.w(), Qt::Key_Escape);
+                } else {
+                    QVERIFY(rig.w().StatusBar1().CancelButton().isVisible());
+                    rig.w().StatusBar1().CancelButton().click();
+                }
+            }
+        });
+        probe.start(5);
+        QVERIFY(rig.Press(rig.w().ExportAllData()));
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.w().Locked(), kTimeoutMs);
+        const int stored = rig.Column(0).size();
+        QVERIFY(stored >= 2 && stored < 50);
+        QCOMPARE(
+            prompts.Texts(),
+            QStringList({QString("Download cancelled: %1 of 50 records stored.").arg(stored)}));
+        QVERIFY(!rig.w().StatusBar1().ProgressVisible());
+        QVERIFY(rig.w().ExpToExcel().isEnabled());
+        QVERIFY(rig.w().ExportAllData().isEnabled());
+    }
+
+    // A download that stores no row leaves Export to Excel and Print as they were.
+    void noRowStoredKeepsRecordsLoaded() {
+        Rig rig(prompts, 1);
+        rig.meter.SetRecords(sim::DemoRecords(1, 2));
+        rig.meter.SetFault("ATR001#", sim::Fault::BadMarker);
+        rig.meter.SetFault("ATR002#", sim::Fault::BadMarker);
+        QVERIFY(rig.Connected());
+        QVERIFY(rig.Press(rig.w().ExportAllData()));
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.w().Locked(), kTimeoutMs);
+        QVERIFY(!rig.w().RecordsLoaded());
+        QVERIFY(!rig.w().ExpToExcel().isEnabled());
+        QVERIFY(!rig.w().PrintBtn().isEnabled());
     }
 
     void databaseErrorUnlocksTheWindow() {

@@ -209,7 +209,7 @@ ReadResult LinuxHidPlatform::Read(PlatformHandle& handle, std::span<std::uint8_t
         if (errno == EAGAIN || errno == EWOULDBLOCK) {
             return {ReadStatus::TimedOut, 0, {}};
         }
-        return {ReadStatus::Failed, 0, errno};
+        return {ReadStatus::Failed, 0, PlatformStatus::Failure("read", h.node, errno)};
     }
     if (n == 0) {
         // End of file: a hung-up node (a HID node never reads empty otherwise).
