@@ -113,7 +113,8 @@ void MeterLink::HidCtlDeviceChange() {
     hid::THidDevice* meter = nullptr;
     int model = 0;
     for (hid::THidDevice* device : checkedOutDevices_) {
-        if (!device) {
+        if (!device || (!deviceNode_.isEmpty() &&
+                        QString::fromStdString(device->PnPInfo().DevicePath) != deviceNode_)) {
             continue;
         }
         if (const int m = ModelFor(device->VendorID(), device->ProductID()); m > 0) {

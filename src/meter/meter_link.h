@@ -37,6 +37,9 @@ public:
     explicit MeterLink(hid::THidDeviceController& controller, QObject* parent = nullptr);
     ~MeterLink() override;
 
+    // Only the meter at this device node is taken (an empty node: any meter, the last found).
+    void SetDeviceNode(const QString& node) { deviceNode_ = node; }
+
     // Controller handlers.
     bool HidCtlEnumerate(hid::THidDevice& HidDev, int Idx);
     void HidCtlDeviceChange();
@@ -86,6 +89,7 @@ private:
     std::vector<hid::THidDevice*> checkedOutDevices_;
     hid::THidDevice* meterDevice_ = nullptr;
     std::optional<std::uint32_t> warnedInstance_; // meter already reported as unopenable
+    QString deviceNode_;
 
     ReplyBuffer replyBuffer_;
     bool replyArrived_ = false;

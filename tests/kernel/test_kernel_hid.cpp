@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "csv_text.h"
 #include "hid_controller.h"
 #include "load_data_row.h"
 #include "main_form.h"
@@ -305,6 +306,58 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!w.Link().MeterConnected(), kTimeoutMs);
         QVERIFY(w.AboutBtn().isEnabled());
         QVERIFY(w.ExpToExcel().isEnabled());
+    }
+
+    // rangedesk-cli against the kernel's hidraw: devices, read and a download as CSV.
+    void commandLine_data() {
+        QTest::addColumn<int>("model");
+        QTest::newRow("compact, model 1") << 1;
+        QTest::newRow("extended, model 3") << 3;
+    }
+    void commandLine() {
+        QFETCH(int, model);
+        const auto description = sim::SimMeter::DescriptionForModel(model);
+        UhidMeter meter(MeterConfig(model, 50));
+        QVERIFY(meter.WaitCreated());
+        const QString node = WaitForNode(description.VendorID, description.ProductID);
+        QVERIFY(!node.isEmpty());
+        const auto cli = [](const QStringList& arguments) {
+            QProcess process;
+            process.start(RANGEDESK_CLI, arguments);
+            process.waitForFinished(4 * kTimeoutMs);
+            return std::pair(process.exitCode(), process.readAllStandardOutput());
+        };
+        auto [status, out] = cli({"devices", "--json"});
+        QCOMPARE(status, 0);
+        bool listed = false;
+        for (const auto& entry : QJsonDocument::fromJson(out).array()) {
+            const QJsonObject m = entry.toObject();
+            if (m["node"].toString() == node) {
+                listed = true;
+                QCOMPARE(m["model"].toInt(), model);
+                QCOMPARE(m["access"].toBool(), true);
+            }
+        }
+        QVERIFY2(listed, out.constData());
+
+        std::tie(status, out) = cli({"--device", node, "read"});
+        QCOMPARE(status, 0);
+        QCOMPARE(out, QByteArray("1.500 m\n"));
+
+        std::tie(status, out) = cli({"--device", node, "download", "--no-db", "--csv", "-"});
+        QCOMPARE(status, 0);
+        const QStringList lines = QString::fromUtf8(out).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 51);
+        const RecordLayout layout = model == 3 ? RecordLayout::Extended : RecordLayout::Compact;
+        const auto records = sim::DemoRecords(model, 50);
+        for (int i = 0; i < 50; ++i) {
+            MeasurementRecord expected;
+            DecodeRecordReply(layout, records[std::size_t(i)], expected,
+                              NumberFormat::FromCurrentLocale());
+            const auto texts = store::RowTexts(i + 1, expected, layout);
+            const QByteArray csv = output::CsvRecord(QStringList(texts.begin(), texts.end()), {});
+            QCOMPARE(lines[i + 1] + "\r\n", QString::fromUtf8(csv));
+        }
     }
 };
 

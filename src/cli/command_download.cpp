@@ -1,0 +1,116 @@
+// download: every record of the meter into the database and, or, a CSV file.
+#include <QObject>
+
+#include <cstdio>
+#include <optional>
+#include <unistd.h>
+
+#include "cli_meter.h"
+#include "commands.h"
+#include "csv_record_sink.h"
+#include "download_summary.h"
+#include "exit_status.h"
+#include "interrupt_watch.h"
+#include "meter_operations.h"
+#include "output_target.h"
+#include "progress_line.h"
+#include "record_store.h"
+
+namespace rangedesk::cli {
+namespace {
+
+ProgressPrinter::Style ProgressStyle(const CliOptions& options) {
+    if (options.Quiet) {
+        return ProgressPrinter::Style::Quiet;
+    }
+    return ::isatty(STDERR_FILENO) ? ProgressPrinter::Style::Bar : ProgressPrinter::Style::Lines;
+}
+
+// The summary line: what was stored of what was asked for, and what is missing.
+QString SummaryLine(const meter::DownloadSummary& summary) {
+    QString line = QString("%1 of %2 records stored").arg(summary.Stored).arg(summary.Asked);
+    if (!summary.Missing.empty()) {
+        line += "; missing: " + meter::RecordNumbersText(summary.Missing);
+    }
+    return line + ".";
+}
+
+int StatusOf(const meter::DownloadSummary& summary, bool interrupted) {
+    if (interrupted || summary.End == meter::DownloadEnd::Cancelled) {
+        return kInterrupted;
+    }
+    switch (summary.End) {
+    case meter::DownloadEnd::DatabaseError:
+        return kFileError;
+    case meter::DownloadEnd::NoAnswer:
+    case meter::DownloadEnd::Unplugged:
+        return kIncomplete;
+    default:
+        return summary.Missing.empty() ? kDone : kIncomplete;
+    }
+}
+
+} // namespace
+
+int RunDownload(const CliOptions& options) {
+    CliMeter meter(options);
+    if (const int status = CheckMeter(meter); status != kDone) {
+        return status;
+    }
+    try {
+        std::optional<store::RecordStore> store;
+        if (!options.NoDatabase) {
+            store.emplace(DatabaseFor(options));
+            if (!store->ADOConnectAccess()) {
+                PrintError("cannot open the database " + store->DatabasePath() + ": " +
+                           store->LastError());
+                return kFileError;
+            }
+        }
+        std::optional<OutputTarget> csvTarget;
+        std::optional<CsvRecordSink> csv;
+        if (!options.Csv.isEmpty()) {
+            csvTarget.emplace(options.Csv, OutputTarget::Special::WriteInto);
+            csv.emplace(csvTarget->Device(), !csvTarget->IsStandardOutput());
+        }
+        std::vector<meter::RecordSink*> sinks;
+        if (store) {
+            sinks.push_back(&*store);
+        }
+        if (csv) {
+            sinks.push_back(&*csv);
+        }
+        FanOutSink sink(sinks);
+
+        meter::MeterOperations& ops = meter.Operations();
+        ops.SetRecordSink(&sink);
+        ProgressPrinter progress(stderr, ProgressStyle(options));
+        QObject::connect(&ops, &meter::MeterOperations::downloadProgress,
+                         [&](int record, int total) { progress.Show(record, total); });
+        std::optional<meter::DownloadSummary> summary;
+        QObject::connect(&ops, &meter::MeterOperations::downloadFinished,
+                         [&](const meter::DownloadSummary& s) { summary = s; });
+        InterruptWatch interrupt;
+        QObject::connect(&interrupt, &InterruptWatch::interrupted, &ops,
+                         &meter::MeterOperations::CancelDownload);
+
+        ops.ExportAllDataClick();
+        progress.Finish();
+        if (csv && csv->Started()) {
+            csvTarget->Commit(); // the rows downloaded, whatever ended the download
+        }
+        const QString message = meter::DownloadSummaryText(*summary);
+        if (summary->End == meter::DownloadEnd::DatabaseError) {
+            PrintError("download stopped: " + message);
+        } else if (!message.isEmpty()) {
+            std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+        }
+        std::fprintf(stderr, "%s\n", SummaryLine(*summary).toUtf8().constData());
+        return StatusOf(*summary, interrupt.Interrupted());
+    } catch (const FileError& e) {
+        PrintError(QString::fromUtf8(e.what()));
+        return kFileError;
+    }
+}
+
+} // namespace rangedesk::cli

@@ -1,0 +1,111 @@
+// The commands that talk to a meter: devices and read.
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "cli_meter.h"
+#include "commands.h"
+#include "exit_status.h"
+#include "meter_link.h"
+#include "meter_operations.h"
+
+namespace rangedesk::cli {
+namespace {
+
+constexpr int kReadLimitMs = 2 * meter::MeterLink::kAnswerTimeoutMs + 2000;
+
+QString Hex4(std::uint16_t value) {
+    return QString("%1").arg(value, 4, 16, QChar('0'));
+}
+
+void PrintLine(const QString& text) {
+    std::printf("%s\n", text.toUtf8().constData());
+}
+
+} // namespace
+
+int RunDevices(const CliOptions& options) {
+    CliMeter meter(options);
+    meter.WaitForFirstScan();
+    const std::vector<FoundMeter> meters = meter.Meters();
+    if (options.Json) {
+        QJsonArray list;
+        for (const FoundMeter& m : meters) {
+            list.append(QJsonObject{{"model", m.Model},
+                                    {"vendor", Hex4(m.VendorID)},
+                                    {"product", Hex4(m.ProductID)},
+                                    {"node", m.Node},
+                                    {"access", m.Access}});
+        }
+        std::printf("%s", QJsonDocument(list).toJson(QJsonDocument::Indented).constData());
+    } else {
+        for (const FoundMeter& m : meters) {
+            PrintLine(QString("model %1  %2:%3  %4  %5")
+                          .arg(m.Model)
+                          .arg(Hex4(m.VendorID), Hex4(m.ProductID), m.Node,
+                               m.Access ? "can be opened" : "cannot be opened"));
+        }
+    }
+    bool access = false;
+    for (const FoundMeter& m : meters) {
+        access = access || m.Access;
+        if (!m.Access) {
+            PrintError(meter::NoAccessMessage(m.Node).replace('\r', ' '));
+        }
+    }
+    if (meters.empty()) {
+        PrintError("no meter found");
+        return kNoMeter;
+    }
+    return access ? kDone : kNoAccess;
+}
+
+int RunRead(const CliOptions& options) {
+    CliMeter meter(options);
+    if (const int status = CheckMeter(meter); status != kDone) {
+        return status;
+    }
+    meter::MeterOperations& ops = meter.Operations();
+    QEventLoop loop;
+    std::optional<meter::Reading> reading;
+    QString failure = "the meter did not answer";
+    QObject::connect(&ops, &meter::MeterOperations::readingReady, &loop,
+                     [&](const meter::Reading& r) {
+                         reading = r;
+                         loop.quit();
+                     });
+    QObject::connect(&ops, &meter::MeterOperations::readingFailed, &loop,
+                     [&](const meter::ExchangeResult& result) {
+                         if (result.outcome == meter::Outcome::Failure) {
+                             failure = "the meter's reply failed its " +
+                                       QString::fromLatin1(meter::ReplyFaultName(result.fault)) +
+                                       " check";
+                         }
+                         loop.quit();
+                     });
+    QTimer::singleShot(kReadLimitMs, &loop, &QEventLoop::quit);
+    ops.ReadKeyClick();
+    if (!reading) {
+        loop.exec();
+    }
+    if (!reading) {
+        PrintError("no reading from " + meter.Link().Connection().Node + ": " + failure);
+        return kIncomplete;
+    }
+    const QString text = reading->Text + " m";
+    if (options.Json) {
+        const QJsonObject object{{"distance_m", reading->TenthsOfMillimetre / 10000.0},
+                                 {"text", text}};
+        std::printf("%s\n", QJsonDocument(object).toJson(QJsonDocument::Compact).constData());
+    } else {
+        PrintLine(text);
+    }
+    return kDone;
+}
+
+} // namespace rangedesk::cli

@@ -1,0 +1,51 @@
+#include "csv_record_sink.h"
+
+#include <QIODevice>
+
+#include "load_data_columns.h"
+#include "load_data_row.h"
+#include "store_error.h"
+
+namespace rangedesk::cli {
+
+CsvRecordSink::CsvRecordSink(QIODevice& out, bool byteOrderMark)
+    : out_(out), byteOrderMark_(byteOrderMark) {}
+
+void CsvRecordSink::Write(const QByteArray& bytes) {
+    if (out_.write(bytes) != bytes.size()) {
+        throw store::StoreError("Cannot write the CSV: " + out_.errorString().toStdString());
+    }
+}
+
+void CsvRecordSink::EmptyLoadData() {
+    if (started_) {
+        return;
+    }
+    started_ = true;
+    QStringList header;
+    for (const auto name : store::kLoadDataColumnNames) {
+        header << QString::fromLatin1(name.data(), qsizetype(name.size()));
+    }
+    Write((byteOrderMark_ ? output::kUtf8Bom : QByteArray()) + output::CsvRecord(header, options_));
+}
+
+void CsvRecordSink::AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
+                                std::span<const std::uint8_t>) {
+    const store::LoadDataTexts texts = store::RowTexts(i, record, layout);
+    Write(output::CsvRecord(QStringList(texts.begin(), texts.end()), options_));
+}
+
+void FanOutSink::EmptyLoadData() {
+    for (meter::RecordSink* sink : sinks_) {
+        sink->EmptyLoadData();
+    }
+}
+
+void FanOutSink::AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
+                             std::span<const std::uint8_t> reply) {
+    for (meter::RecordSink* sink : sinks_) {
+        sink->AddRecToLib(i, record, layout, reply);
+    }
+}
+
+} // namespace rangedesk::cli

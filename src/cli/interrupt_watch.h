@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace rangedesk::cli {
+
+// Turns SIGINT and SIGTERM into a Qt signal on the main thread, through a self-pipe: a signal
+// handler may only write a byte. One instance at a time.
+class InterruptWatch : public QObject {
+    Q_OBJECT
+public:
+    InterruptWatch();
+    ~InterruptWatch() override;
+    InterruptWatch(const InterruptWatch&) = delete;
+    InterruptWatch& operator=(const InterruptWatch&) = delete;
+
+    bool Interrupted() const { return interrupted_; }
+
+signals:
+    void interrupted();
+
+private:
+    void Drain();
+
+    int pipe_[2] = {-1, -1};
+    QSocketNotifier* notifier_ = nullptr;
+    bool interrupted_ = false;
+};
+
+} // namespace rangedesk::cli

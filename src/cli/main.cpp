@@ -1,0 +1,78 @@
+// rangedesk-cli: the meter and the records from a terminal, on the same core as the window.
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <memory>
+
+#include "cli_options.h"
+#include "commands.h"
+#include "data_location.h"
+#include "exit_status.h"
+
+namespace rangedesk::cli {
+
+void PrintError(const QString& message) {
+    std::fprintf(stderr, "rangedesk-cli: %s\n", message.toUtf8().constData());
+}
+
+QString DatabaseFor(const CliOptions& options) {
+    return options.Database.isEmpty()
+               ? store::LocateData(QCoreApplication::applicationDirPath()).Database
+               : options.Database;
+}
+
+namespace {
+
+int Run(const CliOptions& options) {
+    if (options.Version) {
+        std::printf("rangedesk-cli %s\ndatabase: %s\n", RANGEDESK_VERSION,
+                    qPrintable(DatabaseFor(options)));
+        return kDone;
+    }
+    if (options.Help) {
+        std::printf("%s", qPrintable(HelpText(options.Command)));
+        return kDone;
+    }
+    using Command = int (*)(const CliOptions&);
+    const std::pair<const char*, Command> commands[] = {
+        {"devices", RunDevices}, {"read", RunRead},     {"download", RunDownload},
+        {"export", RunExport},   {"decode", RunDecode}, {"print", RunPrint},
+    };
+    for (const auto& [name, run] : commands) {
+        if (options.Command == name) {
+            return run(options);
+        }
+    }
+    return kUsage;
+}
+
+} // namespace
+} // namespace rangedesk::cli
+
+int main(int argc, char** argv) {
+    using namespace rangedesk::cli;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    CliOptions options;
+    try {
+        options = ParseCommandLine(arguments);
+    } catch (const UsageError& e) {
+        PrintError(e.Message() + " (rangedesk-cli --help tells more)");
+        return kUsage;
+    }
+    // Printing lays text out, which needs the GUI library; no display is used.
+    std::unique_ptr<QCoreApplication> application;
+    if (options.Command == "print" && !options.Help) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName("RangeDesk");
+    return Run(options);
+}

@@ -1,0 +1,381 @@
+// rangedesk-cli as a user runs it: every command against the simulated meter, through a real
+// process, with its output, files and exit status.
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+#include "cli_options.h"
+#include "csv_text.h"
+#include "progress_line.h"
+
+using namespace rangedesk;
+
+namespace {
+
+constexpr int kRunMs = 60000;
+
+struct Run {
+    int exit = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run Cli(const QStringList& arguments, const QByteArray& input = {},
+        const QStringList& environment = {}) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& pair : environment) {
+        env.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    }
+    process.setProcessEnvironment(env);
+    process.start(RANGEDESK_CLI, arguments);
+    process.waitForStarted();
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(kRunMs)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A fresh copy of the program's empty database.
+QString FreshDatabase(const QTemporaryDir& dir, const QString& name = "DistLib.mdb") {
+    const QString path = dir.filePath(name);
+    QFile::remove(path);
+    QFile::copy(QString(RANGEDESK_BUILT_LIB) + "/DistLib.mdb", path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+QStringList Rows(const QString& database) {
+    QStringList rows;
+    {
+        auto db = QSqlDatabase::addDatabase("QSQLITE", "peek");
+        db.setDatabaseName(database);
+        if (db.open()) {
+            QSqlQuery q("SELECT RecNo, MODE, UNIT, DIST1, DIST2, DIST3, RESULT FROM LoadData "
+                        "ORDER BY rowid",
+                        db);
+            while (q.next()) {
+                QStringList fields;
+                for (int c = 0; c < 7; ++c) {
+                    fields << q.value(c).toString();
+                }
+                rows << fields.join('|');
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase("peek");
+    return rows;
+}
+
+// The CSV lines without their CRLF, the byte-order mark taken off.
+QStringList CsvLines(QByteArray csv) {
+    if (csv.startsWith(output::kUtf8Bom)) {
+        csv.remove(0, 3);
+    }
+    QStringList lines = QString::fromUtf8(csv).split("\r\n");
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    return lines;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void usageErrors_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("no command") << QStringList{} << "no command";
+        QTest::newRow("unknown command") << QStringList{"fly"} << "unknown command \"fly\"";
+        QTest::newRow("unknown option")
+            << QStringList{"download", "--fast"} << "download takes no option --fast";
+        QTest::newRow("option of another command")
+            << QStringList{"read", "--csv", "-"} << "read takes no option --csv";
+        QTest::newRow("decode without a model") << QStringList{"decode"} << "--model";
+        QTest::newRow("model 0") << QStringList{"decode", "--model", "0"} << "from 1 to 4";
+        QTest::newRow("model 5") << QStringList{"decode", "--model", "5"} << "from 1 to 4";
+        QTest::newRow("model -1") << QStringList{"decode", "--model=-1"} << "from 1 to 4";
+        QTest::newRow("export without a file") << QStringList{"export"} << "one FILE";
+        QTest::newRow("bad simulation")
+            << QStringList{"--simulate", "9", "read"} << "MODEL[:RECORDS[:LATENCY_MS]]";
+        QTest::newRow("no-db without csv") << QStringList{"download", "--no-db"} << "--csv";
+        QTest::newRow("missing value") << QStringList{"export", "--db"} << "--db needs a value";
+    }
+    void usageErrors() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, says);
+        const Run run = Cli(arguments);
+        QCOMPARE(run.exit, 1);
+        QVERIFY2(run.err.contains(says.toUtf8()), run.err.constData());
+        QVERIFY(run.out.isEmpty());
+    }
+
+    void helpAndVersion() {
+        Run run = Cli({"--help"});
+        QCOMPARE(run.exit, 0);
+        QVERIFY(run.out.contains("Commands:") && run.out.contains("130  interrupted"));
+        for (const char* command : {"devices", "read", "download", "export", "decode", "print"}) {
+            run = Cli({command, "--help"});
+            QCOMPARE(run.exit, 0);
+            QVERIFY2(run.out.contains(QByteArray("Usage: rangedesk-cli ") + command),
+                     run.out.constData());
+            QVERIFY(run.out.contains("Example"));
+        }
+        run = Cli({"--version"});
+        QCOMPARE(run.exit, 0);
+        QVERIFY(run.out.startsWith("rangedesk-cli 1."));
+        QVERIFY(run.out.contains("database: "));
+    }
+
+    void devices() {
+        Run run = Cli({"devices", "--simulate", "3"});
+        QCOMPARE(run.exit, 0);
+        QVERIFY2(run.out.startsWith("model 3  0486:5750  sim:hid"), run.out.constData());
+        QVERIFY(run.out.contains("can be opened"));
+        run = Cli({"devices", "--json", "--simulate", "4"});
+        QCOMPARE(run.exit, 0);
+        const QJsonArray list = QJsonDocument::fromJson(run.out).array();
+        QCOMPARE(list.size(), 1);
+        const QJsonObject meter = list[0].toObject();
+        QCOMPARE(meter["model"].toInt(), 4);
+        QCOMPARE(meter["vendor"].toString(), QString("0486"));
+        QCOMPARE(meter["product"].toString(), QString("5752"));
+        QCOMPARE(meter["access"].toBool(), true);
+        // A meter that cannot be opened comes with the fix.
+        run = Cli({"devices", "--simulate", "1"}, {}, {"RANGEDESK_SIM_ACCESS=none"});
+        QCOMPARE(run.exit, 3);
+        QVERIFY(run.out.contains("cannot be opened"));
+        QVERIFY(run.err.contains("70-rangedesk.rules"));
+    }
+
+    void read() {
+        Run run = Cli({"read", "--simulate", "3"});
+        QCOMPARE(run.exit, 0);
+        QCOMPARE(run.out, QByteArray("2.346 m\n"));
+        run = Cli({"--simulate", "2", "read", "--json"});
+        QCOMPARE(run.exit, 0);
+        const QJsonObject reading = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(reading["distance_m"].toDouble(), 2.3456);
+        QCOMPARE(reading["text"].toString(), QString("2.346 m"));
+    }
+
+    void noMeterAndNoAccess() {
+        Run run = Cli({"--device", "/dev/hidraw99", "--simulate", "3", "read"});
+        QCOMPARE(run.exit, 2);
+        QVERIFY(run.err.contains("no meter found"));
+        run = Cli({"read", "--simulate", "3"}, {}, {"RANGEDESK_SIM_ACCESS=none"});
+        QCOMPARE(run.exit, 3);
+        QVERIFY(run.err.contains("udev rule"));
+        run = Cli({"download", "--simulate", "3"}, {}, {"RANGEDESK_SIM_ACCESS=none"});
+        QCOMPARE(run.exit, 3);
+    }
+
+    // The same texts in the database and in the CSV, a mark only in a file.
+    void downloadIntoDatabaseAndCsv() {
+        const QString db = FreshDatabase(dir);
+        Run run = Cli({"download", "--simulate", "3:20:1", "--db", db, "--csv", "-"});
+        QCOMPARE(run.exit, 0);
+        QVERIFY2(run.err.contains("20 of 20 records stored."), run.err.constData());
+        QVERIFY(!run.out.startsWith(output::kUtf8Bom));
+        const QStringList lines = CsvLines(run.out);
+        QCOMPARE(lines.first(), QString("RecNo,MODE,UNIT,DIST1,DIST2,DIST3,RESULT"));
+        const QStringList rows = Rows(db);
+        QCOMPARE(rows.size(), 20);
+        QCOMPARE(lines.size(), 21);
+        for (int i = 0; i < 20; ++i) {
+            QCOMPARE(lines[i + 1].split(',').join('|'), rows[i]);
+        }
+        // Progress, one line a tenth, when standard error is no terminal.
+        QVERIFY(run.err.contains("Record 1 of 20\n") && run.err.contains("Record 20 of 20\n"));
+
+        const QString csv = dir.filePath("records.csv");
+        run = Cli({"download", "--simulate", "1:5", "--no-db", "--csv", csv, "--quiet"});
+        QCOMPARE(run.exit, 0);
+        QVERIFY(!run.err.contains("Record 1 of"));
+        const QByteArray file = ReadFile(csv);
+        QVERIFY(file.startsWith(output::kUtf8Bom));
+        QCOMPARE(CsvLines(file).size(), 6);
+        QCOMPARE(Rows(db).size(), 20); // --no-db left the database alone
+    }
+
+    void incompleteDownloads_data() {
+        QTest::addColumn<QString>("faults");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("unreadable record")
+            << "ATR003#:checksum" << 5 << "5 of 6 records stored; missing: 3.";
+        QTest::newRow("unplugged") << "unplug:3" << 2 << "2 of 6 records stored; missing: 3-6.";
+        QTest::newRow("no count") << "ATR???#:noreply" << 0 << "did not answer";
+    }
+    void incompleteDownloads() {
+        QFETCH(QString, faults);
+        QFETCH(int, stored);
+        QFETCH(QString, says);
+        const QString db = FreshDatabase(dir);
+        const Run run = Cli({"download", "--simulate", "1:6", "--db", db}, {},
+                            {"RANGEDESK_SIM_FAULTS=" + faults});
+        QCOMPARE(run.exit, 4);
+        QVERIFY2(run.err.contains(says.toUtf8()), run.err.constData());
+        QCOMPARE(Rows(db).size(), stored);
+    }
+
+    // Ctrl+C cancels: what was stored stays, the summary is printed, exit 130.
+    void interruptCancels() {
+        const QString db = FreshDatabase(dir);
+        QProcess process;
+        QByteArray err;
+        QObject::connect(&process, &QProcess::readyReadStandardError,
+                         [&] { err += process.readAllStandardError(); });
+        process.start(RANGEDESK_CLI, {"download", "--simulate", "3:300:20", "--db", db});
+        QVERIFY(process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(err.contains("Record 30 of 300"), kRunMs);
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(kRunMs));
+        err += process.readAllStandardError();
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 130);
+        const int rows = int(Rows(db).size());
+        QVERIFY(rows >= 29 && rows < 300);
+        QVERIFY2(err.contains(
+                     QString("Download cancelled: %1 of 300 records stored.").arg(rows).toUtf8()),
+                 err.constData());
+    }
+
+    void decodeCapturedReplies_data() {
+        QTest::addColumn<int>("model");
+        QTest::newRow("compact") << 1;
+        QTest::newRow("extended") << 3;
+    }
+    void decodeCapturedReplies() {
+        QFETCH(int, model);
+        const QString data = QString(RANGEDESK_DECODE_DATA) + "/model" + QString::number(model);
+        const Run run = Cli({"decode", "--model", QString::number(model)}, ReadFile(data + ".hex"));
+        QCOMPARE(run.exit, 0);
+        QCOMPARE(run.out, ReadFile(data + ".expected"));
+    }
+    void decodeBadLines() {
+        const Run run =
+            Cli({"decode", "--model", "3"}, ReadFile(QString(RANGEDESK_DECODE_DATA) + "/bad.hex"));
+        QCOMPARE(run.exit, 5);
+        QVERIFY(run.err.contains("line 1: not hexadecimal"));
+        QVERIFY(run.err.contains("line 2: 4 bytes"));
+    }
+
+    void exportFormats() {
+        const QString db = FreshDatabase(dir);
+        QCOMPARE(Cli({"download", "--simulate", "4:3", "--db", db, "--quiet"}).exit, 0);
+        const QString xls = dir.filePath("out.XLS");
+        Run run = Cli({"export", "--db", db, xls});
+        QCOMPARE(run.exit, 0);
+        QVERIFY(run.err.contains("Exported 3 records"));
+        QCOMPARE(ReadFile(xls).left(18).toHex(),
+                 QByteArray("09080800000010000000000042000200a803"));
+        run = Cli({"export", "--db", db, "--format", "csv", "-"});
+        QCOMPARE(run.exit, 0);
+        QCOMPARE(CsvLines(run.out).size(), 4);
+        QVERIFY(!run.out.startsWith(output::kUtf8Bom));
+        const QString csv = dir.filePath("out.csv");
+        QCOMPARE(Cli({"export", "--db", db, csv}).exit, 0);
+        QVERIFY(ReadFile(csv).startsWith(output::kUtf8Bom));
+    }
+
+    void exportRefusals() {
+        Run run = Cli({"export", "--db", dir.filePath("none.mdb"), dir.filePath("x.xls")});
+        QCOMPARE(run.exit, 5);
+        QVERIFY(run.err.contains("cannot open"));
+        QVERIFY(!QFile::exists(dir.filePath("x.xls")));
+        const QString empty = FreshDatabase(dir, "empty.mdb");
+        run = Cli({"export", "--db", empty, dir.filePath("empty.xls")});
+        QCOMPARE(run.exit, 5);
+        QVERIFY(run.err.contains("no records"));
+        QVERIFY(!QFile::exists(dir.filePath("empty.xls")));
+    }
+
+    void printToPdf() {
+        const QString db = FreshDatabase(dir);
+        QCOMPARE(Cli({"download", "--simulate", "3:40", "--db", db, "--quiet"}).exit, 0);
+        const QString pdf = dir.filePath("records.pdf");
+        Run run = Cli({"print", "--pdf", pdf, "--db", db});
+        QCOMPARE(run.exit, 0);
+        QVERIFY(ReadFile(pdf).startsWith("%PDF"));
+        const QString empty = FreshDatabase(dir, "empty.mdb");
+        run = Cli({"print", "--pdf", dir.filePath("none.pdf"), "--db", empty});
+        QCOMPARE(run.exit, 5);
+        QVERIFY(run.err.contains("Have No Data in Database,Can not to Print!"));
+        QVERIFY(!QFile::exists(dir.filePath("none.pdf")));
+    }
+
+    // The pure parts, row by row.
+    void simulatedMeterSpec_data() {
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("records");
+        QTest::newRow("model only") << "3" << true << 25;
+        QTest::newRow("all three") << "1:999:2" << true << 999;
+        QTest::newRow("model 0") << "0" << false << 0;
+        QTest::newRow("four parts") << "1:2:3:4" << false << 0;
+        QTest::newRow("not a number") << "3:x" << false << 0;
+    }
+    void simulatedMeterSpec() {
+        QFETCH(QString, spec);
+        QFETCH(bool, valid);
+        QFETCH(int, records);
+        const auto meter = cli::ParseSimulatedMeter(spec);
+        QCOMPARE(meter.has_value(), valid);
+        if (meter) {
+            QCOMPARE(meter->Records, records);
+        }
+    }
+
+    void progressBar() {
+        QCOMPARE(cli::ProgressBarText(1, 4, 0, 8), QString("[##......] Record 1 of 4"));
+        QCOMPARE(cli::ProgressBarText(3, 4, 2.0, 8),
+                 QString("[######..] Record 3 of 4  1.0/s  0:02 left"));
+    }
+
+    void csvFields_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("field");
+        QTest::newRow("plain") << "2.227 m" << QByteArray("2.227 m");
+        QTest::newRow("negative number") << "-1.6 °" << QByteArray("-1.6 \xC2\xB0");
+        QTest::newRow("comma") << "a,b" << QByteArray("\"a,b\"");
+        QTest::newRow("quote") << "5'3\"" << QByteArray("\"5'3\"\"\"");
+        QTest::newRow("line break") << "a\nb" << QByteArray("\"a\nb\"");
+        QTest::newRow("formula") << "=1+2" << QByteArray("'=1+2");
+        QTest::newRow("plus") << "+1" << QByteArray("'+1");
+        QTest::newRow("at") << "@SUM(A1)" << QByteArray("'@SUM(A1)");
+        QTest::newRow("minus not a number") << "-cmd" << QByteArray("'-cmd");
+        QTest::newRow("blank slot") << "   " << QByteArray("   ");
+    }
+    void csvFields() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, field);
+        QCOMPARE(output::CsvField(text, {}), field);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
