@@ -3,10 +3,14 @@ BUILD ?= build
 
 PREFIX ?= /opt/rangedesk
 
-.PHONY: setup build run demo test screenshots bench install clean
+.PHONY: setup setup-test build run demo test screenshots bench install clean
 
+# make run needs only what building and running need; make test adds the test tools.
 setup:
 	@BUILD_DIR=$(abspath $(BUILD)) scripts/setup.sh
+
+setup-test:
+	@BUILD_DIR=$(abspath $(BUILD)) scripts/setup.sh --test
 
 build: setup
 	cmake --build $(BUILD)
@@ -17,7 +21,7 @@ run: build
 demo: build
 	$(BUILD)/bin/rangedesk-demo
 
-test: build
+test: setup-test build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
 screenshots: build

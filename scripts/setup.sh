@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages RangeDesk needs that are missing, then configures the build.
+#   scripts/setup.sh          what building and running need
+#   scripts/setup.sh --test   that, plus the test tools: the emulator of the kernel test, the
+#                             fuzzing runtime, PDF and spreadsheet readers, packaging checks
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev libxlsxwriter-dev
   fonts-liberation fonts-wqy-microhei sqlite3
-  clang libclang-rt-14-dev
-  python3 python3-xlrd poppler-utils
-  qemu-system-x86 busybox-static cpio kmod
 )
+if [ "${1:-}" = "--test" ]; then
+  packages+=(
+    clang libclang-rt-14-dev
+    python3 python3-xlrd python3-openpyxl poppler-utils
+    qemu-system-x86 busybox-static cpio kmod
+  )
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -20,7 +20,18 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-// The grid's columns in the order it shows them, with their captions and visibility.
+} // namespace
+
+output::ExportFormat FormatOfFilter(const QString& filter) {
+    if (filter == kExportFilters[1]) {
+        return output::ExportFormat::Xlsx;
+    }
+    if (filter == kExportFilters[2]) {
+        return output::ExportFormat::Csv;
+    }
+    return output::ExportFormat::Xls;
+}
+
 std::vector<output::SheetColumn> GridColumns(const QTableView& grid) {
     const QHeaderView* header = grid.horizontalHeader();
     std::vector<output::SheetColumn> columns;
@@ -32,15 +43,13 @@ std::vector<output::SheetColumn> GridColumns(const QTableView& grid) {
     return columns;
 }
 
-} // namespace
-
 bool TDBGridToExcel::RunExport() {
     error_.clear();
     const QAbstractItemModel* data = DBGrid ? DBGrid->model() : nullptr;
     if (!data || data->rowCount() == 0) {
         return false;
     }
-    const QString path = FileName.trimmed();
+    const QString path = FileName;
     if (path.isEmpty()) {
         return false;
     }

@@ -1,5 +1,8 @@
 #include "main_form.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QHeaderView>
@@ -15,6 +18,7 @@
 #include "load_data_columns.h"
 #include "meter_link.h"
 #include "meter_operations.h"
+#include "record_grid.h"
 #include "record_navigator.h"
 #include "record_store.h"
 #include "report_project.h"
@@ -182,13 +186,24 @@ void TMainForm::BuildLeftPanel() {
         labels_[i] = label;
     }
     labels_[3]->setText(meter::MeterOperations::kReadingPlaceholder);
+    // Every line of the reading display offers the newest reading.
+    auto* copyReading = new QAction("Copy reading", this);
+    connect(copyReading, &QAction::triggered, this, &TMainForm::CopyReading);
+    for (QLabel* label : labels_) {
+        label->addAction(copyReading);
+        label->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+}
+
+void TMainForm::CopyReading() {
+    QApplication::clipboard()->setText(labels_[3]->text().simplified());
 }
 
 void TMainForm::BuildRightPanel() {
     auto* panel = new QWidget(this);
     panel->setGeometry(kRightPanelLeft, 0, kRightPanelWidth, kPanelHeight);
 
-    grid_ = new QTableView(panel);
+    grid_ = new RecordGrid(panel);
     grid_->setObjectName("DBGrid1");
     grid_->setGeometry(16, 8, 641, 337);
     grid_->setAlternatingRowColors(true);
@@ -197,7 +212,6 @@ void TMainForm::BuildRightPanel() {
     colours.setColor(QPalette::AlternateBase, palette().color(QPalette::Window));
     grid_->setPalette(colours);
     grid_->verticalHeader()->setDefaultSectionSize(20);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
 
     navigator_ = new RecordNavigator(*grid_, panel);
     navigator_->setObjectName("DBNavigator1");

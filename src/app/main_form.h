@@ -57,6 +57,8 @@ public:
     void ExpToExcelClick();
     void PrintBtnClick();
     void AboutBtnClick();
+    // Puts the newest reading on the clipboard, e.g. "1.234 m".
+    void CopyReading();
     // The About window was left by Exit or its close box.
     void AboutClosed(TForm1* about);
 

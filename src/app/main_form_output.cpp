@@ -1,9 +1,11 @@
 // The two ways records leave the program: the spreadsheet export and the printout.
+#include <QApplication>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTableView>
 
+#include "atomic_file.h"
 #include "error_box.h"
 #include "grid_to_excel.h"
 #include "main_form.h"
@@ -20,14 +22,23 @@ void TMainForm::ExpToExcelClick() {
         prompts_.Ask({"Export Data", "There are no records to export.", MessageIcon::Information});
         return;
     }
-    QString path = prompts_.AskSaveFileName("*.XLS (*.XLS);;*.xls (*.xls)", "XLS");
+    const SaveFileAnswer answer = prompts_.AskSaveFileName(kExportFilters);
+    // The name asked about is the name written: blanks around it are no part of it.
+    QString path = answer.Path.trimmed();
     if (path.isEmpty()) {
         return;
     }
+    // A typed extension decides the format; otherwise the chosen filter does, and names it.
+    const output::ExportFormat format =
+        output::FormatForExtension(path).value_or(FormatOfFilter(answer.Filter));
     if (QFileInfo(path).suffix().isEmpty()) {
-        path += ".XLS";
+        path += output::ExtensionOf(format);
     }
     path = QFileInfo(path).absoluteFilePath();
+    if (const QString why = output::NotReplaceable(path); !why.isEmpty()) {
+        ShowErrorBox(prompts_, QString("Could not export to %1: %2").arg(path, why));
+        return;
+    }
     if (QFileInfo::exists(path)) {
         const MessageAnswer answer =
             prompts_.Ask({"Query  Information",
@@ -37,12 +48,22 @@ void TMainForm::ExpToExcelClick() {
             return;
         }
     }
-    TDBGridToExcel writer(prompts_);
-    writer.DBGrid = grid_;
-    writer.FileName = path;
-    writer.ConfirmOverwrite = false; // asked above; the old file stays until the new one is whole
-    if (!writer.RunExport()) {
-        ShowErrorBox(prompts_, QString("Could not export to %1: %2").arg(path, writer.ErrorText()));
+    QString error;
+    if (format == output::ExportFormat::Xls) {
+        TDBGridToExcel writer(prompts_);
+        writer.DBGrid = grid_;
+        writer.FileName = path;
+        writer.ConfirmOverwrite = false; // asked above; the old file stays until the new is whole
+        error = writer.RunExport()             ? QString()
+                : writer.ErrorText().isEmpty() ? QStringLiteral("nothing was written")
+                                               : writer.ErrorText();
+    } else {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        error = output::ExportTable(*grid_->model(), GridColumns(*grid_), format, path);
+        QApplication::restoreOverrideCursor();
+    }
+    if (!error.isEmpty()) {
+        ShowErrorBox(prompts_, QString("Could not export to %1: %2").arg(path, error));
         return;
     }
     prompts_.Ask({"Export Data",

@@ -1,10 +1,13 @@
 // rangedesk-screenshots OUTDIR: renders the windows offscreen to PNG files, for looking at the
 // program without a display: at start, the About window, a model 3 meter with readings and
-// records, and the print preview.
+// records, the print preview and the export dialog.
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -15,6 +18,7 @@
 #include <cstdio>
 
 #include "about_form.h"
+#include "grid_to_excel.h"
 #include "main_form.h"
 #include "meter_link.h"
 #include "platform/sim/sim_hid_bus.h"
@@ -37,7 +41,7 @@ public:
         return r.Buttons == app::MessageButtons::YesNo ? app::MessageAnswer::Yes
                                                        : app::MessageAnswer::Ok;
     }
-    QString AskSaveFileName(const QString&, const QString&) override { return {}; }
+    app::SaveFileAnswer AskSaveFileName(const QStringList&) override { return {}; }
 };
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000) {
@@ -109,5 +113,21 @@ int main(int argc, char** argv) {
     preview.fitInView();
     QCoreApplication::processEvents();
     Save(preview, out + "/print-preview.png");
+
+    // The Export to Excel dialog with its three formats, the list of filters opened.
+    QFileDialog dialog(&mainForm, "Export to Excel", programDir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(app::kExportFilters);
+    dialog.resize(640, 400);
+    dialog.show();
+    QCoreApplication::processEvents();
+    if (auto* filters = dialog.findChild<QComboBox*>("fileTypeCombo")) {
+        filters->showPopup();
+        QCoreApplication::processEvents();
+        Save(*filters->view()->window(), out + "/export-dialog-filters.png");
+        filters->hidePopup();
+    }
+    Save(dialog, out + "/export-dialog.png");
     return 0;
 }

@@ -41,17 +41,16 @@ MessageAnswer DialogPrompts::Ask(const MessageRequest& request) {
     return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-QString DialogPrompts::AskSaveFileName(const QString& filter, const QString& defaultSuffix) {
+SaveFileAnswer DialogPrompts::AskSaveFileName(const QStringList& filters) {
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(defaultSuffix);
-    // The program asks about an existing file itself.
+    dialog.setNameFilters(filters);
+    // The program adds the chosen format's extension and asks about an existing file itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().constFirst();
+    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
 }
 
 } // namespace rangedesk::app

@@ -18,13 +18,20 @@ struct MessageRequest {
     MessageAnswer Default = MessageAnswer::Ok;
 };
 
+// What the save dialog was left with: the file name (empty when cancelled) and the name
+// filter chosen.
+struct SaveFileAnswer {
+    QString Path;
+    QString Filter;
+};
+
 // Every modal question the program asks, in one place, so tests can answer without blocking.
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
     virtual MessageAnswer Ask(const MessageRequest& request) = 0;
-    // The save dialog; an empty result means cancelled.
-    virtual QString AskSaveFileName(const QString& filter, const QString& defaultSuffix) = 0;
+    // The save dialog offering `filters`, the first chosen at first.
+    virtual SaveFileAnswer AskSaveFileName(const QStringList& filters) = 0;
 };
 
 // The real dialogs, over a parent window.
@@ -32,7 +39,7 @@ class DialogPrompts : public UserPrompts {
 public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     MessageAnswer Ask(const MessageRequest& request) override;
-    QString AskSaveFileName(const QString& filter, const QString& defaultSuffix) override;
+    SaveFileAnswer AskSaveFileName(const QStringList& filters) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -7,7 +7,6 @@
 #include <iostream>
 #include <string>
 
-#include "atomic_file.h"
 #include "commands.h"
 #include "csv_text.h"
 #include "data_location.h"
@@ -20,39 +19,49 @@
 #include "record_store.h"
 #include "report_project.h"
 #include "store_error.h"
-#include "table_sheet.h"
+#include "table_export.h"
 
 namespace rangedesk::cli {
 namespace {
 
-// The format of an export: --format, or else the file's extension.
-QString FormatFor(const CliOptions& options, const QString& path) {
-    if (!options.Format.isEmpty()) {
-        return options.Format;
+// The format of an export: --format, or else the file's extension (XLS when it has none, CSV
+// on standard output).
+output::ExportFormat FormatFor(const CliOptions& options, const QString& path) {
+    if (options.Format == "xlsx") {
+        return output::ExportFormat::Xlsx;
     }
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == "xls" || suffix == "xlsx" || suffix == "csv") {
-        return suffix;
+    if (options.Format == "csv") {
+        return output::ExportFormat::Csv;
     }
-    return path == "-" ? "csv" : "xls";
+    if (options.Format == "xls") {
+        return output::ExportFormat::Xls;
+    }
+    if (path == "-") {
+        return output::ExportFormat::Csv;
+    }
+    return output::FormatForExtension(path).value_or(output::ExportFormat::Xls);
 }
 
-QByteArray CsvBytes(const QAbstractItemModel& table, bool byteOrderMark) {
-    const output::CsvOptions options{output::CsvSeparatorFor(QLocale()), true};
-    QByteArray bytes = byteOrderMark ? output::kUtf8Bom : QByteArray();
-    QStringList fields;
-    for (int c = 0; c < table.columnCount(); ++c) {
-        fields << table.headerData(c, Qt::Horizontal).toString();
+// The table on standard output: CSV without a byte-order mark, or the XLS bytes.
+int ExportToStandardOutput(const store::LoadDataModel& table, output::ExportFormat format) {
+    const auto columns = output::AllColumns(table);
+    QByteArray bytes;
+    if (format == output::ExportFormat::Csv) {
+        bytes =
+            output::CsvFromTable(table, columns, {output::CsvSeparatorFor(QLocale()), true}, false);
+    } else if (format == output::ExportFormat::Xls) {
+        bytes = output::TableBytes(table, columns, format, {});
+    } else {
+        PrintError("an .xlsx workbook cannot go to standard output; name a file");
+        return kUsage;
     }
-    bytes += output::CsvRecord(fields, options);
-    for (int r = 0; r < table.rowCount(); ++r) {
-        fields.clear();
-        for (int c = 0; c < table.columnCount(); ++c) {
-            fields << table.index(r, c).data().toString();
-        }
-        bytes += output::CsvRecord(fields, options);
+    OutputTarget target("-", OutputTarget::Special::Refuse);
+    if (target.Device().write(bytes) != bytes.size()) {
+        throw FileError("cannot write standard output: " +
+                        target.Device().errorString().toStdString());
     }
-    return bytes;
+    target.Commit();
+    return kDone;
 }
 
 // The records of the database, read; throws FileError.
@@ -82,7 +91,7 @@ void PrintRecord(const MeasurementRecord& r) {
 
 int RunExport(const CliOptions& options) {
     const QString path = options.Arguments.front();
-    const QString format = FormatFor(options, path);
+    const output::ExportFormat format = FormatFor(options, path);
     try {
         store::RecordStore store(DatabaseFor(options));
         OpenTable(store);
@@ -91,29 +100,17 @@ int RunExport(const CliOptions& options) {
             PrintError(store.DatabasePath() + " holds no records; nothing was written");
             return kFileError;
         }
-        QByteArray bytes;
-        if (format == "csv") {
-            bytes = CsvBytes(table, path != "-");
-        } else if (format == "xls") {
-            const auto sheet =
-                output::WriteSheet(output::SheetFromTable(table, output::AllColumns(table)));
-            bytes =
-                QByteArray(reinterpret_cast<const char*>(sheet.data()), qsizetype(sheet.size()));
-        } else {
-            PrintError("the " + format + " format is not available in this version");
-            return kUsage;
+        if (path == "-") {
+            return ExportToStandardOutput(table, format);
         }
-        OutputTarget target(path, OutputTarget::Special::Refuse);
-        if (target.Device().write(bytes) != bytes.size()) {
-            throw FileError(QString("cannot write %1: %2")
-                                .arg(target.Path(), target.Device().errorString())
-                                .toStdString());
+        const QString target = QFileInfo(path).absoluteFilePath();
+        if (const QString error =
+                output::ExportTable(table, output::AllColumns(table), format, target);
+            !error.isEmpty()) {
+            PrintError(QString("cannot write %1: %2").arg(target, error));
+            return kFileError;
         }
-        target.Commit();
-        if (!target.IsStandardOutput()) {
-            std::fprintf(stderr, "Exported %d records to %s\n", table.rowCount(),
-                         qPrintable(QFileInfo(path).absoluteFilePath()));
-        }
+        std::fprintf(stderr, "Exported %d records to %s\n", table.rowCount(), qPrintable(target));
         return kDone;
     } catch (const FileError& e) {
         PrintError(QString::fromUtf8(e.what()));

@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "grid_to_excel.h"
 #include "main_form.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "program_folder.h"
@@ -72,8 +73,7 @@ private slots:
         win.w.DBGrid1().setCurrentIndex(win.w.DBGrid1().model()->index(1, 2));
         prompts.saveName = win.Target("records"); // no extension typed
         win.w.ExpToExcelClick();
-        QCOMPARE(prompts.saveFilter, QString("*.XLS (*.XLS);;*.xls (*.xls)"));
-        QCOMPARE(prompts.saveSuffix, QString("XLS"));
+        QCOMPARE(prompts.saveFilters, app::kExportFilters);
         const QString path = win.Target("records.XLS");
         QVERIFY(QFile::exists(path));
         QCOMPARE(prompts.asked.size(), 1);

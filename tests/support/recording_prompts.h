@@ -26,10 +26,9 @@ public:
                    ? rangedesk::app::MessageAnswer::No
                    : rangedesk::app::MessageAnswer::Ok;
     }
-    QString AskSaveFileName(const QString& filter, const QString& suffix) override {
-        saveFilter = filter;
-        saveSuffix = suffix;
-        return saveName;
+    rangedesk::app::SaveFileAnswer AskSaveFileName(const QStringList& filters) override {
+        saveFilters = filters;
+        return {saveName, chosenFilter.isEmpty() ? filters.value(0) : chosenFilter};
     }
     QStringList Texts() const {
         QStringList texts;
@@ -43,6 +42,6 @@ public:
     std::deque<rangedesk::app::MessageAnswer> answers;
     std::function<void(const rangedesk::app::MessageRequest&)> onAsk;
     QString saveName;
-    QString saveFilter;
-    QString saveSuffix;
+    QString chosenFilter; // empty: the first offered
+    QStringList saveFilters;
 };
