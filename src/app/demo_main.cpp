@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "about_form.h"
+#include "interrupt_watch.h"
 #include "main_form.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "rangedesk_application.h"
@@ -35,5 +36,8 @@ int main(int argc, char** argv) {
     const app::TForm1 hiddenAbout(mainForm);
     mainForm.setWindowTitle(mainForm.windowTitle() + " (simulated meter)");
     mainForm.show();
+    meter::InterruptWatch stopSignals;
+    QObject::connect(&stopSignals, &meter::InterruptWatch::interrupted, &mainForm,
+                     &app::TMainForm::StopBySignal);
     return application.exec();
 }

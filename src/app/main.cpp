@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 
 #include "about_form.h"
+#include "interrupt_watch.h"
 #include "main_form.h"
 #include "platform/linux/linux_hid_platform.h"
 #include "rangedesk_application.h"
@@ -17,5 +18,8 @@ int main(int argc, char** argv) {
     prompts.SetParent(&mainForm);
     const app::TForm1 hiddenAbout(mainForm); // made at start-up, never shown
     mainForm.show();
+    meter::InterruptWatch stopSignals;
+    QObject::connect(&stopSignals, &meter::InterruptWatch::interrupted, &mainForm,
+                     &app::TMainForm::StopBySignal);
     return application.exec();
 }

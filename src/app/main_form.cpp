@@ -195,6 +195,15 @@ void TMainForm::BuildLeftPanel() {
     }
 }
 
+void TMainForm::StopBySignal() {
+    if (operations_->Downloading()) {
+        stopping_ = true;
+        operations_->CancelDownload();
+        return;
+    }
+    QCoreApplication::quit();
+}
+
 void TMainForm::CopyReading() {
     QApplication::clipboard()->setText(labels_[3]->text().simplified());
 }
@@ -337,10 +346,16 @@ void TMainForm::DownloadFinished(const meter::DownloadSummary& summary) {
     // The end of a download shows its last rows at once.
     gridFrame_.stop();
     store_->Table().SetDeferAppends(false);
+    store_->Checkpoint(); // a copy of DistLib.mdb alone now holds every row
     if (summary.Stored > 0) {
         recordsLoaded_ = true;
     }
     const QString message = meter::DownloadSummaryText(summary);
+    if (stopping_) {
+        UnlockAfterDownload();
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        return;
+    }
     if (summary.End == meter::DownloadEnd::DatabaseError) {
         ShowErrorBox(prompts_, message);
     } else if (!message.isEmpty()) {

@@ -59,6 +59,9 @@ public:
     void AboutBtnClick();
     // Puts the newest reading on the clipboard, e.g. "1.234 m".
     void CopyReading();
+    // SIGTERM, SIGINT or SIGHUP: a download is cancelled first (without its closing message),
+    // then the program ends with its database closed.
+    void StopBySignal();
     // The About window was left by Exit or its close box.
     void AboutClosed(TForm1* about);
 
@@ -115,6 +118,7 @@ private:
     std::array<QPixmap, 4> imageList1_;
     bool recordsLoaded_ = false;
     bool locked_ = false;
+    bool stopping_ = false;
     QString printToPdf_;
     QPointer<TForm1> currentAbout_;
     QTimer gridFrame_;

@@ -35,6 +35,10 @@ void TMainForm::ExpToExcelClick() {
         path += output::ExtensionOf(format);
     }
     path = QFileInfo(path).absoluteFilePath();
+    if (const QString why = output::FormatLimitProblem(count, format); !why.isEmpty()) {
+        ShowErrorBox(prompts_, why);
+        return;
+    }
     if (const QString why = output::NotReplaceable(path); !why.isEmpty()) {
         ShowErrorBox(prompts_, QString("Could not export to %1: %2").arg(path, why));
         return;

@@ -90,8 +90,8 @@ int RunDownload(const CliOptions& options) {
         std::optional<meter::DownloadSummary> summary;
         QObject::connect(&ops, &meter::MeterOperations::downloadFinished,
                          [&](const meter::DownloadSummary& s) { summary = s; });
-        InterruptWatch interrupt;
-        QObject::connect(&interrupt, &InterruptWatch::interrupted, &ops,
+        meter::InterruptWatch interrupt;
+        QObject::connect(&interrupt, &meter::InterruptWatch::interrupted, &ops,
                          &meter::MeterOperations::CancelDownload);
 
         ops.ExportAllDataClick();

@@ -93,11 +93,16 @@ int RunExport(const CliOptions& options) {
     const QString path = options.Arguments.front();
     const output::ExportFormat format = FormatFor(options, path);
     try {
-        store::RecordStore store(DatabaseFor(options));
+        store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
         OpenTable(store);
         const store::LoadDataModel& table = store.Table();
         if (table.IsEmpty()) {
             PrintError(store.DatabasePath() + " holds no records; nothing was written");
+            return kFileError;
+        }
+        if (const QString why = output::FormatLimitProblem(table.rowCount(), format);
+            !why.isEmpty()) {
+            PrintError(why);
             return kFileError;
         }
         if (path == "-") {
@@ -148,7 +153,7 @@ int RunDecode(const CliOptions& options) {
 
 int RunPrint(const CliOptions& options) {
     try {
-        store::RecordStore store(DatabaseFor(options));
+        store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
         OpenTable(store);
         output::TReportProject project;
         project.SetProjectFile(

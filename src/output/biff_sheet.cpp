@@ -48,8 +48,22 @@ void BiffSheet::CodePage(std::uint16_t codePage) {
     Put16(codePage);
 }
 
+std::size_t GbkPrefixLength(const std::string& text, std::size_t limit) {
+    std::size_t n = 0;
+    while (n < text.size()) {
+        // A lead byte of 0x81 to 0xFE starts a two-byte character.
+        const auto lead = static_cast<std::uint8_t>(text[n]);
+        const std::size_t width = lead >= 0x81 && lead <= 0xFE ? 2 : 1;
+        if (n + width > limit) {
+            break;
+        }
+        n += width;
+    }
+    return std::min(n, text.size());
+}
+
 void BiffSheet::Label(std::uint16_t row, std::uint16_t col, const std::string& text) {
-    const auto n = static_cast<std::uint16_t>(std::min(text.size(), kMaxLabelBytes));
+    const auto n = static_cast<std::uint16_t>(GbkPrefixLength(text, kMaxLabelBytes));
     Header(kLabel, static_cast<std::uint16_t>(8 + n));
     Put16(row);
     Put16(col);

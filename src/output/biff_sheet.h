@@ -23,6 +23,9 @@ struct SheetCell {
 
 inline constexpr std::uint16_t kGbkCodePage = 936;
 
+// How many bytes of a GBK text fit in `limit` without splitting a two-byte character.
+std::size_t GbkPrefixLength(const std::string& text, std::size_t limit);
+
 // Writes records as bytes. Every record: 16-bit type, 16-bit length, data; little-endian.
 class BiffSheet {
 public:
@@ -39,6 +42,9 @@ public:
 
     // The largest text a LABEL record can carry (its record length is 16 bits).
     static constexpr std::size_t kMaxLabelBytes = 0xFFFF - 8;
+    // The data rows a reader of the legacy format opens (row numbers are 16 bits, and readers
+    // stop well before that).
+    static constexpr int kMaxDataRows = 16383;
     // Integers an RK record holds exactly: 30 bits, signed.
     static bool FitsRk(std::int64_t value) { return value >= -(1 << 29) && value < (1 << 29); }
 

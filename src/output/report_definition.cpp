@@ -34,17 +34,40 @@ std::optional<std::vector<std::string>> Words(std::string_view line) {
     return words;
 }
 
-std::optional<double> Number(const std::string& word) {
+[[noreturn]] void Fail(int line, const std::string& what) {
+    throw ReportError("line " + std::to_string(line) + ": " + what);
+}
+
+// The sensible range of each kind of number; anything else (nan, inf, 1e308) is refused.
+struct Range {
+    double min;
+    double max;
+    const char* what;
+};
+constexpr Range kMargin{0, 100, "a margin is 0 to 100 millimetres"};
+constexpr Range kWidth{1, 500, "a column width is 1 to 500 millimetres"};
+constexpr Range kFontPoints{4, 72, "a font size is 4 to 72 points"};
+
+double Number(const std::string& word, const Range& range, int line) {
     double value = 0;
     const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (ec != std::errc() || end != word.data() + word.size() || value < 0) {
-        return std::nullopt;
+    // NaN fails both comparisons, infinities the range.
+    if (ec != std::errc() || end != word.data() + word.size() || !(value >= range.min) ||
+        !(value <= range.max)) {
+        Fail(line, std::string(range.what) + ", not \"" + word + "\"");
     }
     return value;
 }
 
-[[noreturn]] void Fail(int line, const std::string& what) {
-    throw ReportError("line " + std::to_string(line) + ": " + what);
+constexpr const char* kPageSizes[] = {"A4", "A5", "Letter"};
+
+bool KnownPageSize(const std::string& name) {
+    for (const char* known : kPageSizes) {
+        if (name == known) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -76,36 +99,30 @@ ReportDefinition ParseReportDefinition(std::string_view text) {
                 Fail(lineNumber, "expected \"rangedesk-report 1\"");
             }
             sawHeader = true;
-        } else if (key == "page" && w.size() == 3 && (w[2] == "portrait" || w[2] == "landscape")) {
+        } else if (key == "page" && w.size() == 3) {
+            if (!KnownPageSize(w[1])) {
+                Fail(lineNumber, "the page size is A4, A5 or Letter, not \"" + w[1] + "\"");
+            }
+            if (w[2] != "portrait" && w[2] != "landscape") {
+                Fail(lineNumber, "the page is portrait or landscape, not \"" + w[2] + "\"");
+            }
             def.PageSize = w[1];
             def.Landscape = w[2] == "landscape";
         } else if (key == "margins" && w.size() == 5) {
-            double m[4];
-            for (int i = 0; i < 4; ++i) {
-                const auto v = Number(w[static_cast<std::size_t>(i) + 1]);
-                if (!v) {
-                    Fail(lineNumber, "margins need four numbers of millimetres");
-                }
-                m[i] = *v;
-            }
-            def.MarginLeftMm = m[0];
-            def.MarginTopMm = m[1];
-            def.MarginRightMm = m[2];
-            def.MarginBottomMm = m[3];
+            def.MarginLeftMm = Number(w[1], kMargin, lineNumber);
+            def.MarginTopMm = Number(w[2], kMargin, lineNumber);
+            def.MarginRightMm = Number(w[3], kMargin, lineNumber);
+            def.MarginBottomMm = Number(w[4], kMargin, lineNumber);
         } else if (key == "title" && w.size() == 2) {
             def.Title = w[1];
-        } else if (key == "font" && w.size() == 3 && Number(w[2]) && *Number(w[2]) > 0) {
+        } else if (key == "font" && w.size() == 3) {
             def.FontFamily = w[1];
-            def.FontPoints = *Number(w[2]);
+            def.FontPoints = Number(w[2], kFontPoints, lineNumber);
         } else if (key == "connection" && w.size() == 2) {
             def.Connection = w[1];
         } else if (key == "column" && w.size() == 5) {
             ReportColumn column{w[1], w[2], 0, ColumnAlignment::Left};
-            const auto width = Number(w[3]);
-            if (!width || *width <= 0) {
-                Fail(lineNumber, "a column width is a positive number of millimetres");
-            }
-            column.WidthMm = *width;
+            column.WidthMm = Number(w[3], kWidth, lineNumber);
             if (w[4] == "left") {
                 column.Alignment = ColumnAlignment::Left;
             } else if (w[4] == "center") {
@@ -125,6 +142,10 @@ ReportDefinition ParseReportDefinition(std::string_view text) {
     }
     if (def.Columns.empty()) {
         Fail(lineNumber, "no column is printed");
+    }
+    // Margins that leave no room on the smallest page print nothing.
+    if (def.MarginLeftMm + def.MarginRightMm > 120 || def.MarginTopMm + def.MarginBottomMm > 180) {
+        Fail(lineNumber, "the margins leave no room to print on the page");
     }
     return def;
 }

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "atomic_file.h"
+#include "biff_sheet.h"
 #include "xlsx_workbook.h"
 
 namespace rangedesk::output {
@@ -40,6 +41,16 @@ QString ExtensionOf(ExportFormat format) {
         return ".csv";
     }
     return {};
+}
+
+QString FormatLimitProblem(int rows, ExportFormat format) {
+    if (format != ExportFormat::Xls || rows <= BiffSheet::kMaxDataRows) {
+        return {};
+    }
+    return QString("%1 records are more than an Excel 97-2003 (.XLS) file holds (%2); export them "
+                   "as an Excel workbook (.xlsx) or as CSV instead")
+        .arg(rows)
+        .arg(BiffSheet::kMaxDataRows);
 }
 
 QByteArray CsvFromTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
@@ -101,6 +112,9 @@ QString ExportXlsx(const QAbstractItemModel& table, const std::vector<SheetColum
 QString ExportTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
                     ExportFormat format, const QString& path, const QString& title) {
     if (const QString why = NotReplaceable(path); !why.isEmpty()) {
+        return why;
+    }
+    if (const QString why = FormatLimitProblem(table.rowCount(), format); !why.isEmpty()) {
         return why;
     }
     if (format == ExportFormat::Xlsx) {

@@ -24,6 +24,10 @@ QString ExtensionOf(ExportFormat format);
 QByteArray CsvFromTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
                         const CsvOptions& options, bool byteOrderMark);
 
+// Why the table cannot be written in the format (more rows than it holds), naming the limit
+// and another format; empty when it can.
+QString FormatLimitProblem(int rows, ExportFormat format);
+
 // The table's bytes in a format written in memory (XLS, CSV); the CSV separator follows the
 // user's locale.
 QByteArray TableBytes(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,

@@ -4,6 +4,8 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <xlsxwriter.h>
 
@@ -128,8 +130,18 @@ QString WriteXlsx(const QAbstractItemModel& table, const std::vector<SheetColumn
         }
     }
     closer.workbook = nullptr;
+    errno = 0;
     error = workbook_close(workbook);
-    return error == LXW_NO_ERROR ? QString() : QString::fromUtf8(lxw_strerror(error));
+    if (error == LXW_NO_ERROR) {
+        return {};
+    }
+    // The zip layer fails on the system's errors (a full disk); say which.
+    const int system = errno;
+    QString reason = QString::fromUtf8(lxw_strerror(error));
+    if (system != 0) {
+        reason += QString(" (%1)").arg(QString::fromLocal8Bit(std::strerror(system)));
+    }
+    return reason;
 }
 
 } // namespace rangedesk::output

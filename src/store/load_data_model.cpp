@@ -34,6 +34,7 @@ void LoadDataModel::Open() {
         Row row{query.value(0).toLongLong(), {}};
         for (int c = 0; c < kLoadDataColumnCount; ++c) {
             row.texts[static_cast<std::size_t>(c)] = query.value(c + 1).toString();
+            row.nulls[static_cast<std::size_t>(c)] = query.isNull(c + 1);
         }
         rows.push_back(std::move(row));
     }
@@ -85,8 +86,12 @@ QVariant LoadDataModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
+    const auto column = static_cast<std::size_t>(index.column());
+    if (role == Qt::EditRole && rows_[static_cast<std::size_t>(index.row())].nulls[column]) {
+        return {}; // no value: the exports write an empty cell, not an empty text
+    }
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
-        return RowAt(index.row())[static_cast<std::size_t>(index.column())];
+        return RowAt(index.row())[column];
     }
     if (role == Qt::TextAlignmentRole) {
         return int(Qt::AlignCenter);
@@ -134,6 +139,7 @@ bool LoadDataModel::setData(const QModelIndex& index, const QVariant& value, int
         throw StoreError("The record was removed from the database.");
     }
     row.texts[static_cast<std::size_t>(index.column())] = text;
+    row.nulls[static_cast<std::size_t>(index.column())] = false;
     emit dataChanged(index, index);
     return true;
 }

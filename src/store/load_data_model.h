@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QSqlDatabase>
 
+#include <bitset>
 #include <vector>
 
 #include "load_data_row.h"
@@ -48,6 +49,7 @@ private:
     struct Row {
         qint64 rowid;
         LoadDataTexts texts;
+        std::bitset<7> nulls = {}; // fields that hold no value (written by another program)
     };
 
     QSqlDatabase db_;

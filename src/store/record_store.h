@@ -10,6 +10,14 @@
 
 namespace rangedesk::store {
 
+// Whether the program writes the database or only reads it. Read-only use leaves the file as
+// it is: no journal mode is changed.
+enum class StoreAccess { ReadWrite, ReadOnly };
+
+// The SQLite URI that opens exactly this file, never creating it: every character that a URI
+// gives a meaning ("?", "#", "%") or that is not plain ASCII is percent-encoded.
+QString DatabaseUri(const QString& absolutePath, StoreAccess access);
+
 // How an append refreshes the snapshot: re-reading the whole table, or adding the new row.
 // Both show the same rows; the second keeps a long download fast.
 enum class AppendRefresh { WholeTable, NewRowOnly };
@@ -19,7 +27,8 @@ enum class AppendRefresh { WholeTable, NewRowOnly };
 class RecordStore : public QObject, public meter::RecordSink {
     Q_OBJECT
 public:
-    explicit RecordStore(QString databasePath, QObject* parent = nullptr);
+    explicit RecordStore(QString databasePath, StoreAccess access = StoreAccess::ReadWrite,
+                         QObject* parent = nullptr);
     ~RecordStore() override;
 
     // Opens the existing file read-write and checks that it holds LoadData with its columns.
@@ -28,6 +37,10 @@ public:
     bool Connected() const { return connected_; }
     const QString& LastError() const { return lastError_; }
     const QString& DatabasePath() const { return path_; }
+
+    // Moves every committed row from the write-ahead log into DistLib.mdb itself, so that a copy
+    // of the file holds them all. Also done when the store closes.
+    void Checkpoint();
 
     // Deletes every row and leaves the table open and empty; throws StoreError.
     void EmptyLoadData() override;
@@ -41,9 +54,11 @@ public:
 
 private:
     QSqlDatabase Database() const;
-    void RequireConnection() const;
+    void RequireConnection();
+    bool OpenChecked(QSqlDatabase& db, const QString& uri);
 
     QString path_;
+    StoreAccess access_;
     QString connectionName_;
     bool connected_ = false;
     QString lastError_;

@@ -220,6 +220,9 @@ private slots:
         QCOMPARE(prompts.asked.size(), 2);
         QCOMPARE(prompts.asked[1].Icon, app::MessageIcon::Error);
         QVERIFY2(prompts.asked[1].Text.contains(path), qPrintable(prompts.asked[1].Text));
+        // The system's reason, not "Unknown error".
+        QVERIFY2(prompts.asked[1].Text.contains("No space left on device"),
+                 qPrintable(prompts.asked[1].Text));
         QCOMPARE(ReadAll(path), QByteArray("precious"));
         QCOMPARE(QDir(disk.Path("")).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }

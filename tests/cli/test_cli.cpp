@@ -12,6 +12,8 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "cli_options.h"
 #include "csv_text.h"
@@ -310,8 +312,108 @@ private slots:
         const QString empty = FreshDatabase(dir, "empty.mdb");
         run = Cli({"export", "--db", empty, dir.filePath("empty.xls")});
         QCOMPARE(run.exit, 5);
-        QVERIFY(run.err.contains("no records"));
+        QVERIFY2(run.err.contains("no records"), run.err.constData());
         QVERIFY(!QFile::exists(dir.filePath("empty.xls")));
+    }
+
+    // A target that is not a regular file is refused and stays what it was.
+    void specialTargetsAreNeverReplaced() {
+        const QString db = FreshDatabase(dir);
+        QCOMPARE(Cli({"download", "--simulate", "3:3", "--db", db, "--quiet"}).exit, 0);
+        const QString fifo = dir.filePath("pipe.csv");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        for (const QString& target : {QString("/dev/null"), fifo}) {
+            const Run run = Cli({"export", "--db", db, "--format", "csv", target});
+            QCOMPARE(run.exit, 5);
+            QVERIFY2(run.err.contains("not a regular file"), run.err.constData());
+        }
+        struct stat st {};
+        QCOMPARE(::stat("/dev/null", &st), 0);
+        QVERIFY(S_ISCHR(st.st_mode));
+        QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+    }
+
+    // More rows than the legacy format holds: refused before any file is touched.
+    void xlsLimit() {
+        const QString db = FreshDatabase(dir, "big.mdb");
+        {
+            auto sql = QSqlDatabase::addDatabase("QSQLITE", "fill");
+            sql.setDatabaseName(db);
+            QVERIFY(sql.open());
+            QSqlQuery q(sql);
+            QVERIFY(q.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                           "WHERE i < 16384) INSERT INTO LoadData (RecNo, MODE) "
+                           "SELECT i, 'Area' FROM n"));
+        }
+        QSqlDatabase::removeDatabase("fill");
+        const QString xls = dir.filePath("big.xls");
+        Run run = Cli({"export", "--db", db, xls});
+        QCOMPARE(run.exit, 5);
+        QVERIFY2(run.err.contains("16384 records are more than an Excel 97-2003 (.XLS) file "
+                                  "holds (16383)") &&
+                     run.err.contains(".xlsx"),
+                 run.err.constData());
+        QVERIFY(!QFile::exists(xls));
+        run = Cli({"export", "--db", db, dir.filePath("big.xlsx")});
+        QCOMPARE(run.exit, 0);
+    }
+
+    // As an ordinary user, the cases root never meets: each gives a clear message and changes
+    // nothing that existed.
+    void permissionsOfAnOrdinaryUser() {
+        if (::geteuid() != 0 || QProcess::execute("useradd", {"-M", "-N", "rdtestuser"}) != 0) {
+            QSKIP("needs root to create a user");
+        }
+        struct RemoveUser {
+            ~RemoveUser() { QProcess::execute("userdel", {"rdtestuser"}); }
+        } removeUser;
+        QTemporaryDir place;
+        QFile::setPermissions(place.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                QFile::ReadOther | QFile::ExeOther |
+                                                QFile::ReadGroup | QFile::ExeGroup);
+        const QString cli = place.filePath("rangedesk-cli");
+        QVERIFY(QFile::copy(RANGEDESK_CLI, cli));
+        const auto asUser = [&](const QStringList& arguments) {
+            QProcess process;
+            process.start("runuser", QStringList{"-u", "rdtestuser", "--", cli} + arguments);
+            process.waitForFinished(kRunMs);
+            return Run{process.exitCode(), process.readAllStandardOutput(),
+                       process.readAllStandardError()};
+        };
+        const QFile::Permissions readable =
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+        // A read-only database (root's, readable by all).
+        const QString db = FreshDatabase(place, "ro.mdb");
+        QVERIFY(QFile::setPermissions(db, readable));
+        const QByteArray before = ReadFile(db);
+        Run run = asUser({"download", "--simulate", "3:5", "--db", db, "--quiet"});
+        QCOMPARE(run.exit, 5);
+        QVERIFY2(run.err.contains(db.toUtf8()) && run.err.contains("readonly"),
+                 run.err.constData());
+        QCOMPARE(ReadFile(db), before);
+        // Reading it is fine, and changes nothing.
+        run = asUser({"export", "--db", db, "--format", "csv", "-"});
+        QCOMPARE(run.exit, 5); // no records: said, nothing written
+        QVERIFY2(run.err.contains("no records"), run.err.constData());
+        QCOMPARE(ReadFile(db), before);
+        // A writable database in a folder the user cannot write: its journal cannot be made.
+        QDir(place.path()).mkdir("lib");
+        const QString inLib = FreshDatabase(place, "lib/DistLib.mdb");
+        QVERIFY(QFile::setPermissions(inLib, readable | QFile::WriteOther));
+        const QByteArray libBefore = ReadFile(inLib);
+        run = asUser({"download", "--simulate", "3:5", "--db", inLib, "--quiet"});
+        QCOMPARE(run.exit, 5);
+        QVERIFY2(run.err.contains(inLib.toUtf8()), run.err.constData());
+        QCOMPARE(ReadFile(inLib), libBefore);
+        // An export into a folder the user cannot write.
+        const QString full = FreshDatabase(place, "full.mdb");
+        QCOMPARE(Cli({"download", "--simulate", "3:3", "--db", full, "--quiet"}).exit, 0);
+        QVERIFY(QFile::setPermissions(full, readable));
+        run = asUser({"export", "--db", full, place.filePath("lib/out.csv")});
+        QCOMPARE(run.exit, 5);
+        QVERIFY2(run.err.contains("Permission denied"), run.err.constData());
+        QVERIFY(!QFile::exists(place.filePath("lib/out.csv")));
     }
 
     void printToPdf() {

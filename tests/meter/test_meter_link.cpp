@@ -17,6 +17,7 @@
 #include "record_store.h"
 #include "recording_prompts.h"
 #include "sim_meter.h"
+#include "small_disk.h"
 #include "status_bar.h"
 
 using namespace rangedesk;
@@ -446,6 +447,66 @@ private slots:
         QVERIFY(rig.w().AboutBtn().isEnabled());
         QVERIFY(rig.w().ExportAllData().isEnabled());
         QCOMPARE(rig.Column(0), QStringList({"1", "2"}));
+    }
+
+    // SIGTERM, SIGINT or SIGHUP during a download cancel it without a box, then end the run.
+    void stopSignalDuringDownloadCancelsQuietly() {
+        Rig rig(prompts, 3);
+        rig.meter.SetRecords(sim::DemoRecords(3, 200));
+        rig.meter.SetLatency(10);
+        QVERIFY(rig.Connected());
+        QTimer probe;
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            if (rig.Column(0).size() >= 3) {
+                probe.stop();
+                rig.w().StopBySignal();
+            }
+        });
+        probe.start(5);
+        QVERIFY(rig.Press(rig.w().ExportAllData()));
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.w().Locked(), kTimeoutMs);
+        QVERIFY(prompts.asked.isEmpty());
+        const int stored = rig.Column(0).size();
+        QVERIFY(stored >= 3 && stored < 200);
+        // Every row stored is in DistLib.mdb itself, not only in its log.
+        store::RecordStore copy(rig.folder.LibFile("DistLib.mdb"), store::StoreAccess::ReadOnly);
+        QVERIFY(copy.ADOConnectAccess());
+        copy.Table().Open();
+        QCOMPARE(copy.Table().rowCount(), stored);
+    }
+
+    // A disk that fills during a download stops it with the database's message; every row
+    // committed so far stays and the window unlocks.
+    void fullDiskDuringDownload() {
+        SmallDisk disk(512);
+        if (!disk.Mounted()) {
+            QSKIP("this machine does not let the test mount a small filesystem");
+        }
+        QDir().mkpath(disk.Path("lib"));
+        for (const char* file : {"DistLib.mdb", "Vermo.rav"}) {
+            QVERIFY(QFile::copy(QString(RANGEDESK_BUILT_LIB) + "/" + file,
+                                disk.Path(QString("lib/") + file)));
+        }
+        hid::sim::SimHidBus bus;
+        sim::SimMeter meter(bus, 3);
+        meter.SetRecords(sim::DemoRecords(3, 999));
+        meter.Plug();
+        TMainForm w(bus, prompts, disk.Path(""));
+        w.show();
+        QTRY_VERIFY_WITH_TIMEOUT(w.Link().MeterConnected(), kTimeoutMs);
+        disk.Fill(24 * 1024);
+        QMetaObject::invokeMethod(&w.ExportAllData(), "click", Qt::QueuedConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(!prompts.asked.isEmpty(), kLongTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.Locked(), kTimeoutMs);
+        QCOMPARE(prompts.asked.size(), 1);
+        QCOMPARE(prompts.asked[0].Icon, app::MessageIcon::Error);
+        QVERIFY2(prompts.asked[0].Text.contains("full"), qPrintable(prompts.asked[0].Text));
+        const int shown = w.DBGrid1().model()->rowCount();
+        QVERIFY(shown > 0 && shown < 999);
+        QVERIFY(w.ExportAllData().isEnabled());
+        QVERIFY(w.ExpToExcel().isEnabled());
+        w.Store().Table().Open(); // what the file holds
+        QCOMPARE(w.Store().Table().rowCount(), shown);
     }
 
     void meterWithoutAccessIsReportedOncePerPlug() {

@@ -53,6 +53,24 @@ private slots:
                                     << "line 2: unterminated";
         QTest::newRow("no column") << "rangedesk-report 1\ntitle x\n"
                                    << "no column";
+        // Numbers must be finite and sensible, names known: these crashed or printed blank.
+        const QString column = "column RecNo No 10 left\n";
+        QTest::newRow("tiny font") << "rangedesk-report 1\nfont \"Liberation Sans\" 0.01\n" + column
+                                   << "line 2: a font size is 4 to 72 points, not \"0.01\"";
+        QTest::newRow("nan width") << "rangedesk-report 1\ncolumn RecNo No nan left\n"
+                                   << "line 2: a column width is 1 to 500 millimetres";
+        QTest::newRow("inf width") << "rangedesk-report 1\ncolumn RecNo No inf left\n"
+                                   << "line 2: a column width";
+        QTest::newRow("huge margin") << "rangedesk-report 1\nmargins 1e308 10 10 10\n" + column
+                                     << "line 2: a margin is 0 to 100 millimetres";
+        QTest::newRow("nan margin")
+            << "rangedesk-report 1\nmargins 10 nan 10 10\n" + column << "line 2: a margin";
+        QTest::newRow("unknown page") << "rangedesk-report 1\npage B5 portrait\n" + column
+                                      << "line 2: the page size is A4, A5 or Letter, not \"B5\"";
+        QTest::newRow("unknown orientation") << "rangedesk-report 1\npage A4 sideways\n" + column
+                                             << "line 2: the page is portrait or landscape";
+        QTest::newRow("margins fill the page")
+            << "rangedesk-report 1\nmargins 100 10 100 10\n" + column << "no room";
     }
     void malformed() {
         QFETCH(QString, text);

@@ -124,6 +124,35 @@ private slots:
         QCOMPARE(file.count(Hex("0402")), 1 + 7 + 21);
     }
 
+    // A text too long for a LABEL is cut between characters, never inside a GBK pair.
+    void gbkCut_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("kept");
+        const QByteArray mi = QByteArray::fromHex("c3d7"); // 米
+        QTest::newRow("ascii") << QByteArray("abcdef") << 4 << 4;
+        QTest::newRow("pair fits") << QByteArray("ab") + mi << 4 << 4;
+        QTest::newRow("pair would split") << QByteArray("abc") + mi << 4 << 3;
+        QTest::newRow("pairs only") << mi + mi + mi << 5 << 4;
+        QTest::newRow("shorter than the limit") << mi << 10 << 2;
+    }
+    void gbkCut() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, limit);
+        QFETCH(int, kept);
+        QCOMPARE(int(GbkPrefixLength(text.toStdString(), std::size_t(limit))), kept);
+    }
+    void longLabelEndsOnACharacter() {
+        // 65,527 bytes fit, an odd number: the pair that would straddle the end is left out.
+        const std::string text(70000, '\xC3');
+        BiffSheet sheet;
+        sheet.Label(0, 0, text);
+        const auto& bytes = sheet.Bytes();
+        const int length = bytes[10] | bytes[11] << 8;
+        QCOMPARE(length, 65526);
+        QCOMPARE(int(bytes[2] | bytes[3] << 8), 8 + 65526);
+    }
+
     void rkRange() {
         QVERIFY(BiffSheet::FitsRk(536870911));
         QVERIFY(!BiffSheet::FitsRk(536870912));

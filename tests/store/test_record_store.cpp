@@ -1,14 +1,17 @@
 // The record database: opening, the LoadData lifecycle, edits by rowid, failures, crashes.
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "load_data_row.h"
 #include "program_folder.h"
 #include "record_store.h"
 #include "store_error.h"
+#include "table_sheet.h"
 
 using namespace rangedesk;
 using store::RecordStore;
@@ -196,5 +199,126 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRecordStore)
+// Hostile folder names, read-only use, the write-ahead log, locks and NULL fields.
+class TestStoreHardening : public QObject {
+    Q_OBJECT
+    QTemporaryDir base;
+
+    QString Place(const QString& folder) {
+        const QString lib = base.filePath(folder + "/lib");
+        QDir().mkpath(lib);
+        const QString db = lib + "/DistLib.mdb";
+        QFile::remove(db);
+        QFile::copy(QString(RANGEDESK_BUILT_LIB) + "/DistLib.mdb", db);
+        QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
+        return db;
+    }
+
+private slots:
+    // Each folder name opens its own file: nothing is cut at "#" or "?", "%41" is no "A".
+    void hostileFolderNames_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("hash") << "site#1";
+        QTest::newRow("question mark") << "site?x=1";
+        QTest::newRow("percent escape") << "site%41";
+        QTest::newRow("bad percent") << "site%zz";
+        QTest::newRow("blanks") << "my site ";
+        QTest::newRow("non-ASCII") << QString::fromUtf8("工地 ü");
+    }
+    void hostileFolderNames() {
+        QFETCH(QString, folder);
+        const QString decoy = Place("siteA");
+        Peek(decoy).Exec("INSERT INTO LoadData (RecNo) VALUES ('kept')");
+        const QString db = Place(folder);
+        const QStringList before =
+            QDir(base.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        {
+            RecordStore store(db);
+            QVERIFY2(store.ADOConnectAccess(), qPrintable(store.LastError()));
+            store.EmptyLoadData();
+            store.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
+        }
+        QCOMPARE(Peek(db).Column("MODE"), QStringList({"Area"}));
+        QCOMPARE(Peek(decoy).Column("RecNo"), QStringList({"kept"}));
+        QCOMPARE(QDir(base.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QCOMPARE(QDir(base.filePath(folder + "/lib")).entryList(QDir::Files),
+                 QStringList({"DistLib.mdb"})); // checkpointed and closed: no stray files
+    }
+
+    void uriEscapesWhatSqliteReads() {
+        QCOMPARE(store::DatabaseUri("/a b/c#d?e%41/DistLib.mdb", store::StoreAccess::ReadWrite),
+                 QString("file:/a%20b/c%23d%3Fe%2541/DistLib.mdb?mode=rw"));
+        QCOMPARE(store::DatabaseUri("/x", store::StoreAccess::ReadOnly),
+                 QString("file:/x?mode=ro"));
+    }
+
+    // Reading leaves the file's journal as it was.
+    void readOnlyUseChangesNothing() {
+        const QString db = Place("ro");
+        Peek(db).Exec("PRAGMA journal_mode=DELETE");
+        {
+            RecordStore store(db, store::StoreAccess::ReadOnly);
+            QVERIFY(store.ADOConnectAccess());
+            store.Table().Open();
+            QVERIFY_THROWS_EXCEPTION(store::StoreError, store.EmptyLoadData());
+        }
+        Peek peek(db);
+        QSqlQuery mode("PRAGMA journal_mode", peek.Db());
+        QVERIFY(mode.next());
+        QCOMPARE(mode.value(0).toString(), QString("delete"));
+        QVERIFY(!QFile::exists(db + "-wal"));
+    }
+
+    // After a checkpoint a copy of DistLib.mdb alone holds every row.
+    void checkpointPutsTheRowsInTheFile() {
+        const QString db = Place("wal");
+        RecordStore store(db);
+        QVERIFY(store.ADOConnectAccess());
+        store.EmptyLoadData();
+        for (int i = 1; i <= 5; ++i) {
+            store.AddRecToLib(i, Record("Area"), RecordLayout::Extended);
+        }
+        store.Checkpoint();
+        const QString copy = base.filePath("backup.mdb");
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(db, copy));
+        QCOMPARE(Peek(copy).Column("RecNo").size(), 5);
+    }
+
+    // A lock held at start is waited out for a while, and the next use opens the database.
+    void lockAtStartIsRetried() {
+        const QString db = Place("locked");
+        Peek holder(db);
+        QVERIFY(holder.Exec("PRAGMA journal_mode=DELETE")); // as a file another program wrote
+        QVERIFY(holder.Exec("BEGIN EXCLUSIVE"));
+        RecordStore store(db);
+        QVERIFY(!store.ADOConnectAccess());
+        QVERIFY2(store.LastError().contains("locked"), qPrintable(store.LastError()));
+        QVERIFY(holder.Exec("COMMIT"));
+        store.EmptyLoadData(); // opens it now
+        store.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
+        QCOMPARE(Peek(db).Column("RecNo"), QStringList({"1"}));
+    }
+
+    // A NULL written by another program is no value: the legacy sheet gets a BLANK cell.
+    void nullFieldIsNoValue() {
+        const QString db = Place("nulls");
+        Peek(db).Exec("INSERT INTO LoadData (RecNo, MODE) VALUES ('1', NULL)");
+        RecordStore store(db, store::StoreAccess::ReadOnly);
+        QVERIFY(store.ADOConnectAccess());
+        store.Table().Open();
+        QVERIFY(store.Table().index(0, 1).data(Qt::EditRole).isNull());
+        QCOMPARE(store.Table().index(0, 1).data(Qt::DisplayRole).toString(), QString());
+        const auto sheet = output::SheetFromTable(store.Table(), output::AllColumns(store.Table()));
+        QCOMPARE(sheet.Rows[0][1].kind, output::SheetCell::Kind::Blank);
+        QCOMPARE(sheet.Rows[0][0].kind, output::SheetCell::Kind::Label);
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    TestRecordStore store;
+    TestStoreHardening hardening;
+    return QTest::qExec(&store, argc, argv) | QTest::qExec(&hardening, argc, argv);
+}
 #include "test_record_store.moc"

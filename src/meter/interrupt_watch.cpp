@@ -6,8 +6,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace rangedesk::cli {
+namespace rangedesk::meter {
 namespace {
+
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // The write end of the pipe, for the signal handler: the one state a handler can reach.
 volatile sig_atomic_t gWriteFd = -1;
@@ -32,13 +34,15 @@ InterruptWatch::InterruptWatch() {
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    for (const int signal : kSignals) {
+        ::sigaction(signal, &action, nullptr);
+    }
 }
 
 InterruptWatch::~InterruptWatch() {
-    ::signal(SIGINT, SIG_DFL);
-    ::signal(SIGTERM, SIG_DFL);
+    for (const int signal : kSignals) {
+        ::signal(signal, SIG_DFL);
+    }
     gWriteFd = -1;
     for (const int fd : pipe_) {
         if (fd >= 0) {
@@ -55,4 +59,4 @@ void InterruptWatch::Drain() {
     emit interrupted();
 }
 
-} // namespace rangedesk::cli
+} // namespace rangedesk::meter

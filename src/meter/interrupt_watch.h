@@ -4,10 +4,11 @@
 
 class QSocketNotifier;
 
-namespace rangedesk::cli {
+namespace rangedesk::meter {
 
-// Turns SIGINT and SIGTERM into a Qt signal on the main thread, through a self-pipe: a signal
-// handler may only write a byte. One instance at a time.
+// Turns SIGINT, SIGTERM and SIGHUP into a Qt signal on the main thread, through a self-pipe: a
+// signal handler may only write a byte. A download takes it as Cancel; otherwise the program
+// ends cleanly, its database closed. One instance at a time.
 class InterruptWatch : public QObject {
     Q_OBJECT
 public:
@@ -29,4 +30,4 @@ private:
     bool interrupted_ = false;
 };
 
-} // namespace rangedesk::cli
+} // namespace rangedesk::meter
