@@ -9,12 +9,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableView>
 
 #include "about_form.h"
 #include "download_summary.h"
 #include "error_box.h"
 #include "hid_controller.h"
+#include "history_form.h"
 #include "load_data_columns.h"
 #include "meter_link.h"
 #include "meter_operations.h"
@@ -113,6 +115,7 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     connect(expToExcel_, &QPushButton::clicked, this, &TMainForm::ExpToExcelClick);
     connect(printBtn_, &QPushButton::clicked, this, &TMainForm::PrintBtnClick);
     connect(aboutBtn_, &QPushButton::clicked, this, &TMainForm::AboutBtnClick);
+    connect(historyBtn_, &QPushButton::clicked, this, &TMainForm::HistoryClick);
 }
 
 TMainForm::~TMainForm() {
@@ -237,11 +240,16 @@ void TMainForm::BuildRightPanel() {
     expToExcel_ = MakeButton(buttons, "  Export to Excel", "glyph-sheet.png", {216, 60, 137, 28});
     printBtn_ = MakeButton(buttons, "Print", "glyph-print.png", {432, 17, 73, 28});
     aboutBtn_ = MakeButton(buttons, "About", "glyph-about.png", {432, 60, 73, 28});
+    historyBtn_ = MakeButton(buttons, "History", "glyph-about.png", {560, 17, 80, 28});
+    historyBtn_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    historyBtn_->setShortcut(QKeySequence("Ctrl+H"));
+    historyBtn_->setToolTip("Every download kept, with the meter's own bytes (Ctrl+H)");
     readKey_->setObjectName("ReadKey");
     clearKey_->setObjectName("ClearKey");
     exportAllData_->setObjectName("ExportAllData");
     expToExcel_->setObjectName("ExpToExcel");
     printBtn_->setObjectName("PrintBtn");
+    historyBtn_->setObjectName("HistoryBtn");
     aboutBtn_->setObjectName("AboutBtn");
     expToExcel_->setEnabled(false);
     printBtn_->setEnabled(false);
@@ -260,7 +268,11 @@ void TMainForm::ADOConnectAccess() {
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, navigator_,
             &RecordNavigator::UpdateButtons);
     if (!store_->ADOConnectAccess()) {
-        prompts_.Ask({kApplicationTitle, QString::fromUtf8("程序运行异常！程序没有正确安装")});
+        // A file of a newer layout is left alone, and the message says why.
+        prompts_.Ask(
+            {kApplicationTitle, store_->SchemaTooNew()
+                                    ? store_->LastError()
+                                    : QString::fromUtf8("程序运行异常！程序没有正确安装")});
     }
 }
 
@@ -316,6 +328,7 @@ void TMainForm::SetSystemMenuShown(bool shown) {
 
 // The grid shows a download's new rows some 25 times a second, not once per record.
 void TMainForm::LockForDownload() {
+    historyBtn_->setEnabled(false);
     store_->Table().SetDeferAppends(true);
     gridFrame_.start();
     locked_ = true;
@@ -334,6 +347,7 @@ void TMainForm::RestoreButtons() {
 }
 
 void TMainForm::UnlockAfterDownload() {
+    historyBtn_->setEnabled(true);
     RestoreButtons();
     SetSystemMenuShown(true);
     locked_ = false;
@@ -370,6 +384,29 @@ void TMainForm::ShowMessage(const QString& text) {
 
 TForm1* TMainForm::CurrentAbout() const {
     return currentAbout_;
+}
+
+void TMainForm::RecordsShown() {
+    recordsLoaded_ = true;
+    if (!locked_) {
+        expToExcel_->setEnabled(true);
+        printBtn_->setEnabled(true);
+    }
+}
+
+THistoryForm* TMainForm::CurrentHistory() const {
+    return currentHistory_;
+}
+
+// One History window, raised when asked for again.
+void TMainForm::HistoryClick() {
+    if (!currentHistory_) {
+        currentHistory_ = new THistoryForm(*this, *store_, *operations_, prompts_);
+        currentHistory_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    currentHistory_->Reload();
+    currentHistory_->show();
+    currentHistory_->raise();
 }
 
 void TMainForm::AboutBtnClick() {

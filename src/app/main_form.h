@@ -34,6 +34,7 @@ namespace rangedesk::app {
 class RecordNavigator;
 class StatusBar;
 class TForm1;
+class THistoryForm;
 class UserPrompts;
 
 // The main window: the meter picture with its reading display, the record grid and its
@@ -52,9 +53,13 @@ public:
 
     void ALLButtonEn(bool on);
     void SetRecordsLoaded() { recordsLoaded_ = true; }
+    // Rows were put into LoadData from the history: Export to Excel and Print follow.
+    void RecordsShown();
 
     // Button handlers.
     void ExpToExcelClick();
+    void ExportView(QTableView& view);
+    void HistoryClick();
     void PrintBtnClick();
     void AboutBtnClick();
     // Puts the newest reading on the clipboard, e.g. "1.234 m".
@@ -83,6 +88,8 @@ public:
     QPushButton& ExpToExcel() { return *expToExcel_; }
     QPushButton& PrintBtn() { return *printBtn_; }
     QPushButton& AboutBtn() { return *aboutBtn_; }
+    QPushButton& HistoryBtn() { return *historyBtn_; }
+    THistoryForm* CurrentHistory() const;
     TForm1* CurrentAbout() const;
     QString LibPath(const QString& file) const;
     // Where a print goes: the preview dialog by default, a PDF file for tests and tools.
@@ -121,6 +128,7 @@ private:
     bool stopping_ = false;
     QString printToPdf_;
     QPointer<TForm1> currentAbout_;
+    QPointer<THistoryForm> currentHistory_;
     QTimer gridFrame_;
 
     QLabel* productIcon_ = nullptr;
@@ -134,6 +142,7 @@ private:
     QPushButton* expToExcel_ = nullptr;
     QPushButton* printBtn_ = nullptr;
     QPushButton* aboutBtn_ = nullptr;
+    QPushButton* historyBtn_ = nullptr;
     StatusBar* statusBar_ = nullptr;
 };
 

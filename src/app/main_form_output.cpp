@@ -17,7 +17,13 @@
 namespace rangedesk::app {
 
 void TMainForm::ExpToExcelClick() {
-    const int count = store_->Table().rowCount();
+    ExportView(*grid_);
+}
+
+// The records behind a view (the main grid, or a download in the History window) to a file of
+// the format the user chooses: asked about when it exists, replaced only once complete.
+void TMainForm::ExportView(QTableView& view) {
+    const int count = view.model()->rowCount();
     if (count == 0) {
         prompts_.Ask({"Export Data", "There are no records to export.", MessageIcon::Information});
         return;
@@ -55,7 +61,7 @@ void TMainForm::ExpToExcelClick() {
     QString error;
     if (format == output::ExportFormat::Xls) {
         TDBGridToExcel writer(prompts_);
-        writer.DBGrid = grid_;
+        writer.DBGrid = &view;
         writer.FileName = path;
         writer.ConfirmOverwrite = false; // asked above; the old file stays until the new is whole
         error = writer.RunExport()             ? QString()
@@ -63,7 +69,7 @@ void TMainForm::ExpToExcelClick() {
                                                : writer.ErrorText();
     } else {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        error = output::ExportTable(*grid_->model(), GridColumns(*grid_), format, path);
+        error = output::ExportTable(*view.model(), GridColumns(view), format, path);
         QApplication::restoreOverrideCursor();
     }
     if (!error.isEmpty()) {

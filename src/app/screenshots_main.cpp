@@ -1,6 +1,6 @@
 // rangedesk-screenshots OUTDIR: renders the windows offscreen to PNG files, for looking at the
 // program without a display: at start, the About window, a model 3 meter with readings and
-// records, the print preview and the export dialog.
+// records, the History window, the print preview and the export dialog.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -12,6 +12,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -19,6 +20,7 @@
 
 #include "about_form.h"
 #include "grid_to_excel.h"
+#include "history_form.h"
 #include "main_form.h"
 #include "meter_link.h"
 #include "platform/sim/sim_hid_bus.h"
@@ -97,6 +99,17 @@ int main(int argc, char** argv) {
     mainForm.ExportAllData().click();
     WaitFor([&] { return !mainForm.Locked() && mainForm.RecordsLoaded(); });
     Save(mainForm, out + "/main-meter.png");
+
+    // A second download, of a meter that was not cleared, for the History window.
+    meter.SetRecords(sim::DemoRecords(3, 15));
+    mainForm.ExportAllData().click();
+    mainForm.HistoryBtn().click();
+    if (app::THistoryForm* history = mainForm.CurrentHistory()) {
+        history->Downloads().selectRow(0);
+        QCoreApplication::processEvents();
+        Save(*history, out + "/history.png");
+        history->close();
+    }
 
     output::TReportProject project;
     project.SetProjectFile(programDir.filePath("lib/Vermo.rav"));

@@ -5,7 +5,9 @@
 namespace rangedesk::cli {
 namespace {
 
-const QStringList kCommands = {"devices", "read", "download", "export", "decode", "print"};
+const QStringList kCommands = {"devices", "read",  "download", "export",
+                               "decode",  "print", "history"};
+const QStringList kHistoryActions = {"show", "export", "load", "delete", "redecode"};
 
 // Options that take a value, and the commands that accept each option.
 const QStringList kValueOptions = {"--device", "--simulate", "--db",   "--csv",
@@ -17,6 +19,7 @@ const QMap<QString, QStringList> kCommandOptions = {
     {"export", {"--db", "--format"}},
     {"decode", {"--model"}},
     {"print", {"--pdf", "--db"}},
+    {"history", {"--json", "--db", "--csv", "--format"}},
 };
 const QStringList kGlobalOptions = {"--device", "--simulate", "--quiet",
                                     "--help",   "-h",         "--version"};
@@ -56,6 +59,25 @@ void Apply(CliOptions& o, const QString& option, const QString& value) {
         o.Pdf = value;
     } else if (option == "--model") {
         o.Model = WholeNumber(option, value, 1, 4);
+    }
+}
+
+// history; history ACTION ID; history export ID FILE.
+void CheckHistoryArguments(const CliOptions& o) {
+    if (o.Arguments.isEmpty()) {
+        return;
+    }
+    const QString& action = o.Arguments.front();
+    if (!kHistoryActions.contains(action)) {
+        throw UsageError("history has no action \"" + action +
+                         "\" (show, export, load, delete, "
+                         "redecode)");
+    }
+    const qsizetype wanted = action == "export" ? 3 : 2;
+    bool ok = false;
+    if (o.Arguments.size() != wanted || o.Arguments[1].toLongLong(&ok) <= 0 || !ok) {
+        throw UsageError(action == "export" ? "history export needs a download ID and a FILE"
+                                            : "history " + action + " needs a download ID");
     }
 }
 
@@ -136,6 +158,10 @@ CliOptions ParseCommandLine(const QStringList& arguments) {
     }
     if (o.Command.isEmpty()) {
         throw UsageError("no command given");
+    }
+    if (o.Command == "history") {
+        CheckHistoryArguments(o);
+        return o;
     }
     const qsizetype wanted = o.Command == "export" ? 1 : 0;
     if (o.Arguments.size() != wanted) {
@@ -230,6 +256,27 @@ and suffix of DIST1, DIST2, DIST3 and RESULT, as a meter of model N (1 to 4) giv
 Example:
   echo "23 00 10 00 00 98 3a 00 00 ..." | rangedesk-cli decode --model 1
 )"},
+        {"history", R"(Usage: rangedesk-cli history [--json] [--db FILE]
+       rangedesk-cli history show ID [--csv -]
+       rangedesk-cli history export ID FILE [--format xls|xlsx|csv]
+       rangedesk-cli history load ID
+       rangedesk-cli history delete ID
+       rangedesk-cli history redecode ID
+
+Every download is kept in the database with the bytes the meter sent. Without an action, the
+downloads are listed, newest first: ID, date and time, meter, records stored of asked, new
+since the previous download from that meter, and outcome.
+  show ID       the download's records (--csv - for CSV)
+  export ID F   write them to a file, as export does
+  load ID       put them into LoadData, as the grid shows them
+  delete ID     remove the download from the history
+  redecode ID   decode the kept bytes again with this version's decoder, and say how many
+                records changed
+
+Examples:
+  rangedesk-cli history
+  rangedesk-cli history export 12 site.xlsx
+)"},
         {"print", R"(Usage: rangedesk-cli print --pdf FILE [--db FILE]
 
 Prints the records of the database through the report definition Vermo.rav, as the Print
@@ -253,6 +300,7 @@ Commands:
   export     write the records to .xls, .xlsx or .csv
   decode     decode captured record replies
   print      print the records to a PDF file
+  history    every download kept: list, show, export, load, delete, redecode
 
 "rangedesk-cli COMMAND --help" shows a command's options and examples.
 )") + kGlobal +

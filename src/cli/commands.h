@@ -13,6 +13,7 @@ int RunDownload(const CliOptions& options);
 int RunExport(const CliOptions& options);
 int RunDecode(const CliOptions& options);
 int RunPrint(const CliOptions& options);
+int RunHistory(const CliOptions& options);
 
 // "rangedesk-cli: " and the message, on standard error.
 void PrintError(const QString& message);

@@ -35,6 +35,18 @@ void CsvRecordSink::AddRecToLib(int i, const MeasurementRecord& record, RecordLa
     Write(output::CsvRecord(QStringList(texts.begin(), texts.end()), options_));
 }
 
+void FanOutSink::BeginDownload(const meter::DownloadSource& source) {
+    for (meter::RecordSink* sink : sinks_) {
+        sink->BeginDownload(source);
+    }
+}
+
+void FanOutSink::FinishDownload(const meter::DownloadSummary& summary) {
+    for (meter::RecordSink* sink : sinks_) {
+        sink->FinishDownload(summary);
+    }
+}
+
 void FanOutSink::EmptyLoadData() {
     for (meter::RecordSink* sink : sinks_) {
         sink->EmptyLoadData();

@@ -33,6 +33,8 @@ private:
 class FanOutSink : public meter::RecordSink {
 public:
     explicit FanOutSink(std::vector<meter::RecordSink*> sinks) : sinks_(std::move(sinks)) {}
+    void BeginDownload(const meter::DownloadSource& source) override;
+    void FinishDownload(const meter::DownloadSummary& summary) override;
     void EmptyLoadData() override;
     void AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
                      std::span<const std::uint8_t> reply) override;

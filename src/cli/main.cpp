@@ -38,6 +38,7 @@ int Run(const CliOptions& options) {
     const std::pair<const char*, Command> commands[] = {
         {"devices", RunDevices}, {"read", RunRead},     {"download", RunDownload},
         {"export", RunExport},   {"decode", RunDecode}, {"print", RunPrint},
+        {"history", RunHistory},
     };
     for (const auto& [name, run] : commands) {
         if (options.Command == name) {

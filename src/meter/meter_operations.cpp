@@ -96,11 +96,22 @@ void MeterOperations::ExportAllDataClick() {
     BeginDownload();
     DownloadSummary summary;
     try {
+        if (sink_) {
+            const MeterConnection& meter = link_.Connection();
+            sink_->BeginDownload({meter.Model, meter.VendorID, meter.ProductID});
+        }
         Download(summary);
     } catch (const std::exception& e) {
         // A record that cannot be stored ends the download; what was stored stays.
         summary.End = DownloadEnd::DatabaseError;
         summary.Error = QString::fromUtf8(e.what());
+    }
+    try {
+        if (sink_) {
+            sink_->FinishDownload(summary);
+        }
+    } catch (const std::exception&) {
+        // The download stays marked as running, and is called interrupted at the next start.
     }
     EndDownload(summary);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <span>
 
@@ -8,10 +10,23 @@
 
 namespace rangedesk::meter {
 
+struct DownloadSummary;
+
+// The meter a download comes from.
+struct DownloadSource {
+    int Model = 0;
+    std::uint16_t VendorID = 0;
+    std::uint16_t ProductID = 0;
+};
+
 // Where a download puts its records: the record database, a CSV stream, or both.
 class RecordSink {
 public:
     virtual ~RecordSink() = default;
+
+    // Before the meter is asked anything, and once the download has ended, however it ended.
+    virtual void BeginDownload(const DownloadSource&) {}
+    virtual void FinishDownload(const DownloadSummary&) {}
 
     // Called once the meter has said how many records it holds, before the first record.
     virtual void EmptyLoadData() = 0;

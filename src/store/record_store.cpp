@@ -1,5 +1,6 @@
 #include "record_store.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -7,13 +8,33 @@
 #include <QUrl>
 #include <QUuid>
 
+#include "download_summary.h"
 #include "load_data_columns.h"
+#include "schema.h"
 #include "store_error.h"
 
 namespace rangedesk::store {
 namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
+
+QString OutcomeName(const meter::DownloadSummary& summary) {
+    switch (summary.End) {
+    case meter::DownloadEnd::Complete:
+        return summary.Missing.empty() ? "complete" : "incomplete";
+    case meter::DownloadEnd::NoRecords:
+        return "complete";
+    case meter::DownloadEnd::NoAnswer:
+        return "no answer";
+    case meter::DownloadEnd::Unplugged:
+        return "unplugged";
+    case meter::DownloadEnd::Cancelled:
+        return "cancelled";
+    case meter::DownloadEnd::DatabaseError:
+        return "failed";
+    }
+    return "failed";
+}
 
 QString SqlErrorText(const QSqlError& error) {
     const QString text = error.text().trimmed();
@@ -36,6 +57,8 @@ RecordStore::~RecordStore() {
     if (connected_) {
         Checkpoint();
     }
+    appendRow_.reset();
+    keepRecord_.reset();
     table_.SetDatabase({});
     if (QSqlDatabase::contains(connectionName_)) {
         QSqlDatabase::database(connectionName_, false).close();
@@ -71,15 +94,42 @@ bool RecordStore::ADOConnectAccess() {
             return false;
         }
     }
-    // A crash in the middle of a download leaves every committed row in a consistent file.
-    if (access_ == StoreAccess::ReadWrite) {
-        QSqlQuery pragma(db);
-        pragma.exec("PRAGMA journal_mode=WAL");
-        pragma.exec("PRAGMA synchronous=NORMAL");
+    if (access_ == StoreAccess::ReadWrite && !PrepareForWriting(db)) {
+        db.close();
+        return false;
     }
     table_.SetDatabase(db);
     connected_ = true;
     lastError_.clear();
+    return true;
+}
+
+// The layout brought up to date, unless the file is of a newer one than this program knows:
+// then it is not written at all.
+bool RecordStore::PrepareForWriting(QSqlDatabase& db) {
+    const int version = SchemaVersion(db);
+    if (version > kSchemaVersion) {
+        schemaTooNew_ = true;
+        lastError_ = QString("%1 was written by a newer RangeDesk: its layout is version %2, this "
+                             "program knows version %3. It is left as it is; install the newer "
+                             "RangeDesk to use it.")
+                         .arg(path_)
+                         .arg(version)
+                         .arg(kSchemaVersion);
+        return false;
+    }
+    // A crash in the middle of a download leaves every committed row in a consistent file.
+    QSqlQuery pragma(db);
+    pragma.exec("PRAGMA journal_mode=WAL");
+    pragma.exec("PRAGMA synchronous=NORMAL");
+    pragma.exec("PRAGMA foreign_keys=ON");
+    try {
+        UpgradeSchema(db);
+        MarkInterruptedDownloads(db);
+    } catch (const StoreError& e) {
+        lastError_ = QString::fromUtf8(e.what());
+        return false;
+    }
     return true;
 }
 
@@ -133,21 +183,94 @@ void RecordStore::EmptyLoadData() {
     table_.Open();
 }
 
-void RecordStore::AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
-                              std::span<const std::uint8_t>) {
+void RecordStore::BeginDownload(const meter::DownloadSource& source) {
     RequireConnection();
-    const LoadDataTexts texts = RowTexts(i, record, layout);
     QSqlQuery query(Database());
-    query.prepare("INSERT INTO LoadData (RecNo, MODE, UNIT, DIST1, DIST2, DIST3, RESULT) "
-                  "VALUES (?, ?, ?, ?, ?, ?, ?)");
-    for (const QString& text : texts) {
-        query.addBindValue(text);
-    }
+    query.prepare("INSERT INTO Downloads (started, model, vendor, product, asked, stored, outcome) "
+                  "VALUES (?, ?, ?, ?, 0, 0, 'running')");
+    query.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+    query.addBindValue(source.Model);
+    query.addBindValue(source.VendorID);
+    query.addBindValue(source.ProductID);
     if (!query.exec()) {
         throw StoreError(SqlErrorText(query.lastError()).toStdString());
     }
-    const qint64 rowid = query.lastInsertId().toLongLong();
+    currentDownload_ = query.lastInsertId().toLongLong();
+}
+
+void RecordStore::FinishDownload(const meter::DownloadSummary& summary) {
+    const qint64 id = std::exchange(currentDownload_, 0);
+    if (id == 0 || !connected_) {
+        return;
+    }
+    QSqlQuery query(Database());
+    query.prepare("UPDATE Downloads SET finished = ?, asked = ?, stored = ?, outcome = ? "
+                  "WHERE id = ?");
+    query.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+    query.addBindValue(summary.Asked);
+    query.addBindValue(summary.Stored);
+    query.addBindValue(OutcomeName(summary));
+    query.addBindValue(id);
+    if (!query.exec()) {
+        throw StoreError(SqlErrorText(query.lastError()).toStdString());
+    }
     query.finish();
+    Checkpoint();
+}
+
+// The LoadData row and the download's own record, with the meter's bytes: both or neither.
+void RecordStore::AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
+                              std::span<const std::uint8_t> reply) {
+    RequireConnection();
+    const LoadDataTexts texts = RowTexts(i, record, layout);
+    QSqlDatabase db = Database();
+    if (!db.transaction()) {
+        throw StoreError(SqlErrorText(db.lastError()).toStdString());
+    }
+    qint64 rowid = 0;
+    try {
+        // Prepared once per connection: a download runs them a thousand times.
+        if (!appendRow_) {
+            appendRow_ = std::make_unique<QSqlQuery>(db);
+            appendRow_->prepare("INSERT INTO LoadData (RecNo, MODE, UNIT, DIST1, DIST2, DIST3, "
+                                "RESULT) VALUES (?, ?, ?, ?, ?, ?, ?)");
+            keepRecord_ = std::make_unique<QSqlQuery>(db);
+            keepRecord_->prepare("INSERT OR REPLACE INTO DownloadRecords (download_id, RecNo, "
+                                 "reply, MODE, UNIT, DIST1, DIST2, DIST3, RESULT) VALUES "
+                                 "(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        }
+        QSqlQuery& query = *appendRow_;
+        for (std::size_t c = 0; c < texts.size(); ++c) {
+            query.bindValue(int(c), texts[c]);
+        }
+        if (!query.exec()) {
+            throw StoreError(SqlErrorText(query.lastError()).toStdString());
+        }
+        rowid = query.lastInsertId().toLongLong();
+        query.finish();
+        if (currentDownload_ != 0) {
+            QSqlQuery& kept = *keepRecord_;
+            kept.bindValue(0, currentDownload_);
+            kept.bindValue(1, i);
+            kept.bindValue(2, QByteArray(reinterpret_cast<const char*>(reply.data()),
+                                         qsizetype(reply.size())));
+            for (std::size_t c = 1; c < texts.size(); ++c) {
+                kept.bindValue(int(c) + 2, texts[c]);
+            }
+            if (!kept.exec()) {
+                throw StoreError(SqlErrorText(kept.lastError()).toStdString());
+            }
+            kept.finish();
+        }
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    if (!db.commit()) {
+        const QString error = SqlErrorText(db.lastError());
+        db.rollback();
+        throw StoreError(error.toStdString());
+    }
     if (appendRefresh_ == AppendRefresh::WholeTable || !table_.IsOpen()) {
         table_.Refresh();
     } else {

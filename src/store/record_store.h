@@ -2,7 +2,10 @@
 
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlQuery>
+
 #include <QString>
+#include <memory>
 
 #include "load_data_model.h"
 #include "measurement_record.h"
@@ -42,6 +45,13 @@ public:
     // of the file holds them all. Also done when the store closes.
     void Checkpoint();
 
+    // The file is of a newer layout than this program knows; it was not opened for writing.
+    bool SchemaTooNew() const { return schemaTooNew_; }
+
+    // The history of downloads: a Downloads row from the start, finished with its outcome.
+    void BeginDownload(const meter::DownloadSource& source) override;
+    void FinishDownload(const meter::DownloadSummary& summary) override;
+
     // Deletes every row and leaves the table open and empty; throws StoreError.
     void EmptyLoadData() override;
     // Appends one committed row; throws StoreError.
@@ -51,9 +61,11 @@ public:
 
     // ADOTable1: closed until the first EmptyLoadData of the run.
     LoadDataModel& Table() { return table_; }
+    // The open connection, for the history's queries.
+    QSqlDatabase Database() const;
 
 private:
-    QSqlDatabase Database() const;
+    bool PrepareForWriting(QSqlDatabase& db);
     void RequireConnection();
     bool OpenChecked(QSqlDatabase& db, const QString& uri);
 
@@ -61,6 +73,10 @@ private:
     StoreAccess access_;
     QString connectionName_;
     bool connected_ = false;
+    bool schemaTooNew_ = false;
+    qint64 currentDownload_ = 0; // the Downloads row of the download running
+    std::unique_ptr<QSqlQuery> appendRow_;
+    std::unique_ptr<QSqlQuery> keepRecord_;
     QString lastError_;
     AppendRefresh appendRefresh_ = AppendRefresh::NewRowOnly;
     LoadDataModel table_;

@@ -430,6 +430,52 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath("none.pdf")));
     }
 
+    // Every download kept, from the command line.
+    void history() {
+        const QString db = FreshDatabase(dir, "history.mdb");
+        QCOMPARE(Cli({"download", "--simulate", "1:6", "--db", db, "--quiet"}).exit, 0);
+        QCOMPARE(Cli({"download", "--simulate", "1:4", "--db", db, "--quiet"}).exit, 0);
+        Run run = Cli({"history", "--json", "--db", db});
+        QCOMPARE(run.exit, 0);
+        const QJsonArray list = QJsonDocument::fromJson(run.out).array();
+        QCOMPARE(list.size(), 2);
+        const int newest = list[0].toObject()["id"].toInt();
+        const int oldest = list[1].toObject()["id"].toInt();
+        QCOMPARE(list[1].toObject()["stored"].toInt(), 6);
+        QCOMPARE(list[0].toObject()["outcome"].toString(), QString("complete"));
+        QCOMPARE(list[0].toObject()["new"].toInt(), 0);
+
+        run = Cli({"history", "show", QString::number(oldest), "--csv", "-", "--db", db});
+        QCOMPARE(run.exit, 0);
+        QCOMPARE(CsvLines(run.out).size(), 7);
+        const QString xlsx = dir.filePath("oldest.xlsx");
+        QCOMPARE(Cli({"history", "export", QString::number(oldest), xlsx, "--db", db}).exit, 0);
+        QVERIFY(ReadFile(xlsx).startsWith("PK"));
+        QCOMPARE(Cli({"history", "load", QString::number(oldest), "--db", db}).exit, 0);
+        QCOMPARE(Rows(db).size(), 6);
+
+        // A decoder that got texts wrong: redecode puts them right from the kept bytes.
+        {
+            auto sql = QSqlDatabase::addDatabase("QSQLITE", "old");
+            sql.setDatabaseName(db);
+            QVERIFY(sql.open());
+            QVERIFY(QSqlQuery(sql).exec("UPDATE DownloadRecords SET MODE = 'old' WHERE RecNo < 3"));
+        }
+        QSqlDatabase::removeDatabase("old");
+        run = Cli({"history", "redecode", QString::number(oldest), "--db", db});
+        QCOMPARE(run.exit, 0);
+        QCOMPARE(run.out, QByteArray("Download ") + QByteArray::number(oldest) +
+                              ": 2 of 6 records changed.\n");
+
+        QCOMPARE(Cli({"history", "delete", QString::number(newest), "--db", db}).exit, 0);
+        run = Cli({"history", "--json", "--db", db});
+        QCOMPARE(QJsonDocument::fromJson(run.out).array().size(), 1);
+        run = Cli({"history", "show", "999", "--db", db});
+        QCOMPARE(run.exit, 5);
+        QVERIFY(run.err.contains("no download 999"));
+        QCOMPARE(Cli({"history", "show", "--db", db}).exit, 1);
+    }
+
     // The pure parts, row by row.
     void simulatedMeterSpec_data() {
         QTest::addColumn<QString>("spec");

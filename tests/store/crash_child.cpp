@@ -1,4 +1,4 @@
-// Appends records to a database for ever, saying each number once it is stored; the crash
+// Downloads records into a database for ever, saying each number once it is stored; the crash
 // test kills it with SIGKILL in the middle.
 #include <QCoreApplication>
 
@@ -17,12 +17,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", qPrintable(store.LastError()));
         return 1;
     }
+    store.BeginDownload({3, 0x0486, 0x5750});
     store.EmptyLoadData();
     rangedesk::MeasurementRecord record;
     record.ModeText = "Single";
+    std::uint8_t reply[64] = {};
     for (int i = 1;; ++i) {
         record.Slots[3].ValueText = std::to_string(i);
-        store.AddRecToLib(i, record, rangedesk::RecordLayout::Extended);
+        reply[0] = static_cast<std::uint8_t>(i);
+        store.AddRecToLib(i, record, rangedesk::RecordLayout::Extended, reply);
         std::printf("%d\n", i);
         std::fflush(stdout);
     }

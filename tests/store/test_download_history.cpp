@@ -1,0 +1,282 @@
+// The history of downloads: the schema upgrade, a Downloads row for every way a download ends,
+// both-or-neither rows, a killed program, new records, redecoding, loading and deleting.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <functional>
+#include <optional>
+
+#include "download_history.h"
+#include "hid_controller.h"
+#include "meter_link.h"
+#include "meter_operations.h"
+#include "platform/sim/sim_hid_bus.h"
+#include "program_folder.h"
+#include "record_store.h"
+#include "schema.h"
+#include "sim_meter.h"
+#include "store_error.h"
+
+using namespace rangedesk;
+using store::DownloadHistory;
+using store::RecordStore;
+
+namespace {
+
+constexpr int kTimeoutMs = 8000;
+
+QVariantList Values(const QString& database, const QString& sql) {
+    QVariantList values;
+    {
+        auto db = QSqlDatabase::addDatabase("QSQLITE", "look");
+        db.setDatabaseName(database);
+        db.open();
+        QSqlQuery q(sql, db);
+        while (q.next()) {
+            values << q.value(0);
+        }
+    }
+    QSqlDatabase::removeDatabase("look");
+    return values;
+}
+
+bool Exec(const QString& database, const QString& sql) {
+    bool ok = false;
+    {
+        auto db = QSqlDatabase::addDatabase("QSQLITE", "change");
+        db.setDatabaseName(database);
+        ok = db.open() && QSqlQuery(db).exec(sql);
+    }
+    QSqlDatabase::removeDatabase("change");
+    return ok;
+}
+
+// A simulated meter, the meter core and a record store, without a window.
+struct Rig {
+    ProgramFolder folder;
+    hid::sim::SimHidBus bus;
+    sim::SimMeter meter;
+    hid::THidDeviceController controller{bus};
+    std::optional<meter::MeterLink> link;
+    std::optional<RecordStore> store;
+    std::optional<meter::MeterOperations> ops;
+
+    explicit Rig(int model, int records) : meter(bus, model) {
+        meter.SetRecords(sim::DemoRecords(model, records));
+        meter.Plug();
+        link.emplace(controller);
+        store.emplace(Path());
+        store->ADOConnectAccess();
+        ops.emplace(*link);
+        ops->SetRecordSink(&*store);
+    }
+    QString Path() const { return folder.LibFile("DistLib.mdb"); }
+    bool Download() {
+        if (!QTest::qWaitFor([&] { return link->MeterConnected(); }, kTimeoutMs)) {
+            return false;
+        }
+        ops->ExportAllDataClick();
+        return true;
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::function<void(Rig&)>)
+
+class TestDownloadHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void upgradeOfAnOlderFileKeepsItsRows() {
+        ProgramFolder folder;
+        const QString path = folder.LibFile("DistLib.mdb");
+        QVERIFY(Exec(path, "INSERT INTO LoadData VALUES ('1','Area','m','1.500 m','2.000 m','   ',"
+                           "' 3.00 m2'), ('2','Single','ft','   ','   ','   ',' 4.921 ft'), "
+                           "('x','Odd','m','','','','')"));
+        const QVariantList before = Values(path, "SELECT quote(rowid) || RecNo || MODE || RESULT "
+                                                 "FROM LoadData ORDER BY rowid");
+        {
+            RecordStore store(path);
+            QVERIFY(store.ADOConnectAccess());
+            DownloadHistory history(store);
+            const auto list = history.List();
+            QCOMPARE(list.size(), 1u);
+            QCOMPARE(list[0].Outcome, QString("imported"));
+            QCOMPARE(list[0].Stored, 3);
+            const auto records = history.Records(list[0].Id);
+            QCOMPARE(records.size(), 3u);
+            QCOMPARE(records[0].Texts[1], QString("Area"));
+            QVERIFY(records[0].Reply.isNull());
+        }
+        QCOMPARE(Values(path, "PRAGMA user_version"), QVariantList({store::kSchemaVersion}));
+        QCOMPARE(Values(path, "SELECT quote(rowid) || RecNo || MODE || RESULT FROM LoadData "
+                              "ORDER BY rowid"),
+                 before);
+    }
+
+    void newerFileIsNotWritten() {
+        ProgramFolder folder;
+        const QString path = folder.LibFile("DistLib.mdb");
+        QVERIFY(Exec(path, "PRAGMA user_version = 7"));
+        QVERIFY(Exec(path, "PRAGMA journal_mode = DELETE"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        RecordStore newer(path);
+        QVERIFY(!newer.ADOConnectAccess());
+        QVERIFY(newer.SchemaTooNew());
+        QVERIFY2(newer.LastError().contains("version 7") && newer.LastError().contains("version 1"),
+                 qPrintable(newer.LastError()));
+        QVERIFY_THROWS_EXCEPTION(store::StoreError, newer.EmptyLoadData());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+
+    // Every way a download ends leaves its Downloads row, and the kept records are exactly
+    // the LoadData rows, with the meter's bytes.
+    void outcomes_data() {
+        QTest::addColumn<std::function<void(Rig&)>>("setUp");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("stored");
+        using SetUp = std::function<void(Rig&)>;
+        QTest::newRow("complete") << SetUp([](Rig&) {}) << "complete" << 6 << 6;
+        QTest::newRow("incomplete")
+            << SetUp([](Rig& r) { r.meter.SetFault("ATR002#", sim::Fault::BadChecksum); })
+            << "incomplete" << 6 << 5;
+        QTest::newRow("unplugged")
+            << SetUp([](Rig& r) { r.meter.UnplugAfterReplies(4); }) << "unplugged" << 6 << 3;
+        QTest::newRow("no answer")
+            << SetUp([](Rig& r) { r.meter.SetFault("ATR???#", sim::Fault::NoReply); })
+            << "no answer" << 0 << 0;
+        QTest::newRow("cancelled") << SetUp([](Rig& r) {
+            QObject::connect(&*r.ops, &meter::MeterOperations::downloadProgress, [&r](int i, int) {
+                if (i == 2) {
+                    r.ops->CancelDownload();
+                }
+            });
+        }) << "cancelled" << 6 << 2;
+        QTest::newRow("failed") << SetUp([](Rig& r) {
+            // The kept record fails: its LoadData row must not stay alone.
+            Exec(r.Path(), "CREATE TRIGGER full BEFORE INSERT ON DownloadRecords WHEN "
+                           "NEW.RecNo = 3 BEGIN SELECT RAISE(ABORT, 'database or disk is full'); "
+                           "END");
+        }) << "failed" << 6 << 2;
+    }
+    void outcomes() {
+        QFETCH(std::function<void(Rig&)>, setUp);
+        QFETCH(QString, outcome);
+        QFETCH(int, asked);
+        QFETCH(int, stored);
+        Rig rig(1, 6);
+        setUp(rig);
+        QVERIFY(rig.Download());
+        DownloadHistory history(*rig.store);
+        const auto list = history.List();
+        QCOMPARE(list.size(), 1u);
+        QCOMPARE(list[0].Outcome, outcome);
+        QCOMPARE(list[0].Asked, asked);
+        QCOMPARE(list[0].Stored, stored);
+        QCOMPARE(list[0].Model, 1);
+        QCOMPARE(list[0].VendorID, 0x0483);
+        QVERIFY(list[0].Finished >= list[0].Started);
+        const auto records = history.Records(list[0].Id);
+        const QVariantList loadData =
+            Values(rig.Path(), "SELECT RecNo FROM LoadData ORDER BY rowid");
+        QCOMPARE(int(records.size()), stored);
+        QCOMPARE(int(loadData.size()), stored);
+        const auto sent = sim::DemoRecords(1, 6);
+        for (std::size_t k = 0; k < records.size(); ++k) {
+            QCOMPARE(QString::number(records[k].RecNo), loadData[qsizetype(k)].toString());
+            const auto& bytes = sent[std::size_t(records[k].RecNo - 1)];
+            QCOMPARE(
+                records[k].Reply.left(qsizetype(bytes.size())),
+                QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+            QCOMPARE(records[k].Reply.size(), 64);
+        }
+    }
+
+    // A killed program leaves LoadData and the kept records alike; the next start calls the
+    // download interrupted.
+    void killedProgramLeavesAnInterruptedDownload() {
+        ProgramFolder folder;
+        const QString path = folder.LibFile("DistLib.mdb");
+        QProcess child;
+        child.start(QString(RANGEDESK_CRASH_CHILD), {path});
+        QVERIFY(child.waitForStarted());
+        int reported = 0;
+        while (reported < 100 && child.waitForReadyRead(10000)) {
+            while (child.canReadLine()) {
+                reported = child.readLine().trimmed().toInt();
+            }
+        }
+        child.kill();
+        child.waitForFinished();
+        QVERIFY(reported >= 100);
+        const QVariantList loadData = Values(path, "SELECT RecNo FROM LoadData ORDER BY rowid");
+        const QVariantList kept = Values(path, "SELECT RecNo FROM DownloadRecords ORDER BY RecNo");
+        QCOMPARE(loadData.size(), kept.size());
+        QVERIFY(loadData.size() >= reported);
+        QCOMPARE(Values(path, "SELECT outcome FROM Downloads"), QVariantList({"running"}));
+        RecordStore store(path);
+        QVERIFY(store.ADOConnectAccess());
+        QCOMPARE(DownloadHistory(store).List()[0].Outcome, QString("interrupted"));
+    }
+
+    // A record is new when the previous download from the model lacked its bytes under its number.
+    void newRecordsSinceThePreviousDownload() {
+        Rig rig(3, 5);
+        QVERIFY(rig.Download());
+        auto records = sim::DemoRecords(3, 7);
+        std::swap(records[0], records[1]); // two changed places, two added
+        rig.meter.SetRecords(records);
+        QVERIFY(rig.Download());
+        DownloadHistory history(*rig.store);
+        const auto list = history.List();
+        QCOMPARE(list.size(), 2u);
+        QVERIFY(list[0].Id > list[1].Id); // newest first
+        QCOMPARE(history.NewRecords(list[1]), 5);
+        QCOMPARE(history.NewRecords(list[0]), 4);
+    }
+
+    // Decoding the kept bytes again puts right what an older decoder got wrong.
+    void redecodeMendsOldTexts() {
+        Rig rig(3, 8);
+        QVERIFY(rig.Download());
+        DownloadHistory history(*rig.store);
+        const qint64 id = history.List()[0].Id;
+        const auto good = history.Records(id);
+        QVERIFY(Exec(rig.Path(), "UPDATE DownloadRecords SET DIST1 = 'wrong', UNIT = '?' WHERE "
+                                 "RecNo IN (2, 5, 7)"));
+        QCOMPARE(history.Redecode(id, NumberFormat{"."}), 3);
+        const auto mended = history.Records(id);
+        for (std::size_t k = 0; k < good.size(); ++k) {
+            QCOMPARE(mended[k].Texts, good[k].Texts);
+        }
+        QCOMPARE(history.Redecode(id, NumberFormat{"."}), 0);
+    }
+
+    void loadAndDelete() {
+        Rig rig(1, 4);
+        QVERIFY(rig.Download());
+        rig.meter.SetRecords(sim::DemoRecords(1, 2));
+        QVERIFY(rig.Download());
+        DownloadHistory history(*rig.store);
+        const auto list = history.List();
+        history.Load(list[1].Id); // the first download's four rows
+        QCOMPARE(rig.store->Table().rowCount(), 4);
+        QCOMPARE(Values(rig.Path(), "SELECT COUNT(*) FROM LoadData"), QVariantList({4}));
+        history.Delete(list[1].Id);
+        QCOMPARE(history.List().size(), 1u);
+        QCOMPARE(Values(rig.Path(), "SELECT COUNT(*) FROM DownloadRecords"), QVariantList({2}));
+        QCOMPARE(Values(rig.Path(), "SELECT COUNT(*) FROM LoadData"), QVariantList({4}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDownloadHistory)
+#include "test_download_history.moc"
