@@ -1,9 +1,9 @@
 # RangeDesk: every target does its own set-up first.
 BUILD ?= build
 
-PREFIX ?= /opt/rangedesk
+PREFIX ?= /usr/local
 
-.PHONY: setup setup-test build run demo test screenshots bench install clean
+.PHONY: setup setup-test build run demo test screenshots bench install package clean
 
 # make run needs only what building and running need; make test adds the test tools.
 setup:
@@ -32,6 +32,9 @@ bench: build
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

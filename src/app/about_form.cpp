@@ -41,8 +41,16 @@ TForm1::TForm1(TMainForm& mainForm)
     picture->setGeometry(1, 1, 365, 183);
     picture->setPixmap(QPixmap(":/images/about.png"));
     TextLabel(top, "RangeDesk", 20, true, {20, 24, 240, 30});
-    TextLabel(top, "Version: 1.0.0", 14, false, {20, 70, 200, 22});
+    TextLabel(top, "Version: " RANGEDESK_VERSION, 14, false, {20, 70, 200, 22});
     TextLabel(top, "Build 15.06.01", 12, false, {20, 96, 200, 20});
+
+    // Which database is in use: the program folder's, or the user's own.
+    auto* database = new QLabel("Database: " + mainForm_.Location().Database, top);
+    database->setObjectName("DatabaseInUse");
+    database->setGeometry(20, 124, 330, 56);
+    database->setWordWrap(true);
+    database->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    database->setToolTip(mainForm_.Location().Database);
 
     auto* bottom = new QWidget(this);
     bottom->setGeometry(0, 185, kClientWidth, 39);

@@ -73,7 +73,7 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
                      QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      prompts_(prompts), programDir_(programDir) {
+      prompts_(prompts), location_(store::LocateData(programDir)) {
     InitResources();
     setObjectName("MainForm");
     setWindowTitle("  RangeDesk");
@@ -149,10 +149,6 @@ void TMainForm::ConnectMeterCore() {
     connect(ops, &MeterOperations::downloadStarted, this, &TMainForm::LockForDownload);
     connect(ops, &MeterOperations::downloadProgress, statusBar_, &StatusBar::ShowProgress);
     connect(ops, &MeterOperations::downloadFinished, this, &TMainForm::DownloadFinished);
-}
-
-QString TMainForm::LibPath(const QString& file) const {
-    return QDir(programDir_).filePath("lib/" + file);
 }
 
 void TMainForm::BuildLeftPanel() {
@@ -256,7 +252,9 @@ void TMainForm::BuildRightPanel() {
 }
 
 void TMainForm::ADOConnectAccess() {
-    store_ = std::make_unique<store::RecordStore>(LibPath("DistLib.mdb"));
+    // An installed program's user gets a database of their own, copied from the template.
+    store::PrepareUserDatabase(location_);
+    store_ = std::make_unique<store::RecordStore>(location_.Database);
     store::LoadDataModel& table = store_->Table();
     grid_->setModel(&table);
     for (int c = 0; c < store::kLoadDataColumnCount; ++c) {

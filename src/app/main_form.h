@@ -8,6 +8,8 @@
 #include <array>
 #include <memory>
 
+#include "data_location.h"
+
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -91,7 +93,8 @@ public:
     QPushButton& HistoryBtn() { return *historyBtn_; }
     THistoryForm* CurrentHistory() const;
     TForm1* CurrentAbout() const;
-    QString LibPath(const QString& file) const;
+    // Where the database and the report definition in use are.
+    const store::DataLocation& Location() const { return location_; }
     // Where a print goes: the preview dialog by default, a PDF file for tests and tools.
     void SetPrintToPdf(const QString& pdfPath) { printToPdf_ = pdfPath; }
 
@@ -116,7 +119,7 @@ private:
     void ShowMessage(const QString& text);
 
     UserPrompts& prompts_;
-    QString programDir_;
+    store::DataLocation location_;
     std::unique_ptr<store::RecordStore> store_;
     std::unique_ptr<output::TReportProject> reportProject_;
     std::unique_ptr<hid::THidDeviceController> hidCtl_;

@@ -82,7 +82,7 @@ void TMainForm::ExportView(QTableView& view) {
 }
 
 void TMainForm::PrintBtnClick() {
-    reportProject_->SetProjectFile(LibPath("Vermo.rav"));
+    reportProject_->SetProjectFile(location_.ReportDefinition);
     if (!store_->ADOConnectAccess()) {
         throw store::StoreError(store_->LastError().toStdString());
     }

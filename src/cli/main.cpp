@@ -17,9 +17,15 @@ void PrintError(const QString& message) {
 }
 
 QString DatabaseFor(const CliOptions& options) {
-    return options.Database.isEmpty()
-               ? store::LocateData(QCoreApplication::applicationDirPath()).Database
-               : options.Database;
+    if (!options.Database.isEmpty()) {
+        return options.Database;
+    }
+    // The same rule as the window: an installed program's user has a database of their own.
+    const store::DataLocation location = store::LocateData(QCoreApplication::applicationDirPath());
+    if (options.Command != "" && !options.Version) {
+        store::PrepareUserDatabase(location);
+    }
+    return location.Database;
 }
 
 namespace {

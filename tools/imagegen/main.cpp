@@ -116,11 +116,13 @@ void DrawAbout(const QString& path) {
     image.save(path);
 }
 
-void DrawIcon(const QString& path) {
-    QImage icon(32, 32, QImage::Format_ARGB32_Premultiplied);
+// The icon, drawn on a 32-pixel grid and scaled to `size` pixels.
+void DrawIcon(const QString& path, int size = 32) {
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
     p.setBrush(QColor(240, 190, 40));
     p.setPen(QPen(QColor(120, 90, 10), 1.5));
     p.drawRoundedRect(QRectF(9, 2, 14, 28), 4, 4);
@@ -156,6 +158,10 @@ int main(int argc, char** argv) {
     DrawPatch(out + "/patch.jpg");
     DrawAbout(out + "/about.png");
     DrawIcon(out + "/icon.png");
+    // The desktop's icon theme sizes.
+    for (const int size : {48, 128, 256}) {
+        DrawIcon(QString("%1/rangedesk-%2.png").arg(out).arg(size), size);
+    }
     const QColor ink(40, 60, 110);
     DrawGlyph(out + "/glyph-read.png", [&](QPainter& p) {
         p.setPen(QPen(QColor(200, 30, 30), 2));

@@ -1,0 +1,93 @@
+// Where the data lives: the program folder's lib/ when the user can write it, otherwise the
+// user's own database copied from the installed template, which stays untouched.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "data_location.h"
+#include "measurement_record.h"
+#include "record_store.h"
+
+using namespace rangedesk;
+using store::ChooseDataLocation;
+
+class TestDataLocation : public QObject {
+    Q_OBJECT
+private slots:
+    void rule_data() {
+        QTest::addColumn<bool>("libWritable");
+        QTest::addColumn<bool>("userRav");
+        QTest::addColumn<QString>("database");
+        QTest::addColumn<QString>("rav");
+        QTest::addColumn<QString>("templateFile");
+        QTest::newRow("writable program folder") << true << true << "/opt/rd/lib/DistLib.mdb"
+                                                 << "/opt/rd/lib/Vermo.rav"
+                                                 << "";
+        QTest::newRow("installed") << false << false << "/home/u/.local/share/RangeDesk/DistLib.mdb"
+                                   << "/opt/rd/lib/Vermo.rav"
+                                   << "/opt/rd/lib/DistLib.mdb";
+        QTest::newRow("installed, own report")
+            << false << true << "/home/u/.local/share/RangeDesk/DistLib.mdb"
+            << "/home/u/.local/share/RangeDesk/Vermo.rav"
+            << "/opt/rd/lib/DistLib.mdb";
+    }
+    void rule() {
+        QFETCH(bool, libWritable);
+        QFETCH(bool, userRav);
+        QFETCH(QString, database);
+        QFETCH(QString, rav);
+        QFETCH(QString, templateFile);
+        const auto location =
+            ChooseDataLocation("/opt/rd", "/home/u/.local/share/RangeDesk", libWritable, userRav);
+        QCOMPARE(location.Database, database);
+        QCOMPARE(location.ReportDefinition, rav);
+        QCOMPARE(location.Template, templateFile);
+    }
+
+    // The user's copy is made once from the template, which is never written.
+    void userCopyOfAReadOnlyTemplate() {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath("program/lib"));
+        const QString templateFile = dir.filePath("program/lib/DistLib.mdb");
+        QVERIFY(QFile::copy(QString(RANGEDESK_BUILT_LIB) + "/DistLib.mdb", templateFile));
+        QVERIFY(QFile::setPermissions(templateFile,
+                                      QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QFile t(templateFile);
+        QVERIFY(t.open(QIODevice::ReadOnly));
+        const QByteArray before = t.readAll();
+        t.close();
+        const auto location =
+            ChooseDataLocation(dir.filePath("program"), dir.filePath("user"), false, false);
+        QCOMPARE(store::PrepareUserDatabase(location), QString());
+        QVERIFY(QFile::exists(location.Database));
+        {
+            store::RecordStore copy(location.Database);
+            QVERIFY(copy.ADOConnectAccess());
+            copy.EmptyLoadData();
+            copy.AddRecToLib(1, MeasurementRecord{}, RecordLayout::Compact);
+        }
+        // Made once: a second start keeps the user's rows.
+        QCOMPARE(store::PrepareUserDatabase(location), QString());
+        store::RecordStore again(location.Database);
+        QVERIFY(again.ADOConnectAccess());
+        again.Table().Open();
+        QCOMPARE(again.Table().rowCount(), 1);
+        QVERIFY(t.open(QIODevice::ReadOnly));
+        QCOMPARE(t.readAll(), before);
+        QVERIFY(!QFile::exists(templateFile + "-wal"));
+    }
+
+    void missingTemplateCopiesNothing() {
+        QTemporaryDir dir;
+        const auto location =
+            ChooseDataLocation(dir.filePath("program"), dir.filePath("user"), false, false);
+        QCOMPARE(store::PrepareUserDatabase(location), QString());
+        QVERIFY(!QFile::exists(location.Database));
+        store::RecordStore none(location.Database);
+        QVERIFY(!none.ADOConnectAccess()); // the installation message, as ever
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataLocation)
+#include "test_data_location.moc"
