@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "filled_window.h"
 #include "grid_to_excel.h"
 #include "main_form.h"
 #include "numeric_text.h"
@@ -59,19 +60,8 @@ QJsonObject RunReader(const QString& script, const QStringList& arguments) {
     return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
 }
 
-struct Window {
-    ProgramFolder folder;
-    hid::sim::SimHidBus bus;
-    TMainForm w;
-
-    Window(RecordingPrompts& prompts, int rows) : w(bus, prompts, folder.Path()) {
-        w.Store().EmptyLoadData();
-        for (int i = 1; i <= rows; ++i) {
-            w.Store().AddRecToLib(i, Record(i), RecordLayout::Extended);
-        }
-        w.SetRecordsLoaded();
-    }
-    QString Target(const QString& name) const { return folder.Path() + "/" + name; }
+struct Window : FilledWindow {
+    Window(RecordingPrompts& prompts, int rows) : FilledWindow(prompts, rows, Record) {}
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "filled_window.h"
 #include "grid_to_excel.h"
 #include "main_form.h"
 #include "platform/sim/sim_hid_bus.h"
@@ -36,19 +37,8 @@ QByteArray ReadAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-struct Window {
-    ProgramFolder folder;
-    hid::sim::SimHidBus bus;
-    TMainForm w;
-
-    Window(RecordingPrompts& prompts, int rows) : w(bus, prompts, folder.Path()) {
-        w.Store().EmptyLoadData();
-        for (int i = 1; i <= rows; ++i) {
-            w.Store().AddRecToLib(i, Record(i), RecordLayout::Extended);
-        }
-        w.SetRecordsLoaded();
-    }
-    QString Target(const QString& name) const { return folder.Path() + "/" + name; }
+struct Window : FilledWindow {
+    Window(RecordingPrompts& prompts, int rows) : FilledWindow(prompts, rows, Record) {}
 };
 
 QString PdfText(const QString& pdf) {

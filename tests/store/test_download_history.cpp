@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "crash_child_run.h"
 #include "download_history.h"
 #include "hid_controller.h"
 #include "meter_link.h"
@@ -206,17 +207,7 @@ private slots:
     void killedProgramLeavesAnInterruptedDownload() {
         ProgramFolder folder;
         const QString path = folder.LibFile("DistLib.mdb");
-        QProcess child;
-        child.start(QString(RANGEDESK_CRASH_CHILD), {path});
-        QVERIFY(child.waitForStarted());
-        int reported = 0;
-        while (reported < 100 && child.waitForReadyRead(10000)) {
-            while (child.canReadLine()) {
-                reported = child.readLine().trimmed().toInt();
-            }
-        }
-        child.kill();
-        child.waitForFinished();
+        const int reported = RunChildAndKill(path, 100);
         QVERIFY(reported >= 100);
         const QVariantList loadData = Values(path, "SELECT RecNo FROM LoadData ORDER BY rowid");
         const QVariantList kept = Values(path, "SELECT RecNo FROM DownloadRecords ORDER BY RecNo");

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "crash_child_run.h"
 #include "load_data_row.h"
 #include "program_folder.h"
 #include "record_store.h"
@@ -175,17 +176,7 @@ private slots:
     void killedDuringADownloadKeepsEveryRow() {
         ProgramFolder folder;
         const QString path = folder.LibFile("DistLib.mdb");
-        QProcess child;
-        child.start(QString(RANGEDESK_CRASH_CHILD), {path});
-        QVERIFY(child.waitForStarted());
-        int reported = 0;
-        while (reported < 200 && child.waitForReadyRead(10000)) {
-            while (child.canReadLine()) {
-                reported = child.readLine().trimmed().toInt();
-            }
-        }
-        child.kill(); // SIGKILL
-        child.waitForFinished();
+        const int reported = RunChildAndKill(path, 200);
         QVERIFY(reported >= 200);
         Peek peek(path);
         QSqlQuery check(peek.Db());
