@@ -4,6 +4,7 @@
 set -euo pipefail
 src=$1 out=$2 only=${3:-}
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+mkdir -p "$out"
 linux=$src/src/hid/platform/linux
 
 # target  runs  max_len  include folders and sources
