@@ -22,11 +22,10 @@
 #include "table_export.h"
 
 namespace rangedesk::cli {
-namespace {
 
 // The format of an export: --format, or else the file's extension (XLS when it has none, CSV
 // on standard output).
-output::ExportFormat FormatFor(const CliOptions& options, const QString& path) {
+output::ExportFormat ExportFormatFor(const CliOptions& options, const QString& path) {
     if (options.Format == "xlsx") {
         return output::ExportFormat::Xlsx;
     }
@@ -41,6 +40,8 @@ output::ExportFormat FormatFor(const CliOptions& options, const QString& path) {
     }
     return output::FormatForExtension(path).value_or(output::ExportFormat::Xls);
 }
+
+namespace {
 
 // The table on standard output: CSV without a byte-order mark, or the XLS bytes.
 int ExportToStandardOutput(const store::LoadDataModel& table, output::ExportFormat format) {
@@ -91,7 +92,7 @@ void PrintRecord(const MeasurementRecord& r) {
 
 int RunExport(const CliOptions& options) {
     const QString path = options.Arguments.front();
-    const output::ExportFormat format = FormatFor(options, path);
+    const output::ExportFormat format = ExportFormatFor(options, path);
     try {
         store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
         OpenTable(store);

@@ -90,12 +90,7 @@ int Export(store::DownloadHistory& history, qint64 id, const QString& path,
            const CliOptions& options) {
     store::DownloadRecordsModel records(history);
     records.SetDownload(id);
-    const output::ExportFormat format =
-        options.Format == "xlsx"  ? output::ExportFormat::Xlsx
-        : options.Format == "csv" ? output::ExportFormat::Csv
-        : options.Format == "xls"
-            ? output::ExportFormat::Xls
-            : output::FormatForExtension(path).value_or(output::ExportFormat::Xls);
+    const output::ExportFormat format = ExportFormatFor(options, path);
     const QString target = QFileInfo(path).absoluteFilePath();
     if (const QString error =
             output::ExportTable(records, output::AllColumns(records), format, target);

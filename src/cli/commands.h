@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "cli_options.h"
+#include "table_export.h"
 
 namespace rangedesk::cli {
 
@@ -19,5 +20,8 @@ int RunHistory(const CliOptions& options);
 void PrintError(const QString& message);
 // The database a command uses: --db, or the program's own.
 QString DatabaseFor(const CliOptions& options);
+// The format of an export to `path`: --format, or the extension (XLS without one, CSV on
+// standard output).
+output::ExportFormat ExportFormatFor(const CliOptions& options, const QString& path);
 
 } // namespace rangedesk::cli
