@@ -20,8 +20,8 @@ constexpr int kFirstScanMs = 5000;
 
 // Misbehaviour of the simulated meter for tests, from RANGEDESK_SIM_FAULTS: a comma-separated
 // list of COMMAND:checksum|marker|echo|noreply and unplug:K (unplug after K replies).
-void ApplySimulatedFaults(sim::SimMeter& meter, const QString& spec) {
-    for (const QString& item : spec.split(',', Qt::SkipEmptyParts)) {
+void ApplySimulatedFaults(sim::SimMeter& meter, const QString& faults) {
+    for (const QString& item : faults.split(',', Qt::SkipEmptyParts)) {
         const QString what = item.section(':', 0, 0);
         const QString how = item.section(':', 1);
         if (what == "unplug") {

@@ -83,8 +83,8 @@ void CheckHistoryArguments(const CliOptions& o) {
 
 } // namespace
 
-std::optional<SimulatedMeter> ParseSimulatedMeter(const QString& spec) {
-    const QStringList parts = spec.split(':');
+std::optional<SimulatedMeter> ParseSimulatedMeter(const QString& text) {
+    const QStringList parts = text.split(':');
     if (parts.size() > 3) {
         return std::nullopt;
     }

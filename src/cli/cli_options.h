@@ -45,7 +45,7 @@ private:
     QString message_;
 };
 
-std::optional<SimulatedMeter> ParseSimulatedMeter(const QString& spec);
+std::optional<SimulatedMeter> ParseSimulatedMeter(const QString& text);
 
 // The help of a command, or the overview for an empty or unknown one.
 QString HelpText(const QString& command);

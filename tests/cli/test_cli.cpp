@@ -478,7 +478,7 @@ private slots:
 
     // The pure parts, row by row.
     void simulatedMeterSpec_data() {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<int>("records");
         QTest::newRow("model only") << "3" << true << 25;
@@ -488,10 +488,10 @@ private slots:
         QTest::newRow("not a number") << "3:x" << false << 0;
     }
     void simulatedMeterSpec() {
-        QFETCH(QString, spec);
+        QFETCH(QString, text);
         QFETCH(bool, valid);
         QFETCH(int, records);
-        const auto meter = cli::ParseSimulatedMeter(spec);
+        const auto meter = cli::ParseSimulatedMeter(text);
         QCOMPARE(meter.has_value(), valid);
         if (meter) {
             QCOMPARE(meter->Records, records);
