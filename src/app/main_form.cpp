@@ -358,7 +358,6 @@ void TMainForm::DownloadFinished(const meter::DownloadSummary& summary) {
     // The end of a download shows its last rows at once.
     gridFrame_.stop();
     store_->Table().SetDeferAppends(false);
-    store_->Checkpoint(); // a copy of DistLib.mdb alone now holds every row
     if (summary.Stored > 0) {
         recordsLoaded_ = true;
     }

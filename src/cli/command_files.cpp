@@ -159,7 +159,6 @@ int RunPrint(const CliOptions& options) {
         output::TReportProject project;
         project.SetProjectFile(
             store::LocateData(QCoreApplication::applicationDirPath()).ReportDefinition);
-
         project.Open();
         if (store.Table().IsEmpty()) {
             PrintError("Have No Data in Database,Can not to Print!");
