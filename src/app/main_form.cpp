@@ -257,7 +257,7 @@ void TMainForm::ADOConnectAccess() {
     store_ = std::make_unique<store::RecordStore>(location_.Database);
     store::LoadDataModel& table = store_->Table();
     grid_->setModel(&table);
-    for (int c = 0; c < store::kLoadDataColumnCount; ++c) {
+    for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
         grid_->setColumnWidth(c, kColumnWidths[c]);
     }
     connect(&table, &store::LoadDataModel::openChanged, navigator_, &RecordNavigator::SetTableOpen);
@@ -353,7 +353,7 @@ void TMainForm::UnlockAfterDownload() {
 
 // One summary for every way a download ends: its message (the error box for a failure),
 // then the window unlocks. Records loaded only once a row was stored.
-void TMainForm::DownloadFinished(const meter::DownloadSummary& summary) {
+void TMainForm::DownloadFinished(const records::DownloadSummary& summary) {
     statusBar_->HideProgress();
     // The end of a download shows its last rows at once.
     gridFrame_.stop();
@@ -361,13 +361,13 @@ void TMainForm::DownloadFinished(const meter::DownloadSummary& summary) {
     if (summary.Stored > 0) {
         recordsLoaded_ = true;
     }
-    const QString message = meter::DownloadSummaryText(summary);
+    const QString message = records::DownloadSummaryText(summary);
     if (stopping_) {
         UnlockAfterDownload();
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         return;
     }
-    if (summary.End == meter::DownloadEnd::DatabaseError) {
+    if (summary.End == records::DownloadEnd::DatabaseError) {
         ShowErrorBox(prompts_, message);
     } else if (!message.isEmpty()) {
         ShowMessage(message);

@@ -22,8 +22,10 @@ namespace rangedesk::meter {
 class MeterLink;
 class MeterOperations;
 struct MeterConnection;
-struct DownloadSummary;
 } // namespace rangedesk::meter
+namespace rangedesk::records {
+struct DownloadSummary;
+}
 namespace rangedesk::store {
 class RecordStore;
 }
@@ -115,7 +117,7 @@ private:
     void ShowReadingLines(const std::array<QString, 4>& lines);
     void LockForDownload();
     void UnlockAfterDownload();
-    void DownloadFinished(const meter::DownloadSummary& summary);
+    void DownloadFinished(const records::DownloadSummary& summary);
     void ShowMessage(const QString& text);
 
     UserPrompts& prompts_;

@@ -84,7 +84,7 @@ std::vector<FoundMeter> CliMeter::Meters() const {
     std::vector<FoundMeter> meters;
     for (int i = 0; i < controller_->Count(); ++i) {
         const hid::THidDevice& device = *controller_->DeviceAt(i);
-        const int model = meter::ModelFor(device.VendorID(), device.ProductID());
+        const int model = records::ModelFor(device.VendorID(), device.ProductID());
         if (model > 0 && device.Attached()) {
             meters.push_back({model, device.VendorID(), device.ProductID(),
                               QString::fromStdString(device.PnPInfo().DevicePath),

@@ -27,23 +27,23 @@ ProgressPrinter::Style ProgressStyle(const CliOptions& options) {
 }
 
 // The summary line: what was stored of what was asked for, and what is missing.
-QString SummaryLine(const meter::DownloadSummary& summary) {
+QString SummaryLine(const records::DownloadSummary& summary) {
     QString line = QString("%1 of %2 records stored").arg(summary.Stored).arg(summary.Asked);
     if (!summary.Missing.empty()) {
-        line += "; missing: " + meter::RecordNumbersText(summary.Missing);
+        line += "; missing: " + records::RecordNumbersText(summary.Missing);
     }
     return line + ".";
 }
 
-int StatusOf(const meter::DownloadSummary& summary, bool interrupted) {
-    if (interrupted || summary.End == meter::DownloadEnd::Cancelled) {
+int StatusOf(const records::DownloadSummary& summary, bool interrupted) {
+    if (interrupted || summary.End == records::DownloadEnd::Cancelled) {
         return kInterrupted;
     }
     switch (summary.End) {
-    case meter::DownloadEnd::DatabaseError:
+    case records::DownloadEnd::DatabaseError:
         return kFileError;
-    case meter::DownloadEnd::NoAnswer:
-    case meter::DownloadEnd::Unplugged:
+    case records::DownloadEnd::NoAnswer:
+    case records::DownloadEnd::Unplugged:
         return kIncomplete;
     default:
         return summary.Missing.empty() ? kDone : kIncomplete;
@@ -73,7 +73,7 @@ int RunDownload(const CliOptions& options) {
             csvTarget.emplace(options.Csv, OutputTarget::Special::WriteInto);
             csv.emplace(csvTarget->Device(), !csvTarget->IsStandardOutput());
         }
-        std::vector<meter::RecordSink*> sinks;
+        std::vector<records::RecordSink*> sinks;
         if (store) {
             sinks.push_back(&*store);
         }
@@ -87,9 +87,9 @@ int RunDownload(const CliOptions& options) {
         ProgressPrinter progress(stderr, ProgressStyle(options));
         QObject::connect(&ops, &meter::MeterOperations::downloadProgress,
                          [&](int record, int total) { progress.Show(record, total); });
-        std::optional<meter::DownloadSummary> summary;
+        std::optional<records::DownloadSummary> summary;
         QObject::connect(&ops, &meter::MeterOperations::downloadFinished,
-                         [&](const meter::DownloadSummary& s) { summary = s; });
+                         [&](const records::DownloadSummary& s) { summary = s; });
         meter::InterruptWatch interrupt;
         QObject::connect(&interrupt, &meter::InterruptWatch::interrupted, &ops,
                          &meter::MeterOperations::CancelDownload);
@@ -99,8 +99,8 @@ int RunDownload(const CliOptions& options) {
         if (csv && csv->Started()) {
             csvTarget->Commit(); // the rows downloaded, whatever ended the download
         }
-        const QString message = meter::DownloadSummaryText(*summary);
-        if (summary->End == meter::DownloadEnd::DatabaseError) {
+        const QString message = records::DownloadSummaryText(*summary);
+        if (summary->End == records::DownloadEnd::DatabaseError) {
             PrintError("download stopped: " + message);
         } else if (!message.isEmpty()) {
             std::fprintf(stderr, "%s\n", message.toUtf8().constData());

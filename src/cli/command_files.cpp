@@ -125,7 +125,7 @@ int RunExport(const CliOptions& options) {
 }
 
 int RunDecode(const CliOptions& options) {
-    const RecordLayout layout = meter::LayoutFor(options.Model);
+    const RecordLayout layout = records::LayoutFor(options.Model);
     const auto format = NumberFormat::FromCurrentLocale();
     MeasurementRecord record;
     bool failed = false;

@@ -23,39 +23,39 @@ void CsvRecordSink::EmptyLoadData() {
     }
     started_ = true;
     QStringList header;
-    for (const auto name : store::kLoadDataColumnNames) {
-        header << QString::fromLatin1(name.data(), qsizetype(name.size()));
+    for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
+        header << records::ColumnName(c);
     }
     Write((byteOrderMark_ ? output::kUtf8Bom : QByteArray()) + output::CsvRecord(header, options_));
 }
 
 void CsvRecordSink::AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
                                 std::span<const std::uint8_t>) {
-    const store::LoadDataTexts texts = store::RowTexts(i, record, layout);
+    const records::LoadDataTexts texts = records::RowTexts(i, record, layout);
     Write(output::CsvRecord(QStringList(texts.begin(), texts.end()), options_));
 }
 
-void FanOutSink::BeginDownload(const meter::DownloadSource& source) {
-    for (meter::RecordSink* sink : sinks_) {
+void FanOutSink::BeginDownload(const records::DownloadSource& source) {
+    for (records::RecordSink* sink : sinks_) {
         sink->BeginDownload(source);
     }
 }
 
-void FanOutSink::FinishDownload(const meter::DownloadSummary& summary) {
-    for (meter::RecordSink* sink : sinks_) {
+void FanOutSink::FinishDownload(const records::DownloadSummary& summary) {
+    for (records::RecordSink* sink : sinks_) {
         sink->FinishDownload(summary);
     }
 }
 
 void FanOutSink::EmptyLoadData() {
-    for (meter::RecordSink* sink : sinks_) {
+    for (records::RecordSink* sink : sinks_) {
         sink->EmptyLoadData();
     }
 }
 
 void FanOutSink::AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
                              std::span<const std::uint8_t> reply) {
-    for (meter::RecordSink* sink : sinks_) {
+    for (records::RecordSink* sink : sinks_) {
         sink->AddRecToLib(i, record, layout, reply);
     }
 }

@@ -11,7 +11,7 @@ namespace rangedesk::cli {
 
 // Writes a download as CSV: the header once the meter has answered its count, then one line
 // per record with the texts of its LoadData row.
-class CsvRecordSink : public meter::RecordSink {
+class CsvRecordSink : public records::RecordSink {
 public:
     CsvRecordSink(QIODevice& out, bool byteOrderMark);
 
@@ -30,17 +30,17 @@ private:
 };
 
 // Hands every record to several sinks in turn: the database first.
-class FanOutSink : public meter::RecordSink {
+class FanOutSink : public records::RecordSink {
 public:
-    explicit FanOutSink(std::vector<meter::RecordSink*> sinks) : sinks_(std::move(sinks)) {}
-    void BeginDownload(const meter::DownloadSource& source) override;
-    void FinishDownload(const meter::DownloadSummary& summary) override;
+    explicit FanOutSink(std::vector<records::RecordSink*> sinks) : sinks_(std::move(sinks)) {}
+    void BeginDownload(const records::DownloadSource& source) override;
+    void FinishDownload(const records::DownloadSummary& summary) override;
     void EmptyLoadData() override;
     void AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
                      std::span<const std::uint8_t> reply) override;
 
 private:
-    std::vector<meter::RecordSink*> sinks_;
+    std::vector<records::RecordSink*> sinks_;
 };
 
 } // namespace rangedesk::cli

@@ -4,11 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "download_summary.h"
+
 namespace rangedesk::meter {
 
 // A command is seven ASCII characters: "AT", a class letter, three arguments and "#".
 inline constexpr std::size_t kCommandLength = 7;
-inline constexpr int kMaxRecordNumber = 999;
+using records::kMaxRecordNumber;
 
 struct KeyCommand {
     std::string Command;

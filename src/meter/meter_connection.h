@@ -17,7 +17,7 @@ struct MeterConnection {
     bool FullAccess = false; // it could be opened for reading and writing
 
     bool Connected() const { return Model > 0; }
-    RecordLayout Layout() const { return LayoutFor(Model); }
+    RecordLayout Layout() const { return records::LayoutFor(Model); }
 };
 
 // What to tell a user whose meter was found but cannot be opened, with the fix to copy.

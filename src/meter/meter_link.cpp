@@ -117,7 +117,7 @@ void MeterLink::HidCtlDeviceChange() {
                         QString::fromStdString(device->PnPInfo().DevicePath) != deviceNode_)) {
             continue;
         }
-        if (const int m = ModelFor(device->VendorID(), device->ProductID()); m > 0) {
+        if (const int m = records::ModelFor(device->VendorID(), device->ProductID()); m > 0) {
             meter = device;
             model = m;
         }

@@ -84,7 +84,7 @@ void MeterOperations::BeginDownload() {
     emit downloadStarted();
 }
 
-void MeterOperations::EndDownload(const DownloadSummary& summary) {
+void MeterOperations::EndDownload(const records::DownloadSummary& summary) {
     state_ = DownloadState::Idle;
     emit downloadFinished(summary);
 }
@@ -94,7 +94,7 @@ void MeterOperations::ExportAllDataClick() {
         return;
     }
     BeginDownload();
-    DownloadSummary summary;
+    records::DownloadSummary summary;
     try {
         if (sink_) {
             const MeterConnection& meter = link_.Connection();
@@ -103,7 +103,7 @@ void MeterOperations::ExportAllDataClick() {
         Download(summary);
     } catch (const std::exception& e) {
         // A record that cannot be stored ends the download; what was stored stays.
-        summary.End = DownloadEnd::DatabaseError;
+        summary.End = records::DownloadEnd::DatabaseError;
         summary.Error = QString::fromUtf8(e.what());
     }
     try {
@@ -146,11 +146,11 @@ MeterOperations::Fetch MeterOperations::FetchRecord(int i) {
     return Fetch::Unreadable;
 }
 
-void MeterOperations::Download(DownloadSummary& summary) {
+void MeterOperations::Download(records::DownloadSummary& summary) {
     const std::string countCommand(CommandTable::kRecordCount);
     const ExchangeResult count = link_.SendAndCalibration(countCommand, countCommand);
     if (!count.Answered()) {
-        summary.End = DownloadEnd::NoAnswer;
+        summary.End = records::DownloadEnd::NoAnswer;
         return;
     }
     if (sink_) {
@@ -160,13 +160,13 @@ void MeterOperations::Download(DownloadSummary& summary) {
     reply.Store(count.reply.data(), count.reply.size());
     summary.Claimed = RecordCountValue(reply);
     if (summary.Claimed == 0) {
-        summary.End = DownloadEnd::NoRecords;
+        summary.End = records::DownloadEnd::NoRecords;
         return;
     }
     summary.Asked = std::min(summary.Claimed, kMaxRecordNumber);
     for (int i = 1; i <= summary.Asked; ++i) {
         if (state_ == DownloadState::Cancelling) {
-            summary.End = DownloadEnd::Cancelled;
+            summary.End = records::DownloadEnd::Cancelled;
             return;
         }
         emit downloadProgress(i, summary.Asked);
@@ -178,17 +178,17 @@ void MeterOperations::Download(DownloadSummary& summary) {
             summary.Missing.push_back(i);
             break;
         case Fetch::Cancelled:
-            summary.End = DownloadEnd::Cancelled;
+            summary.End = records::DownloadEnd::Cancelled;
             return;
         case Fetch::MeterGone:
             for (int j = i; j <= summary.Asked; ++j) {
                 summary.Missing.push_back(j);
             }
-            summary.End = DownloadEnd::Unplugged;
+            summary.End = records::DownloadEnd::Unplugged;
             return;
         }
     }
-    summary.End = DownloadEnd::Complete;
+    summary.End = records::DownloadEnd::Complete;
 }
 
 } // namespace rangedesk::meter

@@ -13,9 +13,11 @@
 #include "meter_link.h"
 #include "number_format.h"
 
-namespace rangedesk::meter {
-
+namespace rangedesk::records {
 class RecordSink;
+}
+
+namespace rangedesk::meter {
 
 // A current reading: tenths of a millimetre, and as metres with three decimals ("1.234").
 struct Reading {
@@ -36,7 +38,7 @@ public:
 
     explicit MeterOperations(MeterLink& link, QObject* parent = nullptr);
 
-    void SetRecordSink(RecordSink* sink) { sink_ = sink; }
+    void SetRecordSink(records::RecordSink* sink) { sink_ = sink; }
     void SetFormat(NumberFormat format) { format_ = std::move(format); }
 
     // Key 001, then the current reading 300 ms later.
@@ -68,21 +70,21 @@ signals:
     void deviceButtonsReleased();
     void downloadStarted();
     void downloadProgress(int record, int total);
-    void downloadFinished(const rangedesk::meter::DownloadSummary& summary);
+    void downloadFinished(const rangedesk::records::DownloadSummary& summary);
 
 private:
     enum class Fetch { Stored, Unreadable, MeterGone, Cancelled };
 
     // Transitions of the download.
     void BeginDownload();
-    void EndDownload(const DownloadSummary& summary);
+    void EndDownload(const records::DownloadSummary& summary);
 
-    void Download(DownloadSummary& summary);
+    void Download(records::DownloadSummary& summary);
     Fetch FetchRecord(int i);
     void SetLine(std::size_t line, const QString& text);
 
     MeterLink& link_;
-    RecordSink* sink_ = nullptr;
+    records::RecordSink* sink_ = nullptr;
     CommandTable commands_;
     NumberFormat format_;
     QTimer timer2_;

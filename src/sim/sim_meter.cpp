@@ -28,7 +28,7 @@ std::optional<std::size_t> ChecksumIndex(const std::string& command, int model) 
         return 15;
     }
     if (command.starts_with("ATR") && command[3] != '?') {
-        return meter::LayoutFor(model) == RecordLayout::Extended ? 36 : 21;
+        return records::LayoutFor(model) == RecordLayout::Extended ? 36 : 21;
     }
     return std::nullopt;
 }
@@ -46,7 +46,7 @@ SimMeter::~SimMeter() {
 
 hid::sim::SimInterfaceDescription SimMeter::DescriptionForModel(int model) {
     hid::sim::SimInterfaceDescription description;
-    if (const meter::MeterModelRow* row = meter::FirstRowOf(model)) {
+    if (const records::MeterModelRow* row = records::FirstRowOf(model)) {
         description.VendorID = row->VendorID;
         description.ProductID = row->ProductID;
     }
@@ -168,7 +168,7 @@ std::vector<std::vector<std::uint8_t>> DemoRecords(int model, int count) {
     std::vector<std::vector<std::uint8_t>> out;
     for (int i = 0; i < count; ++i) {
         const auto n = static_cast<std::uint32_t>(i);
-        if (meter::LayoutFor(model) == RecordLayout::Extended) {
+        if (records::LayoutFor(model) == RecordLayout::Extended) {
             ExtendedRecord f;
             constexpr std::uint8_t kModes[] = {0, 0, 1, 1, 2, 3, 5, 6, 13, 17, 20, 21, 0, 4, 15};
             f.ModeCode = kModes[i % std::size(kModes)];

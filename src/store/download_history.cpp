@@ -143,7 +143,7 @@ int DownloadHistory::Redecode(qint64 id, const NumberFormat& format) {
     if (!download) {
         throw StoreError("There is no download " + std::to_string(id) + ".");
     }
-    const RecordLayout layout = meter::LayoutFor(download->Model);
+    const RecordLayout layout = records::LayoutFor(download->Model);
     int changed = 0;
     InTransaction(store_.Database(), [&] {
         for (const HistoryRecord& kept : Records(id)) {
@@ -155,7 +155,7 @@ int DownloadHistory::Redecode(qint64 id, const NumberFormat& format) {
                               std::span(reinterpret_cast<const std::uint8_t*>(kept.Reply.data()),
                                         std::size_t(kept.Reply.size())),
                               record, format);
-            const LoadDataTexts texts = RowTexts(kept.RecNo, record, layout);
+            const records::LoadDataTexts texts = records::RowTexts(kept.RecNo, record, layout);
             if (texts == kept.Texts) {
                 continue;
             }

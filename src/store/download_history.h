@@ -33,7 +33,7 @@ struct DownloadInfo {
 struct HistoryRecord {
     int RecNo = 0;
     QByteArray Reply;
-    LoadDataTexts Texts;
+    records::LoadDataTexts Texts;
 };
 
 // The downloads kept in the database, over an open record store. Every call throws StoreError.

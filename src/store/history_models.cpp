@@ -82,7 +82,7 @@ int DownloadRecordsModel::rowCount(const QModelIndex& parent) const {
 }
 
 int DownloadRecordsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kLoadDataColumnCount;
+    return parent.isValid() ? 0 : records::kLoadDataColumnCount;
 }
 
 QVariant DownloadRecordsModel::data(const QModelIndex& index, int role) const {
@@ -102,9 +102,8 @@ QVariant DownloadRecordsModel::data(const QModelIndex& index, int role) const {
 QVariant DownloadRecordsModel::headerData(int section, Qt::Orientation orientation,
                                           int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < kLoadDataColumnCount) {
-        const auto name = kLoadDataColumnNames[static_cast<std::size_t>(section)];
-        return QString::fromLatin1(name.data(), qsizetype(name.size()));
+        section < records::kLoadDataColumnCount) {
+        return records::ColumnName(section);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

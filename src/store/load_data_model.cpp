@@ -32,7 +32,7 @@ void LoadDataModel::Open() {
     std::vector<Row> rows;
     while (query.next()) {
         Row row{query.value(0).toLongLong(), {}};
-        for (int c = 0; c < kLoadDataColumnCount; ++c) {
+        for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
             row.texts[static_cast<std::size_t>(c)] = query.value(c + 1).toString();
             row.nulls[static_cast<std::size_t>(c)] = query.isNull(c + 1);
         }
@@ -49,7 +49,7 @@ void LoadDataModel::Open() {
     }
 }
 
-void LoadDataModel::AppendStored(qint64 rowid, const LoadDataTexts& texts) {
+void LoadDataModel::AppendStored(qint64 rowid, const records::LoadDataTexts& texts) {
     pending_.push_back({rowid, texts});
     if (!deferAppends_) {
         FlushAppends();
@@ -79,7 +79,7 @@ int LoadDataModel::rowCount(const QModelIndex& parent) const {
 }
 
 int LoadDataModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kLoadDataColumnCount;
+    return parent.isValid() ? 0 : records::kLoadDataColumnCount;
 }
 
 QVariant LoadDataModel::data(const QModelIndex& index, int role) const {
@@ -100,10 +100,9 @@ QVariant LoadDataModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant LoadDataModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && section >= 0 && section < kLoadDataColumnCount) {
+    if (orientation == Qt::Horizontal && section >= 0 && section < records::kLoadDataColumnCount) {
         if (role == Qt::DisplayRole) {
-            const auto name = kLoadDataColumnNames[static_cast<std::size_t>(section)];
-            return QString::fromLatin1(name.data(), qsizetype(name.size()));
+            return records::ColumnName(section);
         }
         if (role == Qt::TextAlignmentRole) {
             return int(Qt::AlignCenter);
@@ -125,11 +124,10 @@ bool LoadDataModel::setData(const QModelIndex& index, const QVariant& value, int
     if (row.texts[static_cast<std::size_t>(index.column())] == text) {
         return true;
     }
-    const auto name = kLoadDataColumnNames[static_cast<std::size_t>(index.column())];
+    const QString name = records::ColumnName(index.column());
     // The column name comes from our own table, never from the user.
     QSqlQuery query(db_);
-    query.prepare(QString("UPDATE LoadData SET %1 = ? WHERE rowid = ?")
-                      .arg(QString::fromLatin1(name.data(), qsizetype(name.size()))));
+    query.prepare(QString("UPDATE LoadData SET %1 = ? WHERE rowid = ?").arg(name));
     query.addBindValue(text);
     query.addBindValue(row.rowid);
     if (!query.exec()) {

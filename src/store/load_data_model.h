@@ -24,13 +24,13 @@ public:
     void Open();
     void Refresh() { Open(); }
     // Appends one row that has just been stored, without re-reading the others.
-    void AppendStored(qint64 rowid, const LoadDataTexts& texts);
+    void AppendStored(qint64 rowid, const records::LoadDataTexts& texts);
     // While deferred, stored rows wait until FlushAppends() shows them all at once: a view
     // that lays out every inserted row costs more than the download itself.
     void SetDeferAppends(bool defer);
     void FlushAppends();
     bool IsEmpty() const { return rows_.empty(); }
-    const LoadDataTexts& RowAt(int row) const {
+    const records::LoadDataTexts& RowAt(int row) const {
         return rows_.at(static_cast<std::size_t>(row)).texts;
     }
 
@@ -48,7 +48,7 @@ signals:
 private:
     struct Row {
         qint64 rowid;
-        LoadDataTexts texts;
+        records::LoadDataTexts texts;
         std::bitset<7> nulls = {}; // fields that hold no value (written by another program)
     };
 

@@ -18,19 +18,19 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
 
-QString OutcomeName(const meter::DownloadSummary& summary) {
+QString OutcomeName(const records::DownloadSummary& summary) {
     switch (summary.End) {
-    case meter::DownloadEnd::Complete:
+    case records::DownloadEnd::Complete:
         return summary.Missing.empty() ? "complete" : "incomplete";
-    case meter::DownloadEnd::NoRecords:
+    case records::DownloadEnd::NoRecords:
         return "complete";
-    case meter::DownloadEnd::NoAnswer:
+    case records::DownloadEnd::NoAnswer:
         return "no answer";
-    case meter::DownloadEnd::Unplugged:
+    case records::DownloadEnd::Unplugged:
         return "unplugged";
-    case meter::DownloadEnd::Cancelled:
+    case records::DownloadEnd::Cancelled:
         return "cancelled";
-    case meter::DownloadEnd::DatabaseError:
+    case records::DownloadEnd::DatabaseError:
         return "failed";
     }
     return "failed";
@@ -183,7 +183,7 @@ void RecordStore::EmptyLoadData() {
     table_.Open();
 }
 
-void RecordStore::BeginDownload(const meter::DownloadSource& source) {
+void RecordStore::BeginDownload(const records::DownloadSource& source) {
     RequireConnection();
     QSqlQuery query(Database());
     query.prepare("INSERT INTO Downloads (started, model, vendor, product, asked, stored, outcome) "
@@ -198,7 +198,7 @@ void RecordStore::BeginDownload(const meter::DownloadSource& source) {
     currentDownload_ = query.lastInsertId().toLongLong();
 }
 
-void RecordStore::FinishDownload(const meter::DownloadSummary& summary) {
+void RecordStore::FinishDownload(const records::DownloadSummary& summary) {
     const qint64 id = std::exchange(currentDownload_, 0);
     if (id == 0 || !connected_) {
         return;
@@ -222,7 +222,7 @@ void RecordStore::FinishDownload(const meter::DownloadSummary& summary) {
 void RecordStore::AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
                               std::span<const std::uint8_t> reply) {
     RequireConnection();
-    const LoadDataTexts texts = RowTexts(i, record, layout);
+    const records::LoadDataTexts texts = records::RowTexts(i, record, layout);
     QSqlDatabase db = Database();
     if (!db.transaction()) {
         throw StoreError(SqlErrorText(db.lastError()).toStdString());

@@ -27,7 +27,7 @@ enum class AppendRefresh { WholeTable, NewRowOnly };
 
 // The record database: the file lib/DistLib.mdb with its table LoadData, and the one table
 // model over it.
-class RecordStore : public QObject, public meter::RecordSink {
+class RecordStore : public QObject, public records::RecordSink {
     Q_OBJECT
 public:
     explicit RecordStore(QString databasePath, StoreAccess access = StoreAccess::ReadWrite,
@@ -49,8 +49,8 @@ public:
     bool SchemaTooNew() const { return schemaTooNew_; }
 
     // The history of downloads: a Downloads row from the start, finished with its outcome.
-    void BeginDownload(const meter::DownloadSource& source) override;
-    void FinishDownload(const meter::DownloadSummary& summary) override;
+    void BeginDownload(const records::DownloadSource& source) override;
+    void FinishDownload(const records::DownloadSummary& summary) override;
 
     // Deletes every row and leaves the table open and empty; throws StoreError.
     void EmptyLoadData() override;

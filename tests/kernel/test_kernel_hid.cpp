@@ -275,7 +275,7 @@ private slots:
             MeasurementRecord expected;
             DecodeRecordReply(RecordLayout::Extended, records[std::size_t(i)], expected,
                               NumberFormat::FromCurrentLocale());
-            const auto texts = store::RowTexts(i + 1, expected, RecordLayout::Extended);
+            const auto texts = records::RowTexts(i + 1, expected, RecordLayout::Extended);
             for (int c = 0; c < 7; ++c) {
                 QCOMPARE(model->index(i, c).data().toString(), texts[std::size_t(c)]);
             }
@@ -354,7 +354,7 @@ private slots:
             MeasurementRecord expected;
             DecodeRecordReply(layout, records[std::size_t(i)], expected,
                               NumberFormat::FromCurrentLocale());
-            const auto texts = store::RowTexts(i + 1, expected, layout);
+            const auto texts = records::RowTexts(i + 1, expected, layout);
             const QByteArray csv = output::CsvRecord(QStringList(texts.begin(), texts.end()), {});
             QCOMPARE(lines[i + 1] + "\r\n", QString::fromUtf8(csv));
         }

@@ -242,9 +242,9 @@ private slots:
         // Every row holds the texts its record encodes.
         for (int i = 0; i < 3; ++i) {
             MeasurementRecord expected;
-            DecodeRecordReply(meter::LayoutFor(model), sim::DemoRecords(model, 3)[std::size_t(i)],
+            DecodeRecordReply(records::LayoutFor(model), sim::DemoRecords(model, 3)[std::size_t(i)],
                               expected, NumberFormat::FromCurrentLocale());
-            const auto texts = store::RowTexts(i + 1, expected, meter::LayoutFor(model));
+            const auto texts = records::RowTexts(i + 1, expected, records::LayoutFor(model));
             for (int c = 0; c < 7; ++c) {
                 QCOMPARE(rig.Column(c)[i], texts[std::size_t(c)]);
             }

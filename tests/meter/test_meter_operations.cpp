@@ -15,22 +15,22 @@
 #include "sim_meter.h"
 
 using namespace rangedesk;
-using meter::DownloadEnd;
-using meter::DownloadSummary;
+using records::DownloadEnd;
+using records::DownloadSummary;
 using meter::Outcome;
 using meter::ReplyFault;
 using sim::Fault;
 
 Q_DECLARE_METATYPE(meter::Outcome)
 Q_DECLARE_METATYPE(meter::ReplyFault)
-Q_DECLARE_METATYPE(meter::DownloadEnd)
+Q_DECLARE_METATYPE(records::DownloadEnd)
 
 namespace {
 
 constexpr int kTimeoutMs = 8000;
 
 // Keeps what a download hands over; can be told to fail like a full disk.
-struct RecordingSink : meter::RecordSink {
+struct RecordingSink : records::RecordSink {
     int emptied = 0;
     std::vector<int> numbers;
     std::vector<std::string> modes;
@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(rig.summary->Asked, asked);
         QCOMPARE(rig.summary->Stored, int(stored.size()));
         QCOMPARE(rig.sink.numbers, stored);
-        QCOMPARE(meter::DownloadSummaryText(*rig.summary), message);
+        QCOMPARE(records::DownloadSummaryText(*rig.summary), message);
         QCOMPARE(rig.ops->State(), meter::DownloadState::Idle);
         // The table is emptied only once the meter has answered the count.
         QCOMPARE(rig.sink.emptied, end == DownloadEnd::NoAnswer ? 0 : 1);
@@ -283,7 +283,7 @@ private slots:
         QVERIFY(rig.summary);
         QCOMPARE(rig.summary->End, DownloadEnd::Cancelled);
         QCOMPARE(rig.sink.numbers, Range(1, 3));
-        QCOMPARE(meter::DownloadSummaryText(*rig.summary),
+        QCOMPARE(records::DownloadSummaryText(*rig.summary),
                  QString("Download cancelled: 3 of 10 records stored."));
         QCOMPARE(rig.meter.Commands().last(), QString("ATR003#"));
     }
@@ -386,7 +386,7 @@ private slots:
     void recordNumbersText() {
         QFETCH(std::vector<int>, numbers);
         QFETCH(QString, text);
-        QCOMPARE(meter::RecordNumbersText(numbers), text);
+        QCOMPARE(records::RecordNumbersText(numbers), text);
     }
 };
 

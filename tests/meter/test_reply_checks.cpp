@@ -53,7 +53,7 @@ private slots:
         QFETCH(int, vendor);
         QFETCH(int, product);
         QFETCH(int, model);
-        QCOMPARE(ModelFor(std::uint16_t(vendor), std::uint16_t(product)), model);
+        QCOMPARE(records::ModelFor(std::uint16_t(vendor), std::uint16_t(product)), model);
     }
 
     void commands() {
@@ -92,14 +92,14 @@ private slots:
     }
 
     void kinds() {
-        QCOMPARE(ReplyKindFor("ATD001#", LayoutFor(3)), ReplyKind::CurrentReading);
-        QCOMPARE(ReplyKindFor("ATR???#", LayoutFor(1)), ReplyKind::RecordCount);
-        QCOMPARE(ReplyKindFor("ATR001#", LayoutFor(3)), ReplyKind::ExtendedRecord);
-        QCOMPARE(ReplyKindFor("ATR001#", LayoutFor(4)), ReplyKind::ExtendedRecord);
-        QCOMPARE(ReplyKindFor("ATR001#", LayoutFor(1)), ReplyKind::CompactRecord);
-        QCOMPARE(ReplyKindFor("ATR001#", LayoutFor(2)), ReplyKind::CompactRecord);
-        QCOMPARE(ReplyKindFor("ATR001#", LayoutFor(0)), ReplyKind::CompactRecord);
-        QCOMPARE(ReplyKindFor("ATK009#", LayoutFor(3)), ReplyKind::Echo);
+        QCOMPARE(ReplyKindFor("ATD001#", records::LayoutFor(3)), ReplyKind::CurrentReading);
+        QCOMPARE(ReplyKindFor("ATR???#", records::LayoutFor(1)), ReplyKind::RecordCount);
+        QCOMPARE(ReplyKindFor("ATR001#", records::LayoutFor(3)), ReplyKind::ExtendedRecord);
+        QCOMPARE(ReplyKindFor("ATR001#", records::LayoutFor(4)), ReplyKind::ExtendedRecord);
+        QCOMPARE(ReplyKindFor("ATR001#", records::LayoutFor(1)), ReplyKind::CompactRecord);
+        QCOMPARE(ReplyKindFor("ATR001#", records::LayoutFor(2)), ReplyKind::CompactRecord);
+        QCOMPARE(ReplyKindFor("ATR001#", records::LayoutFor(0)), ReplyKind::CompactRecord);
+        QCOMPARE(ReplyKindFor("ATK009#", records::LayoutFor(3)), ReplyKind::Echo);
     }
 
     // A report too short for its kind fails on its length before any other check.

@@ -93,7 +93,7 @@ private slots:
 
     void rowTexts() {
         MeasurementRecord r;
-        const auto texts = store::RowTexts(12, r, RecordLayout::Extended);
+        const auto texts = records::RowTexts(12, r, RecordLayout::Extended);
         QCOMPARE(texts[0], QString("12"));
         QCOMPARE(texts[1], QString(" "));
         QCOMPARE(texts[2], QString()); // UnitText starts empty

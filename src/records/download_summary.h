@@ -4,7 +4,10 @@
 
 #include <vector>
 
-namespace rangedesk::meter {
+namespace rangedesk::records {
+
+// Record numbers have three digits: a download asks for at most this many.
+inline constexpr int kMaxRecordNumber = 999;
 
 // Why a download ended.
 enum class DownloadEnd {
@@ -34,4 +37,4 @@ QString RecordNumbersText(const std::vector<int>& numbers);
 // The one message a download ends with; empty when nothing needs saying.
 QString DownloadSummaryText(const DownloadSummary& summary);
 
-} // namespace rangedesk::meter
+} // namespace rangedesk::records

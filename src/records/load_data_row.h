@@ -7,7 +7,7 @@
 #include "measurement_record.h"
 #include "record_reply.h"
 
-namespace rangedesk::store {
+namespace rangedesk::records {
 
 using LoadDataTexts = std::array<QString, 7>;
 
@@ -16,4 +16,4 @@ using LoadDataTexts = std::array<QString, 7>;
 // record and the DIST2 suffix of a compact one.
 LoadDataTexts RowTexts(int recNo, const MeasurementRecord& record, RecordLayout layout);
 
-} // namespace rangedesk::store
+} // namespace rangedesk::records

@@ -2,9 +2,7 @@
 
 #include <QStringList>
 
-#include "command_table.h"
-
-namespace rangedesk::meter {
+namespace rangedesk::records {
 
 QString RecordNumbersText(const std::vector<int>& numbers) {
     QStringList parts;
@@ -71,4 +69,4 @@ QString DownloadSummaryText(const DownloadSummary& s) {
     return text.trimmed();
 }
 
-} // namespace rangedesk::meter
+} // namespace rangedesk::records

@@ -5,7 +5,7 @@
 
 #include "record_reply.h"
 
-namespace rangedesk::meter {
+namespace rangedesk::records {
 
 struct MeterModelRow {
     std::uint16_t VendorID;
@@ -58,4 +58,4 @@ constexpr bool IsKnownModel(int model) {
     return FirstRowOf(model) != nullptr;
 }
 
-} // namespace rangedesk::meter
+} // namespace rangedesk::records

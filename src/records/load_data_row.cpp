@@ -2,7 +2,7 @@
 
 #include "record_reply.h"
 
-namespace rangedesk::store {
+namespace rangedesk::records {
 namespace {
 
 QString Joined(const SlotTexts& slot) {
@@ -23,4 +23,4 @@ LoadDataTexts RowTexts(int recNo, const MeasurementRecord& record, RecordLayout 
             Joined(record.slot(SlotId::RESULT))};
 }
 
-} // namespace rangedesk::store
+} // namespace rangedesk::records

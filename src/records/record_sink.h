@@ -8,7 +8,7 @@
 #include "measurement_record.h"
 #include "record_reply.h"
 
-namespace rangedesk::meter {
+namespace rangedesk::records {
 
 struct DownloadSummary;
 
@@ -36,4 +36,4 @@ public:
                              std::span<const std::uint8_t> reply) = 0;
 };
 
-} // namespace rangedesk::meter
+} // namespace rangedesk::records
