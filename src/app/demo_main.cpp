@@ -6,9 +6,8 @@
 #include "about_form.h"
 #include "interrupt_watch.h"
 #include "main_form.h"
-#include "platform/sim/sim_hid_bus.h"
 #include "rangedesk_application.h"
-#include "sim_meter.h"
+#include "simulated_meter_platform.h"
 #include "user_prompts.h"
 
 int main(int argc, char** argv) {
@@ -23,15 +22,15 @@ int main(int argc, char** argv) {
     parser.process(application);
     const int model = std::clamp(parser.value("model").toInt(), 1, 4);
 
+    sim::SimulatedMeterDescription description;
+    description.Model = model;
+    description.Records = std::max(0, parser.value("records").toInt());
+    description.LatencyMs = std::max(0, parser.value("latency").toInt());
+
     app::DialogPrompts prompts;
     application.SetPrompts(&prompts);
-    hid::sim::SimHidBus bus;
-    sim::SimMeter meter(bus, model);
-    meter.SetRecords(sim::DemoRecords(model, std::max(0, parser.value("records").toInt())));
-    meter.SetLatency(std::max(0, parser.value("latency").toInt()));
-    meter.SetReading(23456);
-    meter.Plug();
-    app::TMainForm mainForm(bus, prompts, QCoreApplication::applicationDirPath());
+    sim::SimulatedMeterPlatform platform(description);
+    app::TMainForm mainForm(platform, prompts, QCoreApplication::applicationDirPath());
     prompts.SetParent(&mainForm);
     const app::TForm1 hiddenAbout(mainForm);
     mainForm.setWindowTitle(mainForm.windowTitle() + " (simulated meter)");

@@ -20,6 +20,7 @@
 #include "load_data_columns.h"
 #include "meter_link.h"
 #include "meter_operations.h"
+#include "meter_session.h"
 #include "record_grid.h"
 #include "record_navigator.h"
 #include "record_store.h"
@@ -39,7 +40,6 @@ constexpr int kLeftPanelWidth = 217;
 constexpr int kRightPanelLeft = 220;
 constexpr int kRightPanelWidth = 681;
 constexpr int kPanelHeight = TMainForm::kClientHeight - StatusBar::kHeight;
-constexpr int kColumnWidths[] = {52, 123, 73, 85, 82, 82, 84};
 const QColor kDisplayColour(5, 2, 2);
 constexpr int kGridFrameMs = 40;
 
@@ -94,7 +94,6 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     // the command table and protocol values (with the meter core), records loaded.
     ADOConnectAccess();
     reportProject_ = std::make_unique<output::TReportProject>();
-    hidCtl_ = std::make_unique<hid::THidDeviceController>(platform);
     for (int model = 1; model <= 4; ++model) {
         imageList1_[static_cast<std::size_t>(model - 1)] =
             QPixmap(QString(":/images/meter%1.png").arg(model));
@@ -103,9 +102,8 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     blank.fill(palette().color(QPalette::Window));
     productIcon_->setPixmap(blank);
     ALLButtonEn(false);
-    link_ = std::make_unique<meter::MeterLink>(*hidCtl_);
-    operations_ = std::make_unique<meter::MeterOperations>(*link_);
-    operations_->SetRecordSink(store_.get());
+    session_ = std::make_unique<meter::MeterSession>(platform);
+    Operations().SetRecordSink(store_.get());
     recordsLoaded_ = false;
 
     gridFrame_.setInterval(kGridFrameMs);
@@ -118,35 +116,48 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     connect(historyBtn_, &QPushButton::clicked, this, &TMainForm::HistoryClick);
 }
 
-TMainForm::~TMainForm() {
-    // The meter core lets go of the controller's events before the controller goes.
-    operations_.reset();
-    link_.reset();
-    hidCtl_.reset();
+TMainForm::~TMainForm() = default;
+
+meter::MeterLink& TMainForm::Link() {
+    return session_->Link();
+}
+
+meter::MeterOperations& TMainForm::Operations() {
+    return session_->Operations();
+}
+
+hid::THidDeviceController& TMainForm::HidCtl() {
+    return session_->Controller();
 }
 
 void TMainForm::ConnectMeterCore() {
     using meter::MeterLink;
     using meter::MeterOperations;
-    MeterOperations* ops = operations_.get();
-    connect(readKey_, &QPushButton::clicked, ops, &MeterOperations::ReadKeyClick);
-    connect(clearKey_, &QPushButton::clicked, ops, &MeterOperations::ClearKeyClick);
-    connect(exportAllData_, &QPushButton::clicked, ops, &MeterOperations::ExportAllDataClick);
-    connect(statusBar_, &StatusBar::cancelClicked, ops, &MeterOperations::CancelDownload);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, ops, &MeterOperations::CancelDownload);
-
-    connect(link_.get(), &MeterLink::connectionChanged, this, &TMainForm::ShowConnection);
-    connect(link_.get(), &MeterLink::exchangeStatus, this,
-            [this](const QString& text) { statusBar_->SetPanelText(1, text); });
-    connect(link_.get(), &MeterLink::meterWithoutAccess, this, &TMainForm::ShowMessage);
-    connect(ops, &MeterOperations::readingDisplayChanged, this, &TMainForm::ShowReadingLines);
-    connect(ops, &MeterOperations::deviceButtonsReleased, this, [this] {
-        if (!locked_) {
-            ALLButtonEn(link_->MeterConnected());
+    using Request = meter::MeterSession::Request;
+    meter::MeterSession* session = session_.get();
+    connect(readKey_, &QPushButton::clicked, session,
+            [session] { session->Submit(Request::Read); });
+    connect(clearKey_, &QPushButton::clicked, session,
+            [session] { session->Submit(Request::Clear); });
+    connect(exportAllData_, &QPushButton::clicked, this, [this] {
+        if (state_ == WindowState::Idle) {
+            session_->Submit(Request::Download);
         }
     });
-    connect(ops, &MeterOperations::downloadStarted, this, &TMainForm::LockForDownload);
+    connect(statusBar_, &StatusBar::cancelClicked, session, &meter::MeterSession::CancelDownload);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, session, &meter::MeterSession::CancelDownload);
+
+    MeterLink* link = &Link();
+    MeterOperations* ops = &Operations();
+    connect(link, &MeterLink::connectionChanged, this, &TMainForm::ShowConnection);
+    connect(link, &MeterLink::exchangeStatus, this,
+            [this](const QString& text) { statusBar_->SetPanelText(1, text); });
+    connect(link, &MeterLink::meterWithoutAccess, this, &TMainForm::ShowMessage);
+    connect(ops, &MeterOperations::readingReady, this, &TMainForm::ShowReading);
+    connect(ops, &MeterOperations::readingCleared, this, &TMainForm::ClearReading);
+    connect(ops, &MeterOperations::operationEnded, this, &TMainForm::UpdateButtons);
+    connect(ops, &MeterOperations::downloadStarted, this, &TMainForm::DownloadStarted);
     connect(ops, &MeterOperations::downloadProgress, statusBar_, &StatusBar::ShowProgress);
     connect(ops, &MeterOperations::downloadFinished, this, &TMainForm::DownloadFinished);
 }
@@ -184,7 +195,7 @@ void TMainForm::BuildLeftPanel() {
         label->hide();
         labels_[i] = label;
     }
-    labels_[3]->setText(meter::MeterOperations::kReadingPlaceholder);
+    ShowReadingLines();
     // Every line of the reading display offers the newest reading.
     auto* copyReading = new QAction("Copy reading", this);
     connect(copyReading, &QAction::triggered, this, &TMainForm::CopyReading);
@@ -195,9 +206,9 @@ void TMainForm::BuildLeftPanel() {
 }
 
 void TMainForm::StopBySignal() {
-    if (operations_->Downloading()) {
-        stopping_ = true;
-        operations_->CancelDownload();
+    if (Operations().Downloading()) {
+        SetState(WindowState::Stopping);
+        session_->CancelDownload();
         return;
     }
     QCoreApplication::quit();
@@ -258,7 +269,7 @@ void TMainForm::ADOConnectAccess() {
     store::LoadDataModel& table = store_->Table();
     grid_->setModel(&table);
     for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
-        grid_->setColumnWidth(c, kColumnWidths[c]);
+        grid_->setColumnWidth(c, records::ColumnInfo(c).GridWidth);
     }
     connect(&table, &store::LoadDataModel::openChanged, navigator_, &RecordNavigator::SetTableOpen);
     connect(&table, &QAbstractItemModel::rowsInserted, navigator_, &RecordNavigator::UpdateButtons);
@@ -280,6 +291,36 @@ void TMainForm::ALLButtonEn(bool on) {
     exportAllData_->setEnabled(on);
 }
 
+void TMainForm::SetRecordsLoaded() {
+    recordsLoaded_ = true;
+    UpdateButtons();
+}
+
+void TMainForm::SetState(WindowState state) {
+    const bool wasLocked = Locked();
+    state_ = state;
+    if (Locked() != wasLocked) {
+        SetSystemMenuShown(!Locked());
+    }
+    UpdateButtons();
+}
+
+TMainForm::WindowState TMainForm::SettledState() const {
+    return currentAbout_ ? WindowState::AboutOpen : WindowState::Idle;
+}
+
+// Device buttons need a meter this user can open; Export to Excel and Print need records; none
+// works while a download runs or the About window is up.
+void TMainForm::UpdateButtons() {
+    const bool idle = state_ == WindowState::Idle;
+    const bool meter = Link().MeterConnected() && Link().Connection().FullAccess;
+    ALLButtonEn(idle && meter);
+    expToExcel_->setEnabled(idle && recordsLoaded_);
+    printBtn_->setEnabled(idle && recordsLoaded_);
+    aboutBtn_->setEnabled(idle);
+    historyBtn_->setEnabled(idle);
+}
+
 // The picture and the reading display stay when the meter leaves.
 void TMainForm::ShowConnection(const meter::MeterConnection& connection) {
     if (connection.Connected()) {
@@ -290,9 +331,7 @@ void TMainForm::ShowConnection(const meter::MeterConnection& connection) {
         statusBar_->SetPanelText(0, "Not connected");
         statusBar_->SetStatusColour(palette().color(QPalette::ButtonText));
     }
-    if (!locked_) {
-        ALLButtonEn(connection.Connected());
-    }
+    UpdateButtons();
 }
 
 void TMainForm::ShowMeter(int model) {
@@ -308,9 +347,19 @@ void TMainForm::ShowMeter(int model) {
     }
 }
 
-void TMainForm::ShowReadingLines(const std::array<QString, 4>& lines) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        labels_[i]->setText(lines[i]);
+void TMainForm::ShowReading(const meter::Reading& reading) {
+    display_.Show(reading.Text);
+    ShowReadingLines();
+}
+
+void TMainForm::ClearReading() {
+    display_.Clear();
+    ShowReadingLines();
+}
+
+void TMainForm::ShowReadingLines() {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i]->setText(display_.Lines()[i]);
     }
 }
 
@@ -325,30 +374,10 @@ void TMainForm::SetSystemMenuShown(bool shown) {
 }
 
 // The grid shows a download's new rows some 25 times a second, not once per record.
-void TMainForm::LockForDownload() {
-    historyBtn_->setEnabled(false);
+void TMainForm::DownloadStarted() {
     store_->Table().SetDeferAppends(true);
     gridFrame_.start();
-    locked_ = true;
-    ALLButtonEn(false);
-    expToExcel_->setEnabled(false);
-    printBtn_->setEnabled(false);
-    aboutBtn_->setEnabled(false);
-    SetSystemMenuShown(false);
-}
-
-void TMainForm::RestoreButtons() {
-    ALLButtonEn(link_->MeterConnected());
-    expToExcel_->setEnabled(recordsLoaded_);
-    printBtn_->setEnabled(recordsLoaded_);
-    aboutBtn_->setEnabled(true);
-}
-
-void TMainForm::UnlockAfterDownload() {
-    historyBtn_->setEnabled(true);
-    RestoreButtons();
-    SetSystemMenuShown(true);
-    locked_ = false;
+    SetState(WindowState::Downloading);
 }
 
 // One summary for every way a download ends: its message (the error box for a failure),
@@ -361,18 +390,18 @@ void TMainForm::DownloadFinished(const records::DownloadSummary& summary) {
     if (summary.Stored > 0) {
         recordsLoaded_ = true;
     }
-    const QString message = records::DownloadSummaryText(summary);
-    if (stopping_) {
-        UnlockAfterDownload();
+    if (state_ == WindowState::Stopping) {
+        SetState(SettledState());
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         return;
     }
+    SetState(SettledState());
+    const QString message = records::DownloadSummaryText(summary);
     if (summary.End == records::DownloadEnd::DatabaseError) {
         ShowErrorBox(prompts_, message);
     } else if (!message.isEmpty()) {
         ShowMessage(message);
     }
-    UnlockAfterDownload();
 }
 
 void TMainForm::ShowMessage(const QString& text) {
@@ -384,11 +413,7 @@ TForm1* TMainForm::CurrentAbout() const {
 }
 
 void TMainForm::RecordsShown() {
-    recordsLoaded_ = true;
-    if (!locked_) {
-        expToExcel_->setEnabled(true);
-        printBtn_->setEnabled(true);
-    }
+    SetRecordsLoaded();
 }
 
 THistoryForm* TMainForm::CurrentHistory() const {
@@ -398,7 +423,7 @@ THistoryForm* TMainForm::CurrentHistory() const {
 // One History window, raised when asked for again.
 void TMainForm::HistoryClick() {
     if (!currentHistory_) {
-        currentHistory_ = new THistoryForm(*this, *store_, *operations_, prompts_);
+        currentHistory_ = new THistoryForm(*this, *store_, Operations(), prompts_);
         currentHistory_->setAttribute(Qt::WA_DeleteOnClose);
     }
     currentHistory_->Reload();
@@ -406,23 +431,33 @@ void TMainForm::HistoryClick() {
     currentHistory_->raise();
 }
 
+// One About window at a time; while it is up, no command button works.
 void TMainForm::AboutBtnClick() {
-    ALLButtonEn(false);
-    expToExcel_->setEnabled(false);
-    printBtn_->setEnabled(false);
-    aboutBtn_->setEnabled(false);
+    if (currentAbout_) {
+        currentAbout_->raise();
+        return;
+    }
+    if (state_ != WindowState::Idle) {
+        return;
+    }
     currentAbout_ = new TForm1(*this);
+    SetState(WindowState::AboutOpen);
     currentAbout_->show();
 }
 
 void TMainForm::AboutClosed(TForm1* about) {
-    RestoreButtons();
+    if (about == currentAbout_) {
+        currentAbout_ = nullptr;
+    }
     about->deleteLater();
+    if (state_ == WindowState::AboutOpen) {
+        SetState(WindowState::Idle);
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     // Not every window manager honours the missing close box during a download.
-    if (locked_) {
+    if (Locked()) {
         event->ignore();
         return;
     }

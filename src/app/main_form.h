@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "data_location.h"
+#include "reading_display.h"
 
 class QLabel;
 class QPushButton;
@@ -21,7 +22,9 @@ class THidDeviceController;
 namespace rangedesk::meter {
 class MeterLink;
 class MeterOperations;
+class MeterSession;
 struct MeterConnection;
+struct Reading;
 } // namespace rangedesk::meter
 namespace rangedesk::records {
 struct DownloadSummary;
@@ -50,13 +53,22 @@ public:
     static constexpr int kClientWidth = 905;
     static constexpr int kClientHeight = 510;
 
+    // What the window is doing; the buttons follow from it, the meter and the records.
+    enum class WindowState {
+        Idle,
+        Downloading, // locked: no button but Cancel, no close box
+        AboutOpen,   // every command button off until the About window is left
+        Stopping,    // a stop signal came during a download: it is cancelled, then the run ends
+    };
+
     // `programDir` is the folder of the running program; its lib/ holds the database.
     TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QString& programDir,
               QWidget* parent = nullptr);
     ~TMainForm() override;
 
+    // Switches Read, Clear and Export Records together.
     void ALLButtonEn(bool on);
-    void SetRecordsLoaded() { recordsLoaded_ = true; }
+    void SetRecordsLoaded();
     // Rows were put into LoadData from the history: Export to Excel and Print follow.
     void RecordsShown();
 
@@ -75,11 +87,16 @@ public:
     void AboutClosed(TForm1* about);
 
     bool RecordsLoaded() const { return recordsLoaded_; }
-    bool Locked() const { return locked_; }
-    meter::MeterLink& Link() { return *link_; }
-    meter::MeterOperations& Operations() { return *operations_; }
+    WindowState State() const { return state_; }
+    bool Locked() const {
+        return state_ == WindowState::Downloading || state_ == WindowState::Stopping;
+    }
+    meter::MeterSession& Session() { return *session_; }
+    meter::MeterLink& Link();
+    meter::MeterOperations& Operations();
     store::RecordStore& Store() { return *store_; }
-    hid::THidDeviceController& HidCtl() { return *hidCtl_; }
+    hid::THidDeviceController& HidCtl();
+    const ReadingDisplay& Display() const { return display_; }
     StatusBar& StatusBar1() { return *statusBar_; }
     QTableView& DBGrid1() { return *grid_; }
     RecordNavigator& DBNavigator1() { return *navigator_; }
@@ -108,15 +125,20 @@ private:
     void BuildRightPanel();
     void ADOConnectAccess();
     void ConnectMeterCore();
-    void RestoreButtons();
+    // The one place that switches the seven buttons and the close box.
+    void SetState(WindowState state);
+    void UpdateButtons();
+    // Idle, or AboutOpen while an About window is up.
+    WindowState SettledState() const;
     void SetSystemMenuShown(bool shown);
 
     // What the meter core reports.
     void ShowConnection(const meter::MeterConnection& connection);
     void ShowMeter(int model);
-    void ShowReadingLines(const std::array<QString, 4>& lines);
-    void LockForDownload();
-    void UnlockAfterDownload();
+    void ShowReading(const meter::Reading& reading);
+    void ClearReading();
+    void ShowReadingLines();
+    void DownloadStarted();
     void DownloadFinished(const records::DownloadSummary& summary);
     void ShowMessage(const QString& text);
 
@@ -124,13 +146,11 @@ private:
     store::DataLocation location_;
     std::unique_ptr<store::RecordStore> store_;
     std::unique_ptr<output::TReportProject> reportProject_;
-    std::unique_ptr<hid::THidDeviceController> hidCtl_;
-    std::unique_ptr<meter::MeterLink> link_;
-    std::unique_ptr<meter::MeterOperations> operations_;
+    std::unique_ptr<meter::MeterSession> session_;
     std::array<QPixmap, 4> imageList1_;
+    ReadingDisplay display_;
+    WindowState state_ = WindowState::Idle;
     bool recordsLoaded_ = false;
-    bool locked_ = false;
-    bool stopping_ = false;
     QString printToPdf_;
     QPointer<TForm1> currentAbout_;
     QPointer<THistoryForm> currentHistory_;

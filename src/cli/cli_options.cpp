@@ -41,7 +41,9 @@ void Apply(CliOptions& o, const QString& option, const QString& value) {
     if (option == "--device") {
         o.Device = value;
     } else if (option == "--simulate") {
-        o.Simulate = ParseSimulatedMeter(value);
+        // Tests script the simulated meter's faults and access through the environment.
+        o.Simulate = sim::ParseSimulatedMeter(value, qEnvironmentVariable("RANGEDESK_SIM_FAULTS"),
+                                              qEnvironmentVariable("RANGEDESK_SIM_ACCESS"));
         if (!o.Simulate) {
             throw UsageError("--simulate takes MODEL[:RECORDS[:LATENCY_MS]], e.g. 3:50:2, not \"" +
                              value + "\"");
@@ -82,25 +84,6 @@ void CheckHistoryArguments(const CliOptions& o) {
 }
 
 } // namespace
-
-std::optional<SimulatedMeter> ParseSimulatedMeter(const QString& text) {
-    const QStringList parts = text.split(':');
-    if (parts.size() > 3) {
-        return std::nullopt;
-    }
-    SimulatedMeter meter;
-    int* fields[] = {&meter.Model, &meter.Records, &meter.LatencyMs};
-    const int limits[][2] = {{1, 4}, {0, 65535}, {0, 60000}};
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        bool ok = false;
-        const int n = parts[i].toInt(&ok);
-        if (!ok || n < limits[i][0] || n > limits[i][1]) {
-            return std::nullopt;
-        }
-        *fields[i] = n;
-    }
-    return meter;
-}
 
 CliOptions ParseCommandLine(const QStringList& arguments) {
     CliOptions o;

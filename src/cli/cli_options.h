@@ -5,14 +5,9 @@
 
 #include <optional>
 
-namespace rangedesk::cli {
+#include "simulated_meter_platform.h"
 
-// The simulated meter of --simulate MODEL[:RECORDS[:LATENCY_MS]].
-struct SimulatedMeter {
-    int Model = 3;
-    int Records = 25;
-    int LatencyMs = 0;
-};
+namespace rangedesk::cli {
 
 // A parsed command line.
 struct CliOptions {
@@ -23,7 +18,8 @@ struct CliOptions {
     bool Quiet = false;   // --quiet: no progress
     bool Json = false;    // --json
     QString Device;       // --device /dev/hidrawN
-    std::optional<SimulatedMeter> Simulate;
+    std::optional<sim::SimulatedMeterDescription> Simulate; // --simulate
+
     QString Database;        // --db FILE
     QString Csv;             // --csv FILE or -
     bool NoDatabase = false; // --no-db
@@ -44,8 +40,6 @@ public:
 private:
     QString message_;
 };
-
-std::optional<SimulatedMeter> ParseSimulatedMeter(const QString& text);
 
 // The help of a command, or the overview for an empty or unknown one.
 QString HelpText(const QString& command);

@@ -94,7 +94,7 @@ int RunDownload(const CliOptions& options) {
         QObject::connect(&interrupt, &meter::InterruptWatch::interrupted, &ops,
                          &meter::MeterOperations::CancelDownload);
 
-        ops.ExportAllDataClick();
+        meter.Session().Submit(meter::MeterSession::Request::Download);
         progress.Finish();
         if (csv && csv->Started()) {
             csvTarget->Commit(); // the rows downloaded, whatever ended the download

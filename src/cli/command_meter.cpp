@@ -18,6 +18,22 @@ namespace rangedesk::cli {
 namespace {
 
 constexpr int kReadLimitMs = 2 * meter::MeterLink::kAnswerTimeoutMs + 2000;
+constexpr int kFirstScanMs = 5000;
+
+// Why a reading fetch gave no reading, in words.
+QString FailureText(const meter::ExchangeResult& result) {
+    switch (result.outcome) {
+    case meter::Outcome::Failure:
+        return "the meter's reply failed its " +
+               QString::fromLatin1(meter::ReplyFaultName(result.fault)) + " check";
+    case meter::Outcome::WriteFailed:
+        return "the command could not be sent: " + QString::fromStdString(result.writeError);
+    case meter::Outcome::NotConnected:
+        return "the meter was unplugged";
+    default:
+        return "the meter did not answer";
+    }
+}
 
 QString Hex4(std::uint16_t value) {
     return QString("%1").arg(value, 4, 16, QChar('0'));
@@ -31,30 +47,30 @@ void PrintLine(const QString& text) {
 
 int RunDevices(const CliOptions& options) {
     CliMeter meter(options);
-    meter.WaitForFirstScan();
-    const std::vector<FoundMeter> meters = meter.Meters();
+    meter.Session().WaitForFirstScan(kFirstScanMs);
+    const std::vector<meter::FoundMeter> meters = meter.Session().Meters();
     if (options.Json) {
         QJsonArray list;
-        for (const FoundMeter& m : meters) {
+        for (const meter::FoundMeter& m : meters) {
             list.append(QJsonObject{{"model", m.Model},
                                     {"vendor", Hex4(m.VendorID)},
                                     {"product", Hex4(m.ProductID)},
                                     {"node", m.Node},
-                                    {"access", m.Access}});
+                                    {"access", m.FullAccess}});
         }
         std::printf("%s", QJsonDocument(list).toJson(QJsonDocument::Indented).constData());
     } else {
-        for (const FoundMeter& m : meters) {
+        for (const meter::FoundMeter& m : meters) {
             PrintLine(QString("model %1  %2:%3  %4  %5")
                           .arg(m.Model)
                           .arg(Hex4(m.VendorID), Hex4(m.ProductID), m.Node,
-                               m.Access ? "can be opened" : "cannot be opened"));
+                               m.FullAccess ? "can be opened" : "cannot be opened"));
         }
     }
     bool access = false;
-    for (const FoundMeter& m : meters) {
-        access = access || m.Access;
-        if (!m.Access) {
+    for (const meter::FoundMeter& m : meters) {
+        access = access || m.FullAccess;
+        if (!m.FullAccess) {
             PrintError(meter::NoAccessMessage(m.Node).replace('\r', ' '));
         }
     }
@@ -81,15 +97,11 @@ int RunRead(const CliOptions& options) {
                      });
     QObject::connect(&ops, &meter::MeterOperations::readingFailed, &loop,
                      [&](const meter::ExchangeResult& result) {
-                         if (result.outcome == meter::Outcome::Failure) {
-                             failure = "the meter's reply failed its " +
-                                       QString::fromLatin1(meter::ReplyFaultName(result.fault)) +
-                                       " check";
-                         }
+                         failure = FailureText(result);
                          loop.quit();
                      });
     QTimer::singleShot(kReadLimitMs, &loop, &QEventLoop::quit);
-    ops.ReadKeyClick();
+    meter.Session().Submit(meter::MeterSession::Request::Read);
     if (!reading) {
         loop.exec();
     }

@@ -16,6 +16,7 @@ enum class Outcome {
     Failure,      // a reply came and failed its check; the fault says which
     NoRecord,     // the record count is 0
     NoReply,      // the answer timer ran out, or the meter left during the wait
+    WriteFailed,  // the command could not be written; writeError says why
     NotConnected, // no meter: nothing was sent
     Refused,      // another exchange is waiting: nothing was sent
 };

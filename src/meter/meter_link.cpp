@@ -110,21 +110,10 @@ void MeterLink::HidCtlDeviceChange() {
     controller_.EnumerateDevices();
 
     // With several meters present the last one is taken.
-    hid::THidDevice* meter = nullptr;
-    int model = 0;
-    for (hid::THidDevice* device : checkedOutDevices_) {
-        if (!device || (!deviceNode_.isEmpty() &&
-                        QString::fromStdString(device->PnPInfo().DevicePath) != deviceNode_)) {
-            continue;
-        }
-        if (const int m = records::ModelFor(device->VendorID(), device->ProductID()); m > 0) {
-            meter = device;
-            model = m;
-        }
-    }
-    if (meter) {
-        EnterMeterTaken(*meter, model);
-        WarnIfNoAccess(*meter);
+    const std::vector<FoundMeter> meters = Meters();
+    if (const FoundMeter* meter = ChooseMeter(meters, deviceNode_)) {
+        EnterMeterTaken(*meter->Device, meter->Model);
+        WarnIfNoAccess(*meter->Device);
     } else {
         EnterNoMeter();
     }
@@ -175,16 +164,6 @@ void MeterLink::EndWait() {
     }
 }
 
-bool MeterLink::WriteCommandReport(const std::vector<std::uint8_t>& report, std::string& error) {
-    std::size_t written = 0;
-    if (!meterDevice_->WriteReport(report.data(), report.size(), written)) {
-        error = meterDevice_->LastErrorText();
-        emit exchangeStatus("Instructions sent failure");
-        return false;
-    }
-    return true;
-}
-
 ExchangeResult MeterLink::SendAndCalibration(const std::string& command,
                                              const std::string& expected) {
     ExchangeResult result;
@@ -205,7 +184,15 @@ ExchangeResult MeterLink::SendAndCalibration(const std::string& command,
     const std::vector<std::uint8_t> report =
         FrameCommand(cmd, meterDevice_->Capabilities().OutputReportByteLength);
     EnterWaiting();
-    WriteCommandReport(report, result.writeError);
+    std::size_t written = 0;
+    if (!meterDevice_->WriteReport(report.data(), report.size(), written)) {
+        // Nothing was sent, so no reply will come: the exchange ends now, with the reason.
+        LeaveWaiting();
+        result.outcome = Outcome::WriteFailed;
+        result.writeError = meterDevice_->LastErrorText();
+        emit exchangeStatus(ExchangeStatusText(cmd, result.outcome));
+        return result;
+    }
     timer1_.start(kAnswerTimeoutMs);
     if (state_ == LinkState::Waiting && !replyArrived_) {
         QEventLoop loop;

@@ -14,6 +14,7 @@
 #include "exchange.h"
 #include "hid_controller.h"
 #include "meter_connection.h"
+#include "meter_identification.h"
 #include "reply_checks.h"
 
 namespace rangedesk::meter {
@@ -58,6 +59,8 @@ public:
     }
     bool Exchanging() const { return state_ == LinkState::Waiting; }
     const MeterConnection& Connection() const { return connection_; }
+    // Every meter among the devices of the last scan, in the controller's order.
+    std::vector<FoundMeter> Meters() const { return IdentifyMeters(checkedOutDevices_); }
     int MeterModel() const { return connection_.Model; }
     hid::THidDevice* MeterDevice() const { return meterDevice_; }
     const ReplyBuffer& Replies() const { return replyBuffer_; }
@@ -80,7 +83,6 @@ private:
 
     void Timer1Timer();
     void EndWait();
-    bool WriteCommandReport(const std::vector<std::uint8_t>& report, std::string& error);
     void WarnIfNoAccess(hid::THidDevice& meter);
 
     hid::THidDeviceController& controller_;

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "reading_text.h"
 #include "record_sink.h"
 
 namespace rangedesk::meter {
@@ -12,16 +13,12 @@ MeterOperations::MeterOperations(MeterLink& link, QObject* parent)
     connect(&timer2_, &QTimer::timeout, this, &MeterOperations::Timer2Timer);
 }
 
-void MeterOperations::SetLine(std::size_t line, const QString& text) {
-    lines_.at(line) = text;
-}
-
 void MeterOperations::ReadKeyClick() {
     const KeyCommand& key = commands_.Key(1);
     if (link_.SendAndCalibration(key.Command, key.Echo).outcome == Outcome::Refused) {
+        emit operationEnded();
         return;
     }
-    emit deviceButtonsReleased();
     timer2_.start(kReadingDelayMs);
 }
 
@@ -29,48 +26,25 @@ void MeterOperations::Timer2Timer() {
     timer2_.stop();
     const std::string command(CommandTable::kCurrentData);
     const ExchangeResult result = link_.SendAndCalibration(command, command);
-    if (result.outcome == Outcome::Refused) {
-        return;
-    }
-    emit deviceButtonsReleased();
-    std::int32_t value = 0;
     if (result.outcome == Outcome::Success) {
         ReplyBuffer reply;
         reply.Store(result.reply.data(), result.reply.size());
-        value = CurrentReadingValue(reply);
-        currentReadingText_ = QString::fromStdString(FormatPattern(value, 4, "0.000", format_));
-        newReadingReady_ = true;
-    }
-    if (!newReadingReady_) {
+        const std::int32_t value = CurrentReadingValue(reply);
+        currentReadingText_ = records::ReadingText(value, format_);
+        emit readingReady({value, currentReadingText_});
+    } else {
         emit readingFailed(result);
-        return;
     }
-    newReadingReady_ = false;
-    // The placeholder never enters the history.
-    if (lines_[3] != kReadingPlaceholder) {
-        for (std::size_t line = 0; line < 3; ++line) {
-            SetLine(line, lines_[line + 1]);
-        }
-    }
-    SetLine(3, currentReadingText_ + "  m");
-    emit readingDisplayChanged(lines_);
-    emit readingReady({value, currentReadingText_});
+    emit operationEnded();
 }
 
 void MeterOperations::ClearKeyClick() {
     const KeyCommand& key = commands_.Key(9);
-    if (link_.SendAndCalibration(key.Command, key.Echo).outcome == Outcome::Refused) {
-        return;
+    if (link_.SendAndCalibration(key.Command, key.Echo).outcome != Outcome::Refused) {
+        currentReadingText_ = "0.000";
+        emit readingCleared();
     }
-    for (std::size_t line = 3; line > 0; --line) {
-        SetLine(line, lines_[line - 1]);
-    }
-    SetLine(0, QString());
-    currentReadingText_ = "0.000";
-    if (lines_[3].isEmpty()) {
-        SetLine(3, kReadingPlaceholder);
-    }
-    emit readingDisplayChanged(lines_);
+    emit operationEnded();
 }
 
 void MeterOperations::CancelDownload() {
@@ -87,10 +61,12 @@ void MeterOperations::BeginDownload() {
 void MeterOperations::EndDownload(const records::DownloadSummary& summary) {
     state_ = DownloadState::Idle;
     emit downloadFinished(summary);
+    emit operationEnded();
 }
 
 void MeterOperations::ExportAllDataClick() {
     if (Downloading() || link_.Exchanging()) {
+        emit operationEnded();
         return;
     }
     BeginDownload();

@@ -34,7 +34,6 @@ class MeterOperations : public QObject {
 public:
     static constexpr int kReadingDelayMs = 300;
     static constexpr int kRecordAttempts = 3;
-    static inline const QString kReadingPlaceholder = QStringLiteral("0.000  m");
 
     explicit MeterOperations(MeterLink& link, QObject* parent = nullptr);
 
@@ -54,20 +53,19 @@ public:
     DownloadState State() const { return state_; }
     bool Downloading() const { return state_ != DownloadState::Idle; }
     bool ReadingPending() const { return timer2_.isActive(); }
-    // The reading display, oldest (Label0) to newest (Label3).
-    const std::array<QString, 4>& ReadingLines() const { return lines_; }
     const QString& CurrentReadingText() const { return currentReadingText_; }
     const MeasurementRecord& Record() const { return record_; }
     const CommandTable& Commands() const { return commands_; }
     MeterLink& Link() { return link_; }
 
 signals:
-    void readingDisplayChanged(const std::array<QString, 4>& lines);
     void readingReady(const rangedesk::meter::Reading& reading);
     // The reading fetch ended without a reading.
     void readingFailed(const rangedesk::meter::ExchangeResult& result);
-    // Read switches the device buttons on again once each of its exchanges has ended.
-    void deviceButtonsReleased();
+    // Clear took the newest reading off the meter's display, whatever the meter answered.
+    void readingCleared();
+    // Read (with its fetch), Clear or a download has ended; the next request may run.
+    void operationEnded();
     void downloadStarted();
     void downloadProgress(int record, int total);
     void downloadFinished(const rangedesk::records::DownloadSummary& summary);
@@ -81,7 +79,6 @@ private:
 
     void Download(records::DownloadSummary& summary);
     Fetch FetchRecord(int i);
-    void SetLine(std::size_t line, const QString& text);
 
     MeterLink& link_;
     records::RecordSink* sink_ = nullptr;
@@ -89,9 +86,7 @@ private:
     NumberFormat format_;
     QTimer timer2_;
     DownloadState state_ = DownloadState::Idle;
-    std::array<QString, 4> lines_{QString(), QString(), QString(), kReadingPlaceholder};
     QString currentReadingText_ = " ";
-    bool newReadingReady_ = false;
     MeasurementRecord record_;
 };
 

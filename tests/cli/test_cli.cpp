@@ -477,27 +477,6 @@ private slots:
     }
 
     // The pure parts, row by row.
-    void simulatedMeterSpec_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<int>("records");
-        QTest::newRow("model only") << "3" << true << 25;
-        QTest::newRow("all three") << "1:999:2" << true << 999;
-        QTest::newRow("model 0") << "0" << false << 0;
-        QTest::newRow("four parts") << "1:2:3:4" << false << 0;
-        QTest::newRow("not a number") << "3:x" << false << 0;
-    }
-    void simulatedMeterSpec() {
-        QFETCH(QString, text);
-        QFETCH(bool, valid);
-        QFETCH(int, records);
-        const auto meter = cli::ParseSimulatedMeter(text);
-        QCOMPARE(meter.has_value(), valid);
-        if (meter) {
-            QCOMPARE(meter->Records, records);
-        }
-    }
-
     void progressBar() {
         QCOMPARE(cli::ProgressBarText(1, 4, 0, 8), QString("[##......] Record 1 of 4"));
         QCOMPARE(cli::ProgressBarText(3, 4, 2.0, 8),

@@ -69,6 +69,11 @@ void SimInterface::SendInput(std::uint8_t reportId, std::span<const std::uint8_t
     }
 }
 
+void SimInterface::FailWrites(int error) {
+    const std::lock_guard lock(mutex_);
+    writeError_ = error;
+}
+
 std::vector<std::vector<std::uint8_t>> SimInterface::Written() const {
     const std::lock_guard lock(mutex_);
     return written_;
@@ -197,6 +202,9 @@ WriteResult SimHidBus::Write(PlatformHandle& handle, std::span<const std::uint8_
     }
     {
         const std::lock_guard lock(sim.iface->mutex_);
+        if (sim.iface->writeError_ != 0) {
+            return {PlatformStatus::Failure("write", sim.iface->Path(), sim.iface->writeError_), 0};
+        }
         sim.iface->written_.emplace_back(report.begin(), report.end());
     }
     if (sim.iface->behaviour_) {

@@ -43,6 +43,8 @@ public:
     void SetBehaviour(Behaviour behaviour) { behaviour_ = std::move(behaviour); }
     // One input report: the report ID, then the data bytes.
     void SendInput(std::uint8_t reportId, std::span<const std::uint8_t> data);
+    // Writes fail with this errno from now on (0: they succeed), as a device that errs does.
+    void FailWrites(int error);
     // Every report written so far, report ID first.
     std::vector<std::vector<std::uint8_t>> Written() const;
     int OpenReaders() const;
@@ -59,6 +61,7 @@ private:
     Behaviour behaviour_;
     mutable std::mutex mutex_;
     bool present_ = true;
+    int writeError_ = 0;
     std::vector<std::weak_ptr<ReadQueue>> queues_;
     std::vector<std::vector<std::uint8_t>> written_;
 };

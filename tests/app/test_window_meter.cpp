@@ -1,4 +1,5 @@
-// The meter link end to end: the real main window, the simulated HID bus and a simulated meter.
+// The window over the meter core end to end: the real main window, the simulated HID bus and a
+// simulated meter.
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -6,10 +7,14 @@
 #include <QTableView>
 #include <QTest>
 
+#include <cerrno>
+
+#include "about_form.h"
 #include "load_data_row.h"
 #include "main_form.h"
 #include "meter_link.h"
 #include "meter_operations.h"
+#include "meter_session.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "program_folder.h"
 #include "rangedesk_application.h"
@@ -80,7 +85,7 @@ QImage Picture(QLabel& label) {
 
 } // namespace
 
-class TestMeterLink : public QObject {
+class TestWindowMeter : public QObject {
     Q_OBJECT
 
     RecordingPrompts prompts;
@@ -319,7 +324,8 @@ private slots:
         QCOMPARE(int(rig.link().Replies().Bytes[0]), int('A'));
     }
 
-    void secondCommandDuringAWaitIsRefused() {
+    // A button pressed inside another command's wait runs once that command has ended.
+    void secondCommandDuringAWaitWaitsItsTurn() {
         Rig rig(prompts, 3);
         QVERIFY(rig.Connected());
         rig.meter.SetLatency(300);
@@ -328,8 +334,23 @@ private slots:
             rig.w().ReadKey().click(); // inside the wait of Clear
         });
         QVERIFY(rig.Press(rig.w().ClearKey()));
-        QCOMPARE(rig.meter.Commands(), QStringList({"ATK009#"}));
-        QCOMPARE(rig.Panel1(), QString("ATK009#  Instructions sent successfully"));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.meter.Commands(),
+                                  QStringList({"ATK009#", "ATK001#", "ATD001#"}), kTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.w().Label(3).text(), QString("1.500  m"), kTimeoutMs);
+    }
+
+    // A command that cannot be written ends its exchange at once, with the failure text.
+    void writeFailureEndsTheExchangeAtOnce() {
+        Rig rig(prompts, 3);
+        QVERIFY(rig.Connected());
+        rig.meter.Interface()->FailWrites(EIO);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(rig.Press(rig.w().ClearKey()));
+        QVERIFY(clock.elapsed() < meter::MeterLink::kAnswerTimeoutMs);
+        QCOMPARE(rig.Panel1(), QString("ATK009#  Instructions sent failure"));
+        QCOMPARE(rig.w().Label(3).text(), QString("0.000  m"));
+        QVERIFY(rig.w().ReadKey().isEnabled());
     }
 
     void failedRecordsAreRetriedThenSkipped() {
@@ -509,6 +530,38 @@ private slots:
         QCOMPARE(w.Store().Table().rowCount(), shown);
     }
 
+    // While About is up no command button works, whatever happens behind it, and it opens once.
+    void aboutHoldsEveryButton() {
+        Rig rig(prompts, 3, false);
+        rig.meter.SetRecords(sim::DemoRecords(3, 2));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.w().StatusBar1().PanelText(0), QString("Not connected"),
+                                  kTimeoutMs);
+        rig.w().AboutBtn().click();
+        const QPointer<app::TForm1> about = rig.w().CurrentAbout();
+        QVERIFY(about);
+        rig.meter.Plug(); // a meter arrives behind it
+        QVERIFY(rig.Connected());
+        QCoreApplication::processEvents();
+        rig.w().RecordsShown(); // as "Show in main grid" does
+        // A download started from elsewhere ends with About still holding the buttons.
+        rig.w().Session().Submit(meter::MeterSession::Request::Download);
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.w().Locked(), kTimeoutMs);
+        const std::vector<QPushButton*> buttons = {&rig.w().ReadKey(),       &rig.w().ClearKey(),
+                                                   &rig.w().ExportAllData(), &rig.w().ExpToExcel(),
+                                                   &rig.w().PrintBtn(),      &rig.w().AboutBtn(),
+                                                   &rig.w().HistoryBtn()};
+        for (QPushButton* button : buttons) {
+            QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
+        }
+        rig.w().AboutBtnClick();
+        QCOMPARE(rig.w().CurrentAbout(), about.data());
+        QCOMPARE(rig.w().findChildren<app::TForm1*>().size(), 1);
+        about->ExitButton().click();
+        for (QPushButton* button : buttons) {
+            QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
+        }
+    }
+
     void meterWithoutAccessIsReportedOncePerPlug() {
         Rig rig(prompts, 3, false);
         auto description = sim::SimMeter::DescriptionForModel(3);
@@ -517,6 +570,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(prompts.asked.size(), 1, kTimeoutMs);
         QVERIFY(prompts.asked[0].Text.contains("udev rule"));
         QVERIFY(rig.link().MeterConnected());
+        // Found, but this user cannot open it: nothing that talks to it is offered.
+        QVERIFY(!rig.w().ReadKey().isEnabled());
+        QVERIFY(!rig.w().ClearKey().isEnabled());
+        QVERIFY(!rig.w().ExportAllData().isEnabled());
         rig.bus.ChangeOtherDevice();
         QTest::qWait(0);
         QTRY_VERIFY_WITH_TIMEOUT(rig.link().MeterConnected(), kTimeoutMs);
@@ -530,7 +587,7 @@ private slots:
 
 int main(int argc, char** argv) {
     app::RangeDeskApplication application(argc, argv);
-    TestMeterLink test;
+    TestWindowMeter test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "test_meter_link.moc"
+#include "test_window_meter.moc"
