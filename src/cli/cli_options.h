@@ -6,30 +6,34 @@
 #include <optional>
 
 #include "simulated_meter_platform.h"
+#include "table_export.h"
 
 namespace rangedesk::cli {
 
+struct CommandRow;
+
 // A parsed command line.
 struct CliOptions {
-    QString Command;      // devices, read, download, export, decode, print; empty for
-                          // --version or --help alone
-    bool Help = false;    // --help: the command's help (or the overview)
-    bool Version = false; // --version
-    bool Quiet = false;   // --quiet: no progress
-    bool Json = false;    // --json
-    QString Device;       // --device /dev/hidrawN
+    QString Command; // devices, read, download, ...; empty for --version or --help alone
+    QString Action;  // history show, ...; empty for the command alone
+    const CommandRow* Row = nullptr; // the command's row; null with --help or --version alone
+    bool Help = false;               // --help: the command's help (or the overview)
+    bool Version = false;            // --version
+    bool Quiet = false;              // --quiet: no progress
+    bool Json = false;               // --json
+    QString Device;                  // --device /dev/hidrawN
     std::optional<sim::SimulatedMeterDescription> Simulate; // --simulate
-
-    QString Database;        // --db FILE
-    QString Csv;             // --csv FILE or -
-    bool NoDatabase = false; // --no-db
-    QString Format;          // --format xls|xlsx|csv
-    QString Pdf;             // --pdf FILE
-    int Model = 0;           // --model N
-    QStringList Arguments;   // what follows the command and its options
+    QString Database;                                       // --db FILE
+    QString Csv;                                            // --csv FILE or -
+    bool NoDatabase = false;                                // --no-db
+    std::optional<output::ExportFormat> Format;             // --format xls|xlsx|csv
+    QString Pdf;                                            // --pdf FILE
+    int Model = 0;                                          // --model N
+    QStringList Arguments; // what follows the command's words and options
 };
 
-// The command line without the program name. Throws UsageError with the reason.
+// The command line without the program name. Options may stand before or after the command's
+// words. Throws UsageError with the reason.
 CliOptions ParseCommandLine(const QStringList& arguments);
 
 class UsageError {
@@ -40,8 +44,5 @@ public:
 private:
     QString message_;
 };
-
-// The help of a command, or the overview for an empty or unknown one.
-QString HelpText(const QString& command);
 
 } // namespace rangedesk::cli

@@ -26,14 +26,8 @@ namespace rangedesk::cli {
 // The format of an export: --format, or else the file's extension (XLS when it has none, CSV
 // on standard output).
 output::ExportFormat ExportFormatFor(const CliOptions& options, const QString& path) {
-    if (options.Format == "xlsx") {
-        return output::ExportFormat::Xlsx;
-    }
-    if (options.Format == "csv") {
-        return output::ExportFormat::Csv;
-    }
-    if (options.Format == "xls") {
-        return output::ExportFormat::Xls;
+    if (options.Format) {
+        return *options.Format;
     }
     if (path == "-") {
         return output::ExportFormat::Csv;

@@ -106,8 +106,8 @@ int Export(store::DownloadHistory& history, qint64 id, const QString& path,
 } // namespace
 
 int RunHistory(const CliOptions& options) {
-    const QString action = options.Arguments.value(0);
-    const qint64 id = options.Arguments.value(1).toLongLong();
+    const QString& action = options.Action;
+    const qint64 id = options.Arguments.value(0).toLongLong();
     const bool writes = action == "load" || action == "delete" || action == "redecode";
     try {
         store::RecordStore store(DatabaseFor(options));
@@ -127,7 +127,7 @@ int RunHistory(const CliOptions& options) {
         }
         if (!writes) {
             return action == "show" ? Show(history, id, options)
-                                    : Export(history, id, options.Arguments.value(2), options);
+                                    : Export(history, id, options.Arguments.value(1), options);
         }
         if (action == "load") {
             history.Load(id);

@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "cli_help.h"
 #include "cli_options.h"
+#include "command_table.h"
 #include "commands.h"
 #include "data_location.h"
 #include "exit_status.h"
@@ -40,18 +42,7 @@ int Run(const CliOptions& options) {
         std::printf("%s", qPrintable(HelpText(options.Command)));
         return kDone;
     }
-    using Command = int (*)(const CliOptions&);
-    const std::pair<const char*, Command> commands[] = {
-        {"devices", RunDevices}, {"read", RunRead},     {"download", RunDownload},
-        {"export", RunExport},   {"decode", RunDecode}, {"print", RunPrint},
-        {"history", RunHistory},
-    };
-    for (const auto& [name, run] : commands) {
-        if (options.Command == name) {
-            return run(options);
-        }
-    }
-    return kUsage;
+    return options.Row->Run(options);
 }
 
 } // namespace

@@ -125,6 +125,21 @@ private slots:
             << QStringList{"--simulate", "9", "read"} << "MODEL[:RECORDS[:LATENCY_MS]]";
         QTest::newRow("no-db without csv") << QStringList{"download", "--no-db"} << "--csv";
         QTest::newRow("missing value") << QStringList{"export", "--db"} << "--db needs a value";
+        QTest::newRow("empty --db")
+            << QStringList{"export", "--db", "", "out.csv"} << "--db needs a file name";
+        QTest::newRow("empty --csv")
+            << QStringList{"download", "--csv", ""} << "--csv needs a file name";
+        QTest::newRow("empty export file") << QStringList{"export", ""} << "needs a file name";
+        QTest::newRow("option of another action")
+            << QStringList{"history", "load", "1", "--csv", "-"}
+            << "history load takes no option --csv";
+        QTest::newRow("--db where no database is used")
+            << QStringList{"read", "--db", "x.mdb"} << "read takes no option --db";
+        QTest::newRow("unknown action")
+            << QStringList{"history", "fly", "1"} << "history has no action \"fly\"";
+        QTest::newRow("download ID that is no number")
+            << QStringList{"history", "show", "x"} << "history show needs a download ID";
+        QTest::newRow("unknown option alone") << QStringList{"--fast"} << "unknown option --fast";
     }
     void usageErrors() {
         QFETCH(QStringList, arguments);
@@ -474,6 +489,10 @@ private slots:
         QCOMPARE(run.exit, 5);
         QVERIFY(run.err.contains("no download 999"));
         QCOMPARE(Cli({"history", "show", "--db", db}).exit, 1);
+        // Global and database options may also stand before the command's words.
+        run = Cli({"--db", db, "--quiet", "history", "--json"});
+        QCOMPARE(run.exit, 0);
+        QCOMPARE(QJsonDocument::fromJson(run.out).array().size(), 1);
     }
 
     // The pure parts, row by row.
