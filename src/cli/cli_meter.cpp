@@ -34,7 +34,18 @@ int CheckMeter(CliMeter& meter) {
     meter.Session().WaitForFirstScan(kFirstScanMs);
     const meter::MeterLink& link = meter.Link();
     if (!link.MeterConnected()) {
-        PrintError("no meter found");
+        QStringList elsewhere;
+        for (const meter::FoundMeter& found : meter.Session().Meters()) {
+            elsewhere << found.Node;
+        }
+        QString message = "no meter found";
+        if (!link.DeviceNode().isEmpty()) {
+            message += " at " + link.DeviceNode();
+            if (!elsewhere.isEmpty()) {
+                message += "; meters found: " + elsewhere.join(", ");
+            }
+        }
+        PrintError(message);
         return kNoMeter;
     }
     if (!link.Connection().FullAccess) {

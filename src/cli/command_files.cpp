@@ -6,6 +6,8 @@
 #include <clocale>
 #include <iostream>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "commands.h"
 #include "csv_text.h"
@@ -119,6 +121,11 @@ int RunExport(const CliOptions& options) {
 }
 
 int RunDecode(const CliOptions& options) {
+    struct stat input {};
+    if (::fstat(STDIN_FILENO, &input) == 0 && S_ISDIR(input.st_mode)) {
+        PrintError("cannot read standard input: it is a folder");
+        return kFileError;
+    }
     const RecordLayout layout = records::LayoutFor(options.Model);
     const auto format = NumberFormat::FromCurrentLocale();
     MeasurementRecord record;
@@ -142,6 +149,10 @@ int RunDecode(const CliOptions& options) {
         }
         DecodeRecordReply(layout, *bytes, record, format);
         PrintRecord(record);
+    }
+    if (std::cin.bad()) {
+        PrintError("cannot read standard input");
+        return kFileError;
     }
     return failed ? kFileError : kDone;
 }

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -50,6 +51,9 @@ int Run(const CliOptions& options) {
 
 int main(int argc, char** argv) {
     using namespace rangedesk::cli;
+    // A reader that goes away (| head) makes the next write fail with EPIPE, which the command
+    // reports and ends on, instead of a silent death that leaves a download "running".
+    std::signal(SIGPIPE, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);

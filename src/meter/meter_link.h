@@ -40,6 +40,7 @@ public:
 
     // Only the meter at this device node is taken (an empty node: any meter, the last found).
     void SetDeviceNode(const QString& node) { deviceNode_ = node; }
+    const QString& DeviceNode() const { return deviceNode_; }
 
     // Controller handlers.
     bool HidCtlEnumerate(hid::THidDevice& HidDev, int Idx);

@@ -186,6 +186,11 @@ private slots:
         QCOMPARE(run.exit, 3);
         QVERIFY(run.out.contains("cannot be opened"));
         QVERIFY(run.err.contains("70-rangedesk.rules"));
+        // A device node that is no meter names the meters there are.
+        run = Cli({"read", "--simulate", "1", "--device", "/dev/null"});
+        QCOMPARE(run.exit, 2);
+        QVERIFY2(run.err.contains("no meter found at /dev/null; meters found: sim:hid1"),
+                 run.err.constData());
     }
 
     void read() {
@@ -299,6 +304,18 @@ private slots:
         QCOMPARE(run.exit, 5);
         QVERIFY(run.err.contains("line 1: not hexadecimal"));
         QVERIFY(run.err.contains("line 2: 4 bytes"));
+    }
+
+    // Standard input that is a folder is an error, not an empty input.
+    void decodeFromAFolder() {
+        QProcess shell;
+        shell.start(
+            "sh",
+            {"-c",
+             QString("'%1' decode --model 3 < '%2'").arg(QString(RANGEDESK_CLI), dir.path())});
+        QVERIFY(shell.waitForFinished(kRunMs));
+        QCOMPARE(shell.exitCode(), 5);
+        QVERIFY(shell.readAllStandardError().contains("standard input: it is a folder"));
     }
 
     void exportFormats() {
