@@ -1,8 +1,9 @@
 #include "exact_rational.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
-#include <numeric>
+#include <utility>
 
 namespace rangedesk {
 namespace {
@@ -15,11 +16,28 @@ constexpr Int kMaxDenominator = Int(1) << 120;
 constexpr int kMaxTerminatingDecimals = 30;
 constexpr int kSignificantDigits = 15;
 
+// Binary: shifts and subtractions, no division; reading a value reduces a fraction or two.
+std::uint64_t Gcd64(std::uint64_t a, std::uint64_t b) {
+    if (a == 0 || b == 0) {
+        return a | b;
+    }
+    const int shift = std::countr_zero(a | b);
+    a >>= std::countr_zero(a);
+    do {
+        b >>= std::countr_zero(b);
+        if (a > b) {
+            std::swap(a, b);
+        }
+        b -= a;
+    } while (b != 0);
+    return a << shift;
+}
+
 UInt Gcd(UInt a, UInt b) {
     while (b != 0) {
         // Measurements are small: the 64-bit path is the common one.
         if ((a >> 64) == 0 && (b >> 64) == 0) {
-            return std::gcd(static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b));
+            return Gcd64(static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b));
         }
         const UInt r = a % b;
         a = b;
@@ -127,15 +145,22 @@ std::optional<ExactRational> ExactRational::Make(Int numerator, Int denominator)
         return std::nullopt;
     }
     const UInt g = Gcd(Abs(numerator), Abs(denominator));
-    UInt n = Abs(numerator) / g;
-    UInt d = Abs(denominator) / g;
+    const UInt n = Abs(numerator) / g;
+    const UInt d = Abs(denominator) / g;
     if (n > UInt(kMaxNumerator) || d > UInt(kMaxDenominator)) {
         return std::nullopt;
     }
     const bool negative = (numerator < 0) != (denominator < 0);
+    return FromReduced(negative ? -Int(n) : Int(n), Int(d));
+}
+
+std::optional<ExactRational> ExactRational::FromReduced(Int numerator, Int denominator) {
+    if (Abs(numerator) > UInt(kMaxNumerator) || denominator > kMaxDenominator) {
+        return std::nullopt;
+    }
     ExactRational r;
-    r.numerator_ = negative ? -Int(n) : Int(n);
-    r.denominator_ = Int(d);
+    r.numerator_ = numerator;
+    r.denominator_ = denominator;
     return r;
 }
 
@@ -184,7 +209,7 @@ std::optional<ExactRational> Multiply(const ExactRational& a, const ExactRationa
     if (!numerator || !denominator) {
         return std::nullopt;
     }
-    return ExactRational::Make(*numerator, *denominator);
+    return ExactRational::FromReduced(*numerator, *denominator);
 }
 
 std::optional<ExactRational> Divide(const ExactRational& a, const ExactRational& b) {

@@ -31,6 +31,10 @@ public:
     bool operator==(const ExactRational&) const = default;
 
 private:
+    friend std::optional<ExactRational> Multiply(const ExactRational& a, const ExactRational& b);
+    // Parts already reduced over a positive denominator; empty when out of range.
+    static std::optional<ExactRational> FromReduced(Int numerator, Int denominator);
+
     Int numerator_ = 0;
     Int denominator_ = 1;
 };

@@ -209,11 +209,16 @@ std::optional<Quantity> MakeQuantity(const std::optional<ExactRational>& written
     if (!written) {
         return std::nullopt;
     }
-    const auto base = Multiply(negative ? written->Negated() : *written, BaseUnitsPer(unit));
+    const ExactRational signedValue = negative ? written->Negated() : *written;
+    const QuantityKind kind = KindOf(unit);
+    if (unit == BaseUnit(kind)) {
+        return Quantity{kind, signedValue, unit};
+    }
+    const auto base = Multiply(signedValue, BaseUnitsPer(unit));
     if (!base) {
         return std::nullopt;
     }
-    return Quantity{KindOf(unit), *base, unit};
+    return Quantity{kind, *base, unit};
 }
 
 } // namespace
