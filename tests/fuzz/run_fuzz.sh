@@ -10,6 +10,7 @@ linux=$src/src/hid/platform/linux
 # target  runs  max_len  include folders and sources
 targets=(
   "decode 300000 64 $src/src/decode|$src/src/decode/*.cpp"
+  "quantity 1000000 64 $src/src/decode|$src/src/decode/*.cpp"
   "replies 1000000 200 $src/src/decode $src/src/meter|$src/src/decode/*.cpp $src/src/meter/reply_checks.cpp"
   "report_descriptor 1000000 1024 $linux|$linux/sysfs_text.cpp"
   "uevent 1000000 1024 $linux|$linux/sysfs_text.cpp $linux/uevent_message.cpp"
