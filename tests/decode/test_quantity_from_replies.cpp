@@ -31,11 +31,11 @@ struct Cells {
 Cells DecodeToCells(RecordLayout layout, const std::vector<std::uint8_t>& reply) {
     MeasurementRecord record;
     DecodeRecordReply(layout, reply, record, NumberFormat{});
-    const auto row = store::RowTexts(1, record, layout);
+    const auto row = records::RowTexts(1, record, layout);
     Cells cells;
-    cells.unit = row[static_cast<std::size_t>(store::LoadDataColumn::UNIT)];
+    cells.unit = row[static_cast<std::size_t>(records::LoadDataColumn::UNIT)];
     for (std::size_t s = 0; s < 4; ++s) {
-        cells.cell[s] = row[static_cast<std::size_t>(store::LoadDataColumn::DIST1) + s];
+        cells.cell[s] = row[static_cast<std::size_t>(records::LoadDataColumn::DIST1) + s];
         cells.fromTexts[s] = ReadQuantity(record.Slots[s].ValueText, record.Slots[s].SuffixText,
                                           cells.unit.toStdString());
     }
