@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "stroke_keysym.h"
 #include "xkb_handles.h"
 
 namespace rangedesk::desktop::x11 {
@@ -136,18 +137,6 @@ std::vector<xkb_keycode_t> SpareKeycodes(xkb_keymap* keymap) {
 }
 
 } // namespace
-
-xkb_keysym_t KeysymOf(const KeyStroke& stroke) {
-    switch (stroke.kind) {
-    case KeyStroke::Kind::Tab:
-        return XKB_KEY_Tab;
-    case KeyStroke::Kind::Enter:
-        return XKB_KEY_Return;
-    case KeyStroke::Kind::Character:
-        break;
-    }
-    return xkb_utf32_to_keysym(stroke.character);
-}
 
 KeyPlan PlanKeys(xkb_keymap* keymap, const LockedState& locked, const KeyStrokes& strokes) {
     KeyPlan plan;

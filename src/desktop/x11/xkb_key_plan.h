@@ -36,9 +36,6 @@ struct KeyPlan {
     QString error;                     // when some stroke cannot be typed; then nothing is
 };
 
-// The keysym a stroke stands for: its character's, or Tab, or Return.
-xkb_keysym_t KeysymOf(const KeyStroke& stroke);
-
 // Plans the presses for `strokes` on `keymap` (the live map of the X server): each keysym on
 // the key, level and group that give it, preferring the group in use and the fewest modifiers,
 // checked by replaying the presses in an xkb state; a keysym the map lacks goes on a spare
