@@ -15,6 +15,7 @@
 #include "portal/portal_request.h"
 #include "portal/portal_typer.h"
 #include "private_bus.h"
+#include "typer_factory.h"
 
 using namespace rangedesk::desktop;
 using namespace std::chrono_literals;
@@ -160,6 +161,18 @@ private slots:
         QCOMPARE(notified.size(), 1);
         QVERIFY2(notified[0].value(4).toString().contains("1.234"),
                  qPrintable(notified[0].value(4).toString()));
+    }
+
+    void chosen_for_a_gnome_session() {
+        StartPortal();
+        MemoryTokens tokens;
+        const SessionFacts session{"wayland", "", ":0", "ubuntu:GNOME"};
+        const TyperSelection selection = SelectTyper(session, connection, tokens);
+        QCOMPARE(TypingMethodName(selection.method), "portal");
+        QVERIFY(selection.probes.portal);
+        QVERIFY(!selection.probes.xtest); // never XTest under Wayland
+        QVERIFY(selection.typer->Type(StrokesOf("3")).Succeeded());
+        QCOMPARE(Keysyms(connection), "33+ 33-");
     }
 
     void no_portal() {

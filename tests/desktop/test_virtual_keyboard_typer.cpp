@@ -5,6 +5,7 @@
 
 #include "key_echo_client.h"
 #include "sway_compositor.h"
+#include "typer_factory.h"
 #include "wayland/virtual_keyboard.h"
 #include "wayland/virtual_keyboard_typer.h"
 
@@ -61,6 +62,20 @@ private slots:
         client.Clear();
         QVERIFY(typer.Type(StrokesOf("7.5\n")).Succeeded());
         QCOMPARE(client.WaitFor("7.5\n", kWaitMs), "7.5\n");
+    }
+
+    void chosen_for_a_sway_session() {
+        struct : portal::RestoreTokenStore {
+            QString Load() const override { return {}; }
+            void Save(const QString&) override {}
+        } tokens;
+        const SessionFacts session{"wayland", sway->Socket(), "", "sway"};
+        const TyperSelection selection =
+            SelectTyper(session, QDBusConnection(QStringLiteral("no bus")), tokens);
+        QCOMPARE(TypingMethodName(selection.method), "virtual-keyboard");
+        QVERIFY(selection.probes.virtualKeyboard);
+        QVERIFY(!selection.probes.portal);
+        QCOMPARE(selection.typer->Name(), "virtual-keyboard");
     }
 
     void no_compositor() {

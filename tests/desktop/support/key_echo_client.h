@@ -44,8 +44,9 @@ public:
         Read();
         return received_;
     }
+    // The clipboard's owner may be this very process: wait with its events handled.
     QString Clipboard(int timeoutMs) {
-        process_.waitForFinished(timeoutMs);
+        (void)QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning; }, timeoutMs);
         Read();
         return clipboard_;
     }
