@@ -2,6 +2,7 @@
 // reply, the queue and the timeouts, as a second process would see them.
 #include <QDBusMessage>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <functional>
 #include <memory>
@@ -92,6 +93,39 @@ private slots:
         // Once the first has gone, a new one registers.
         InstanceService third(bus->Connect(), handler);
         QCOMPARE(third.Register().outcome, InstanceService::Registration::Registered);
+    }
+
+    void introspection() {
+        // The wire format callers outside this program (gdbus, scripts) rely on.
+        ScriptedHandler handler;
+        InstanceService service(bus->Connect(), handler);
+        QCOMPARE(service.Register().outcome, InstanceService::Registration::Registered);
+        const auto call = QDBusMessage::createMethodCall(
+            kInstanceService, kInstancePath, "org.freedesktop.DBus.Introspectable", "Introspect");
+        const QString xml = CallAndWait(bus->Connect(), call, 5s).arguments().value(0).toString();
+        // Each method of the interface with its arguments, "in a{sv}", sorted.
+        QMap<QString, QStringList> methods;
+        QXmlStreamReader reader(xml);
+        QString interface, method;
+        while (!reader.atEnd()) {
+            if (reader.readNext() != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            const auto attributes = reader.attributes();
+            if (reader.name() == u"interface") {
+                interface = attributes.value("name").toString();
+            } else if (reader.name() == u"method" && interface == kInstanceInterface) {
+                method = attributes.value("name").toString();
+                methods[method];
+            } else if (reader.name() == u"arg" && interface == kInstanceInterface) {
+                methods[method] << attributes.value("direction").toString() + " " +
+                                       attributes.value("type").toString();
+                methods[method].sort();
+            }
+        }
+        QCOMPARE(methods.keys(), (QStringList{"Measure", "Raise"}));
+        QCOMPARE(methods["Raise"], QStringList());
+        QCOMPARE(methods["Measure"], (QStringList{"in a{sv}", "out a{sv}"}));
     }
 
     void not_running() {

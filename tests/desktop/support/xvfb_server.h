@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 // An X server of the test's own: Xvfb picks a free display and tells its number on standard
 // output (-displayfd 1).
@@ -33,6 +34,7 @@ public:
         env.insert("DISPLAY", display_);
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.remove("WAYLAND_DISPLAY");
+        env.insert("XDG_RUNTIME_DIR", clientRuntime_.path());
         return env;
     }
 
@@ -48,6 +50,7 @@ public:
     }
 
 private:
+    QTemporaryDir clientRuntime_;
     QProcess server_;
     QString display_;
 };
