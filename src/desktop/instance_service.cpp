@@ -40,6 +40,14 @@ InstanceService::InstanceService(QDBusConnection bus, MeasureHandler& handler,
 }
 
 InstanceService::~InstanceService() {
+    // Callers still waiting hear at once that no reading will come, not at their timeout.
+    const QString closing = tr("RangeDesk is closing");
+    if (busy_) {
+        bus_.send(current_.createErrorReply(InstanceErrorName(InstanceError::Failed), closing));
+    }
+    for (const Pending& waiting : queue_) {
+        bus_.send(waiting.call.createErrorReply(InstanceErrorName(InstanceError::Failed), closing));
+    }
     if (registered_) {
         bus_.unregisterService(kInstanceService);
         bus_.unregisterObject(kInstancePath);

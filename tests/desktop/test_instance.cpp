@@ -268,6 +268,25 @@ private slots:
         QCOMPARE(second->text, "3.000 m");
     }
 
+    void closing_answers_the_waiting() {
+        ScriptedHandler handler;
+        handler.mode = ScriptedHandler::Mode::Hold;
+        auto service = std::make_unique<InstanceService>(bus->Connect(), handler);
+        QCOMPARE(service->Register().outcome, InstanceService::Registration::Registered);
+        const InstanceClient client(bus->Connect());
+        QList<InstanceError> errors;
+        for (int i = 0; i < 2; ++i) {
+            client.MeasureAsync({}, 60s, [&](const MeasureResult& r) { errors << r.error; });
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(service->Waiting(), std::size_t(1), kWaitMs);
+        service.reset();
+        // Well before the callers' own 60 s.
+        QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 2, kWaitMs);
+        QCOMPARE(errors, (QList<InstanceError>{InstanceError::Failed, InstanceError::Failed}));
+        // The handler's late answer goes nowhere.
+        handler.AnswerHeld(Reading(1, "late"));
+    }
+
     void refuses_bad_options_data() {
         QTest::addColumn<QVariantMap>("options");
         QTest::addColumn<QString>("mentions");
