@@ -2,7 +2,8 @@
 # Installs the Debian packages RangeDesk needs that are missing, then configures the build.
 #   scripts/setup.sh          what building and running need
 #   scripts/setup.sh --test   that, plus the test tools: the emulator of the kernel test, the
-#                             fuzzing runtime, PDF and spreadsheet readers, the package checks
+#                             fuzzing runtime, PDF and spreadsheet readers, the package checks,
+#                             the display servers and the mock D-Bus services of the typing tests
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
@@ -11,6 +12,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev libxlsxwriter-dev
   fonts-liberation fonts-wqy-microhei sqlite3 dpkg-dev
+  libxtst-dev libx11-xcb-dev libxkbcommon-dev libxkbcommon-x11-dev xkb-data
+  libwayland-dev libwayland-bin
 )
 if [ "${1:-}" = "--test" ]; then
   packages+=(
@@ -18,6 +21,7 @@ if [ "${1:-}" = "--test" ]; then
     python3 python3-xlrd python3-openpyxl poppler-utils
     qemu-system-x86 busybox-static cpio kmod
     lintian desktop-file-utils appstream
+    xvfb x11-xkb-utils sway qt6-wayland dbus-daemon python3-dbusmock
   )
 fi
 missing=()
