@@ -11,12 +11,14 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTableView>
+#include <QToolButton>
 
 #include "about_form.h"
 #include "download_summary.h"
 #include "error_box.h"
 #include "hid_controller.h"
 #include "history_form.h"
+#include "live_measurement.h"
 #include "load_data_columns.h"
 #include "meter_link.h"
 #include "meter_operations.h"
@@ -25,6 +27,7 @@
 #include "record_navigator.h"
 #include "record_store.h"
 #include "report_project.h"
+#include "settings_form.h"
 #include "status_bar.h"
 #include "user_prompts.h"
 
@@ -104,6 +107,7 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     ALLButtonEn(false);
     session_ = std::make_unique<meter::MeterSession>(platform);
     Operations().SetRecordSink(store_.get());
+    live_ = new LiveMeasurement(*session_, *this);
     recordsLoaded_ = false;
 
     gridFrame_.setInterval(kGridFrameMs);
@@ -114,6 +118,15 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     connect(printBtn_, &QPushButton::clicked, this, &TMainForm::PrintBtnClick);
     connect(aboutBtn_, &QPushButton::clicked, this, &TMainForm::AboutBtnClick);
     connect(historyBtn_, &QPushButton::clicked, this, &TMainForm::HistoryClick);
+    connect(settingsBtn_, &QToolButton::clicked, this, &TMainForm::SettingsClick);
+    connect(typingSwitch_, &QToolButton::toggled, live_, &LiveMeasurement::SetArmed);
+    connect(live_, &LiveMeasurement::armedChanged, this, [this](bool armed) {
+        typingSwitch_->setChecked(armed);
+        statusBar_->SetIndicator(StatusBar::Indicator::Typing,
+                                 armed ? QStringLiteral("Typing armed") : QString());
+    });
+    connect(live_, &LiveMeasurement::readingTyped, this,
+            [this](const desktop::TypeResult& r) { statusBar_->SetPanelText(1, r.message); });
 }
 
 TMainForm::~TMainForm() = default;
@@ -247,6 +260,17 @@ void TMainForm::BuildRightPanel() {
     expToExcel_ = MakeButton(buttons, "  Export to Excel", "glyph-sheet.png", {216, 60, 137, 28});
     printBtn_ = MakeButton(buttons, "Print", "glyph-print.png", {432, 17, 73, 28});
     aboutBtn_ = MakeButton(buttons, "About", "glyph-about.png", {432, 60, 73, 28});
+    settingsBtn_ = new QToolButton(buttons);
+    settingsBtn_->setObjectName("SettingsBtn");
+    settingsBtn_->setGeometry(518, 17, 28, 28);
+    settingsBtn_->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+    settingsBtn_->setToolTip("Settings: how readings are typed into other applications");
+    typingSwitch_ = new QToolButton(buttons);
+    typingSwitch_->setObjectName("TypingSwitch");
+    typingSwitch_->setGeometry(518, 60, 28, 28);
+    typingSwitch_->setCheckable(true);
+    typingSwitch_->setText("⌨");
+    typingSwitch_->setToolTip("Type readings into the focused application");
     historyBtn_ = MakeButton(buttons, "History", "glyph-about.png", {560, 17, 80, 28});
     historyBtn_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     historyBtn_->setShortcut(QKeySequence("Ctrl+H"));
@@ -432,6 +456,11 @@ void TMainForm::HistoryClick() {
 }
 
 // One About window at a time; while it is up, no command button works.
+void TMainForm::SettingsClick() {
+    TSettingsForm settings(this, [this] { return live_->MethodName(); });
+    settings.exec();
+}
+
 void TMainForm::AboutBtnClick() {
     if (currentAbout_) {
         currentAbout_->raise();

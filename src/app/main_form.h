@@ -14,6 +14,7 @@
 class QLabel;
 class QPushButton;
 class QTableView;
+class QToolButton;
 
 namespace rangedesk::hid {
 class HidPlatform;
@@ -38,6 +39,7 @@ class TReportProject;
 
 namespace rangedesk::app {
 
+class LiveMeasurement;
 class RecordNavigator;
 class StatusBar;
 class TForm1;
@@ -76,6 +78,7 @@ public:
     void ExpToExcelClick();
     void ExportView(QTableView& view);
     void HistoryClick();
+    void SettingsClick();
     void PrintBtnClick();
     void AboutBtnClick();
     // Puts the newest reading on the clipboard, e.g. "1.234 m".
@@ -110,6 +113,10 @@ public:
     QPushButton& PrintBtn() { return *printBtn_; }
     QPushButton& AboutBtn() { return *aboutBtn_; }
     QPushButton& HistoryBtn() { return *historyBtn_; }
+    QToolButton& SettingsBtn() { return *settingsBtn_; }
+    QToolButton& TypingSwitch() { return *typingSwitch_; }
+    // Readings typed into other applications, and the Measure of the instance on D-Bus.
+    LiveMeasurement& Live() { return *live_; }
     THistoryForm* CurrentHistory() const;
     TForm1* CurrentAbout() const;
     // Where the database and the report definition in use are.
@@ -168,6 +175,9 @@ private:
     QPushButton* printBtn_ = nullptr;
     QPushButton* aboutBtn_ = nullptr;
     QPushButton* historyBtn_ = nullptr;
+    QToolButton* settingsBtn_ = nullptr;
+    QToolButton* typingSwitch_ = nullptr;
+    LiveMeasurement* live_ = nullptr;
     StatusBar* statusBar_ = nullptr;
 };
 

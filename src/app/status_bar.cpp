@@ -31,6 +31,26 @@ StatusBar::StatusBar(QWidget* parent)
     cancel_->setToolTip("Stop the download after the record in flight (Esc)");
     cancel_->hide();
     connect(cancel_, &QPushButton::clicked, this, &StatusBar::cancelClicked);
+    for (QLabel*& indicator : indicators_) {
+        indicator = new QLabel(this);
+        indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        indicator->setIndent(4);
+        indicator->hide();
+    }
+    indicators_[std::size_t(Indicator::Typing)]->setObjectName("TypingIndicator");
+    indicators_[std::size_t(Indicator::Team)]->setObjectName("TeamIndicator");
+}
+
+void StatusBar::SetIndicator(Indicator indicator, const QString& text) {
+    QLabel* label = indicators_[std::size_t(indicator)];
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+    PlacePanels();
+}
+
+QString StatusBar::IndicatorText(Indicator indicator) const {
+    const QLabel* label = indicators_[std::size_t(indicator)];
+    return label->isVisibleTo(this) ? label->text() : QString();
 }
 
 QString StatusBar::PanelText(int panel) const {
@@ -87,10 +107,17 @@ QString StatusBar::ProgressText() const {
     return progress_->text();
 }
 
-// Panel 1 takes the width that panel 0 and the progress leave.
+// Panel 1 takes the width that panel 0, the indicators and the progress leave.
 void StatusBar::PlacePanels() {
     const int busy = kProgressWidth + kCancelWidth;
-    const int right = progress_->isVisibleTo(this) ? width() - busy - kPanelGap : width();
+    int right = progress_->isVisibleTo(this) ? width() - busy - kPanelGap : width();
+    for (QLabel* indicator : indicators_) {
+        if (indicator->isVisibleTo(this)) {
+            const int w = indicator->fontMetrics().horizontalAdvance(indicator->text()) + 14;
+            right -= w + kPanelGap;
+            indicator->setGeometry(right + kPanelGap, 2, w, height() - 4);
+        }
+    }
     panel1_->setGeometry(panel0Width_ + kPanelGap, 2, right - panel0Width_ - kPanelGap,
                          height() - 4);
     progress_->setGeometry(width() - busy, 4, kProgressWidth - 4, height() - 8);

@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include <array>
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -19,6 +21,10 @@ public:
     static constexpr int kHeight = 30;
     static constexpr int kPanel0Width = 100;
 
+    // States that stay on view at the right of the bar while they hold: typing armed, the
+    // team server.
+    enum class Indicator { Typing, Team };
+
     explicit StatusBar(QWidget* parent = nullptr);
 
     QString PanelText(int panel) const;
@@ -30,6 +36,9 @@ public:
     bool ProgressVisible() const;
     QString ProgressText() const;
     QPushButton& CancelButton() { return *cancel_; }
+    // An empty text hides the indicator.
+    void SetIndicator(Indicator indicator, const QString& text);
+    QString IndicatorText(Indicator indicator) const;
 
 signals:
     void cancelClicked();
@@ -44,6 +53,7 @@ private:
     QString panel0_;
     QColor statusColour_ = Qt::black;
     QLabel* panel1_;
+    std::array<QLabel*, 2> indicators_;
     QProgressBar* progress_;
     QPushButton* cancel_;
     QElapsedTimer progressFrame_;

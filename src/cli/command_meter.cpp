@@ -20,21 +20,6 @@ namespace {
 constexpr int kReadLimitMs = 2 * meter::MeterLink::kAnswerTimeoutMs + 2000;
 constexpr int kFirstScanMs = 5000;
 
-// Why a reading fetch gave no reading, in words.
-QString FailureText(const meter::ExchangeResult& result) {
-    switch (result.outcome) {
-    case meter::Outcome::Failure:
-        return "the meter's reply failed its " +
-               QString::fromLatin1(meter::ReplyFaultName(result.fault)) + " check";
-    case meter::Outcome::WriteFailed:
-        return "the command could not be sent: " + QString::fromStdString(result.writeError);
-    case meter::Outcome::NotConnected:
-        return "the meter was unplugged";
-    default:
-        return "the meter did not answer";
-    }
-}
-
 QString Hex4(std::uint16_t value) {
     return QString("%1").arg(value, 4, 16, QChar('0'));
 }
@@ -86,32 +71,26 @@ int RunRead(const CliOptions& options) {
     if (const int status = CheckMeter(meter); status != kDone) {
         return status;
     }
-    meter::MeterOperations& ops = meter.Operations();
     QEventLoop loop;
-    std::optional<meter::Reading> reading;
-    QString failure = "the meter did not answer";
-    QObject::connect(&ops, &meter::MeterOperations::readingReady, &loop,
-                     [&](const meter::Reading& r) {
-                         reading = r;
-                         loop.quit();
-                     });
-    QObject::connect(&ops, &meter::MeterOperations::readingFailed, &loop,
-                     [&](const meter::ExchangeResult& result) {
-                         failure = FailureText(result);
-                         loop.quit();
-                     });
+    std::optional<meter::RequestResult> result;
     QTimer::singleShot(kReadLimitMs, &loop, &QEventLoop::quit);
-    meter.Session().Submit(meter::MeterSession::Request::Read);
-    if (!reading) {
+    meter.Session().Submit(meter::MeterSession::Request::Read, [&](const meter::RequestResult& r) {
+        result = r;
+        loop.quit();
+    });
+    if (!result) {
         loop.exec();
     }
-    if (!reading) {
-        PrintError("no reading from " + meter.Link().Connection().Node + ": " + failure);
+    if (!result || !result->reading) {
+        PrintError("no reading from " + meter.Link().Connection().Node + ": " +
+                   (result ? meter::ExchangeFailureText(result->failure)
+                           : QString("the meter did not answer")));
         return kIncomplete;
     }
-    const QString text = reading->Text + " m";
+    const meter::Reading& reading = *result->reading;
+    const QString text = reading.Text + " m";
     if (options.Json) {
-        const QJsonObject object{{"distance_m", reading->TenthsOfMillimetre / 10000.0},
+        const QJsonObject object{{"distance_m", reading.TenthsOfMillimetre / 10000.0},
                                  {"text", text}};
         std::printf("%s\n", QJsonDocument(object).toJson(QJsonDocument::Compact).constData());
     } else {

@@ -34,4 +34,7 @@ struct ExchangeResult {
 // The text of status panel 1 for an exchange: the command and its outcome's message.
 QString ExchangeStatusText(std::string_view command, Outcome outcome);
 
+// Why an exchange gave no answer, in words: "the meter's reply failed its checksum check".
+QString ExchangeFailureText(const ExchangeResult& result);
+
 } // namespace rangedesk::meter

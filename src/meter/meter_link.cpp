@@ -29,6 +29,22 @@ QString ExchangeStatusText(std::string_view command, Outcome outcome) {
     }
 }
 
+QString ExchangeFailureText(const ExchangeResult& result) {
+    switch (result.outcome) {
+    case Outcome::Failure:
+        return "the meter's reply failed its " + QString::fromLatin1(ReplyFaultName(result.fault)) +
+               " check";
+    case Outcome::WriteFailed:
+        return "the command could not be sent: " + QString::fromStdString(result.writeError);
+    case Outcome::NotConnected:
+        return "the meter is not connected";
+    case Outcome::Refused:
+        return "another command was waiting for its reply";
+    default:
+        return "the meter did not answer";
+    }
+}
+
 MeterLink::MeterLink(hid::THidDeviceController& controller, QObject* parent)
     : QObject(parent), controller_(controller) {
     timer1_.setSingleShot(true);

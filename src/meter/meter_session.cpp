@@ -17,6 +17,10 @@ MeterSession::MeterSession(hid::HidPlatform& platform, QObject* parent)
       operations_(std::make_unique<MeterOperations>(*link_)) {
     connect(operations_.get(), &MeterOperations::operationEnded, this,
             &MeterSession::OperationEnded);
+    connect(operations_.get(), &MeterOperations::readingReady, this,
+            [this](const Reading& reading) { result_.reading = reading; });
+    connect(operations_.get(), &MeterOperations::readingFailed, this,
+            [this](const ExchangeResult& failure) { result_.failure = failure; });
 }
 
 // The operations and the link let go of the controller's events before the controller goes.
@@ -27,16 +31,18 @@ MeterSession::~MeterSession() {
     controller_.reset();
 }
 
-void MeterSession::Submit(Request request) {
+void MeterSession::Submit(Request request, RequestDone done) {
     if (running_ || !queue_.empty()) {
-        queue_.push_back(request);
+        queue_.push_back({request, std::move(done)});
         return;
     }
-    Run(request);
+    Run({request, std::move(done)});
 }
 
-void MeterSession::Run(Request request) {
-    running_ = request;
+void MeterSession::Run(Pending pending) {
+    const Request request = pending.request;
+    result_ = {};
+    running_ = std::move(pending);
     switch (request) {
     case Request::Read:
         operations_->ReadKeyClick();
@@ -57,7 +63,10 @@ void MeterSession::CancelDownload() {
 // The next request starts once the stack of the one that ended has unwound: it may have ended
 // inside a nested wait.
 void MeterSession::OperationEnded() {
-    running_.reset();
+    const std::optional<Pending> ended = std::exchange(running_, std::nullopt);
+    if (ended && ended->done) {
+        ended->done(result_);
+    }
     QMetaObject::invokeMethod(this, &MeterSession::RunNext, Qt::QueuedConnection);
 }
 
@@ -69,9 +78,9 @@ void MeterSession::RunNext() {
         emit idle();
         return;
     }
-    const Request next = queue_.front();
+    Pending next = std::move(queue_.front());
     queue_.pop_front();
-    Run(next);
+    Run(std::move(next));
 }
 
 bool MeterSession::WaitForFirstScan(int timeoutMs) {

@@ -3,11 +3,14 @@
 #include <QObject>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "exchange.h"
 #include "meter_identification.h"
+#include "meter_operations.h"
 
 namespace rangedesk::hid {
 class HidPlatform;
@@ -17,7 +20,13 @@ class THidDeviceController;
 namespace rangedesk::meter {
 
 class MeterLink;
-class MeterOperations;
+
+// How a request ended: for Read, the reading or the exchange that failed to give one.
+struct RequestResult {
+    std::optional<Reading> reading;
+    ExchangeResult failure;
+};
+using RequestDone = std::function<void(const RequestResult&)>;
 
 // The meter core of one run, for the window, the command line, tests and benchmarks alike:
 // the HID controller over a platform (the real one or a simulated bus), the meter link and the
@@ -36,7 +45,7 @@ public:
 
     // Runs the request now when nothing runs (a download returns once it has ended), or
     // queues it behind the one running.
-    void Submit(Request request);
+    void Submit(Request request, RequestDone done = {});
     // Ends a running download after the exchange in flight.
     void CancelDownload();
     bool Busy() const { return running_.has_value(); }
@@ -56,7 +65,12 @@ signals:
     void idle();
 
 private:
-    void Run(Request request);
+    struct Pending {
+        Request request;
+        RequestDone done;
+    };
+
+    void Run(Pending pending);
     void OperationEnded();
     void RunNext();
 
@@ -64,8 +78,9 @@ private:
     std::unique_ptr<hid::THidDeviceController> controller_;
     std::unique_ptr<MeterLink> link_;
     std::unique_ptr<MeterOperations> operations_;
-    std::deque<Request> queue_;
-    std::optional<Request> running_;
+    std::deque<Pending> queue_;
+    std::optional<Pending> running_;
+    RequestResult result_; // of the request running
 };
 
 } // namespace rangedesk::meter

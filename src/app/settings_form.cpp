@@ -1,0 +1,79 @@
+#include "settings_form.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "typing_settings.h"
+
+namespace rangedesk::app {
+namespace {
+
+using desktop::EndKey;
+using desktop::ValueField;
+
+// The choices of the dialog, in the order it lists them.
+constexpr ValueField kValues[] = {ValueField::Value, ValueField::ValueAndUnit};
+constexpr EndKey kEnds[] = {EndKey::Tab, EndKey::Enter, EndKey::None};
+
+} // namespace
+
+TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodName)
+    : QDialog(parent), value_(new QComboBox(this)), end_(new QComboBox(this)),
+      decimal_(new QComboBox(this)), method_(new QLabel(this)) {
+    setObjectName("SettingsForm");
+    setWindowTitle("RangeDesk - Settings");
+
+    value_->addItems({"The value", "The value and its unit"});
+    end_->addItems({"then Tab", "then Enter", "then nothing"});
+    decimal_->addItems({QString("As the language sets it (%1)").arg(QLocale().decimalPoint()),
+                        "Always a point (.)"});
+    method_->setText(methodName());
+    method_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* typing = new QGroupBox("Typing readings into the focused application", this);
+    auto* form = new QFormLayout(typing);
+    form->addRow("What is typed:", value_);
+    form->addRow("After it:", end_);
+    form->addRow("Decimal separator:", decimal_);
+    form->addRow("Method on this desktop:", method_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        Save();
+        accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(typing);
+    layout->addStretch();
+    layout->addWidget(buttons);
+    Load();
+}
+
+void TSettingsForm::Load() {
+    const desktop::TypingSettings typing = desktop::TypingSettings::Load();
+    for (int v = 0; v < 2; ++v) {
+        for (int e = 0; e < 3; ++e) {
+            if (desktop::TypingTemplate::TextOf(kValues[v], kEnds[e]) == typing.Template) {
+                value_->setCurrentIndex(v);
+                end_->setCurrentIndex(e);
+            }
+        }
+    }
+    decimal_->setCurrentIndex(typing.Decimal == desktop::DecimalSeparator::Point ? 1 : 0);
+}
+
+void TSettingsForm::Save() {
+    desktop::TypingSettings typing;
+    typing.Template = desktop::TypingTemplate::TextOf(kValues[value_->currentIndex()],
+                                                      kEnds[end_->currentIndex()]);
+    typing.Decimal = decimal_->currentIndex() == 1 ? desktop::DecimalSeparator::Point
+                                                   : desktop::DecimalSeparator::Locale;
+    typing.Save();
+}
+
+} // namespace rangedesk::app
