@@ -29,9 +29,6 @@ struct DownloadSummary;
 namespace rangedesk::store {
 class RecordStore;
 }
-namespace rangedesk::output {
-class TReportProject;
-}
 
 namespace rangedesk::app {
 
@@ -123,7 +120,6 @@ private:
     UserPrompts& prompts_;
     store::DataLocation location_;
     std::unique_ptr<store::RecordStore> store_;
-    std::unique_ptr<output::TReportProject> reportProject_;
     std::unique_ptr<hid::THidDeviceController> hidCtl_;
     std::unique_ptr<meter::MeterLink> link_;
     std::unique_ptr<meter::MeterOperations> operations_;

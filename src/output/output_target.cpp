@@ -1,0 +1,230 @@
+#include "output_target.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "atomic_file.h"
+#include "export_error.h"
+#include "file_error.h"
+#include "file_names.h"
+
+namespace fs = std::filesystem;
+
+namespace rangedesk::output {
+namespace {
+
+const QString kStandardOutput = QStringLiteral("standard output");
+
+ExportError SystemError(const QString& name, int error) {
+    return ExportError(ExportError::Kind::System, name, records::SystemReason(error));
+}
+
+bool SameInode(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Whether two names are one file: the same inode when both exist, else the same folder and
+// the same last name (a journal SQLite has not made yet is still the database's).
+bool SameFile(const fs::path& a, const fs::path& b) {
+    struct stat sa {
+    }, sb{};
+    const bool aExists = ::stat(a.c_str(), &sa) == 0;
+    const bool bExists = ::stat(b.c_str(), &sb) == 0;
+    if (aExists && bExists) {
+        return SameInode(sa, sb);
+    }
+    if (aExists || bExists) {
+        return false;
+    }
+    const fs::path fa = records::FollowLinks(a);
+    const fs::path fb = records::FollowLinks(b);
+    struct stat da {
+    }, db{};
+    return fa.filename() == fb.filename() && ::stat(fa.parent_path().c_str(), &da) == 0 &&
+           ::stat(fb.parent_path().c_str(), &db) == 0 && SameInode(da, db);
+}
+
+[[noreturn]] void RefuseProtected(const QString& name) {
+    throw ExportError(ExportError::Kind::Protected, name, "it is the record database",
+                      QString("%1 is the record database").arg(name));
+}
+
+// Standard output redirected into the database (">> DistLib.mdb") is refused as well.
+void CheckStandardOutput(const std::vector<fs::path>& protectedFiles) {
+    struct stat out {};
+    if (::fstat(STDOUT_FILENO, &out) != 0) {
+        return;
+    }
+    for (const fs::path& file : protectedFiles) {
+        struct stat st {};
+        if (::stat(file.c_str(), &st) == 0 && SameInode(out, st)) {
+            RefuseProtected(kStandardOutput);
+        }
+    }
+}
+
+} // namespace
+
+std::vector<fs::path> DatabaseFiles(const fs::path& database) {
+    std::vector<fs::path> files{database};
+    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+        files.emplace_back(database.native() + suffix);
+    }
+    return files;
+}
+
+void CheckTarget(const fs::path& path, SpecialFile special,
+                 const std::vector<fs::path>& protectedFiles) {
+    if (path == "-") {
+        CheckStandardOutput(protectedFiles);
+        return;
+    }
+    const QString name = records::ShownPath(path);
+    for (const fs::path& file : protectedFiles) {
+        if (SameFile(path, file)) {
+            RefuseProtected(name);
+        }
+    }
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) {
+        return;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        throw ExportError(ExportError::Kind::Folder, name, "it is a folder");
+    }
+    if (special == SpecialFile::Refuse) {
+        throw ExportError(ExportError::Kind::NotRegularFile, name,
+                          "it is not a regular file (a device or a pipe), and is never replaced "
+                          "by one");
+    }
+}
+
+OutputTarget::OutputTarget(const fs::path& path, SpecialFile special,
+                           const std::vector<fs::path>& protectedFiles) {
+    CheckTarget(path, special, protectedFiles);
+    if (path == "-") {
+        name_ = kStandardOutput;
+        standardOutput_ = true;
+        streamFd_ = STDOUT_FILENO;
+        // What the program printed before goes first.
+        if (std::fflush(stdout) != 0) {
+            throw SystemError(name_, errno);
+        }
+        return;
+    }
+    name_ = records::ShownPath(path);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        // A FIFO or a device to write into (CheckTarget refused the rest).
+        streamFd_ = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        if (streamFd_ < 0) {
+            throw SystemError(name_, errno);
+        }
+        ownsStream_ = true;
+        return;
+    }
+    try {
+        file_ = std::make_unique<records::AtomicFile>(path);
+    } catch (const records::FileError& e) {
+        throw ExportError::From(e);
+    }
+}
+
+OutputTarget::~OutputTarget() {
+    streamDevice_.reset();
+    if (ownsStream_) {
+        ::close(streamFd_);
+    }
+}
+
+const fs::path* OutputTarget::TemporaryPath() const {
+    return file_ ? &file_->TemporaryPath() : nullptr;
+}
+
+void OutputTarget::WriteStream(QByteArrayView bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(streamFd_, bytes.data() + done, std::size_t(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // A stream left non-blocking by whoever gave it: wait until it takes more.
+            pollfd ready{streamFd_, POLLOUT, 0};
+            ::poll(&ready, 1, -1);
+        } else {
+            throw SystemError(name_, n < 0 ? errno : EIO);
+        }
+    }
+}
+
+void OutputTarget::Fail(const ExportError& error) {
+    failure_ = error;
+    throw error;
+}
+
+void OutputTarget::Write(QByteArrayView bytes) {
+    try {
+        if (file_) {
+            file_->Write(bytes);
+        } else {
+            WriteStream(bytes);
+        }
+    } catch (const records::FileError& e) {
+        Fail(ExportError::From(e));
+    } catch (const ExportError& e) {
+        Fail(e);
+    }
+}
+
+QIODevice& OutputTarget::Device() {
+    if (file_) {
+        return file_->Device();
+    }
+    if (!streamDevice_) {
+        streamDevice_ = std::make_unique<QFile>();
+        streamDevice_->open(streamFd_, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                            QFileDevice::DontCloseHandle);
+    }
+    return *streamDevice_;
+}
+
+void OutputTarget::CheckDevice() {
+    if (streamDevice_ && streamDevice_->error() != QFileDevice::NoError) {
+        throw ExportError(ExportError::Kind::System, name_, streamDevice_->errorString());
+    }
+}
+
+void OutputTarget::Commit() {
+    if (failure_) {
+        throw *failure_;
+    }
+    if (file_) {
+        try {
+            file_->Commit();
+        } catch (const records::FileError& e) {
+            throw ExportError::From(e);
+        }
+        return;
+    }
+    CheckDevice();
+    if (standardOutput_ && std::fflush(stdout) != 0) {
+        throw SystemError(name_, errno);
+    }
+    if (ownsStream_) {
+        ownsStream_ = false;
+        streamDevice_.reset();
+        if (::close(streamFd_) != 0) {
+            throw SystemError(name_, errno);
+        }
+    }
+}
+
+} // namespace rangedesk::output
