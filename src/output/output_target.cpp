@@ -1,16 +1,14 @@
 #include "output_target.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "atomic_file.h"
 #include "export_error.h"
+#include "fd_writer.h"
 #include "file_error.h"
 #include "file_names.h"
 
@@ -147,24 +145,6 @@ const fs::path* OutputTarget::TemporaryPath() const {
     return file_ ? &file_->TemporaryPath() : nullptr;
 }
 
-void OutputTarget::WriteStream(QByteArrayView bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(streamFd_, bytes.data() + done, std::size_t(bytes.size() - done));
-        if (n > 0) {
-            done += n;
-        } else if (n < 0 && errno == EINTR) {
-            continue;
-        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            // A stream left non-blocking by whoever gave it: wait until it takes more.
-            pollfd ready{streamFd_, POLLOUT, 0};
-            ::poll(&ready, 1, -1);
-        } else {
-            throw SystemError(name_, n < 0 ? errno : EIO);
-        }
-    }
-}
-
 void OutputTarget::Fail(const ExportError& error) {
     failure_ = error;
     throw error;
@@ -174,8 +154,9 @@ void OutputTarget::Write(QByteArrayView bytes) {
     try {
         if (file_) {
             file_->Write(bytes);
-        } else {
-            WriteStream(bytes);
+        } else if (const int error = records::WriteAll(streamFd_, bytes.data(), bytes.size());
+                   error != 0) {
+            throw SystemError(name_, error);
         }
     } catch (const records::FileError& e) {
         Fail(ExportError::From(e));
@@ -189,17 +170,9 @@ QIODevice& OutputTarget::Device() {
         return file_->Device();
     }
     if (!streamDevice_) {
-        streamDevice_ = std::make_unique<QFile>();
-        streamDevice_->open(streamFd_, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                            QFileDevice::DontCloseHandle);
+        streamDevice_ = std::make_unique<records::FdWriteDevice>(streamFd_);
     }
     return *streamDevice_;
-}
-
-void OutputTarget::CheckDevice() {
-    if (streamDevice_ && streamDevice_->error() != QFileDevice::NoError) {
-        throw ExportError(ExportError::Kind::System, name_, streamDevice_->errorString());
-    }
 }
 
 void OutputTarget::Commit() {
@@ -214,7 +187,9 @@ void OutputTarget::Commit() {
         }
         return;
     }
-    CheckDevice();
+    if (streamDevice_ && streamDevice_->FirstError() != 0) {
+        throw SystemError(name_, streamDevice_->FirstError());
+    }
     if (standardOutput_ && std::fflush(stdout) != 0) {
         throw SystemError(name_, errno);
     }

@@ -10,12 +10,12 @@
 
 #include "export_error.h"
 
-class QFile;
 class QIODevice;
 
 namespace rangedesk::records {
 class AtomicFile;
-}
+class FdWriteDevice;
+} // namespace rangedesk::records
 
 namespace rangedesk::output {
 
@@ -57,8 +57,6 @@ public:
     void Commit();
 
 private:
-    void WriteStream(QByteArrayView bytes);
-    void CheckDevice();
     [[noreturn]] void Fail(const ExportError& error);
 
     QString name_;
@@ -66,7 +64,7 @@ private:
     int streamFd_ = -1; // standard output or an opened FIFO/device
     bool ownsStream_ = false;
     std::unique_ptr<records::AtomicFile> file_;
-    std::unique_ptr<QFile> streamDevice_;
+    std::unique_ptr<records::FdWriteDevice> streamDevice_;
     std::optional<ExportError> failure_;
 };
 

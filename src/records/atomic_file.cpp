@@ -1,7 +1,5 @@
 #include "atomic_file.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "fd_writer.h"
 #include "file_error.h"
 #include "file_names.h"
 #include "regular_file.h"
@@ -81,34 +80,22 @@ void AtomicFile::RemoveTemporary() noexcept {
 
 QIODevice& AtomicFile::Device() {
     if (!device_) {
-        device_ = std::make_unique<QFile>();
         // Unbuffered: its bytes and those of Write() land in the order they were written.
-        device_->open(fd_, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                      QFileDevice::DontCloseHandle);
+        device_ = std::make_unique<FdWriteDevice>(fd_);
     }
     return *device_;
 }
 
 void AtomicFile::Write(QByteArrayView bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd_, bytes.data() + done, std::size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            throw WriteError(shown_, n < 0 ? errno : EIO);
-        }
-        done += n;
+    if (const int error = WriteAll(fd_, bytes.data(), bytes.size()); error != 0) {
+        throw WriteError(shown_, error);
     }
 }
 
 void AtomicFile::Commit() {
     if (device_) {
-        if (device_->error() != QFileDevice::NoError) {
-            const QString reason = device_->errorString();
-            throw FileError(FileError::Kind::System, shown_, reason,
-                            QString("cannot write %1: %2").arg(shown_, reason));
+        if (const int error = device_->FirstError(); error != 0) {
+            throw WriteError(shown_, error);
         }
         device_.reset();
     }

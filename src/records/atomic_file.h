@@ -7,10 +7,11 @@
 #include <functional>
 #include <memory>
 
-class QFile;
 class QIODevice;
 
 namespace rangedesk::records {
+
+class FdWriteDevice;
 
 // A file replaced whole or not at all. It is written as a temporary beside the target, with a
 // short name (".rangedesk-XXXXXX", so a target name of up to 255 bytes still works), and
@@ -46,7 +47,7 @@ private:
     std::filesystem::path temporary_;
     int fd_ = -1;
     bool committed_ = false;
-    std::unique_ptr<QFile> device_;
+    std::unique_ptr<FdWriteDevice> device_;
 };
 
 // Writes `bytes` to `target` through an AtomicFile.
