@@ -24,7 +24,7 @@ bool TDBGridToExcel::RunExport() {
     if (!DBGrid || DBGrid->rowCount() == 0 || IsBlankName(FileName)) {
         return false;
     }
-    CheckTarget(FileName, SpecialFile::Refuse, Protected); // before a question about it
+    CheckTarget(FileName, SpecialFile::Refuse, Protected); // before any question about it
     struct stat st {};
     if (ConfirmOverwrite && FileName != "-" && ::stat(FileName.c_str(), &st) == 0 &&
         !ConfirmOverwrite(FileName)) {

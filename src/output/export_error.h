@@ -13,6 +13,7 @@ namespace rangedesk::output {
 class ExportError : public std::runtime_error {
 public:
     enum class Kind {
+        NoName,         // the name is empty or blank
         EmptyTable,     // no rows to write
         TooManyRows,    // more rows than the format holds
         NotRegularFile, // the target is a device or a pipe, never replaced by a file

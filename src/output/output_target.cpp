@@ -1,5 +1,6 @@
 #include "output_target.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -79,6 +80,11 @@ std::vector<fs::path> DatabaseFiles(const fs::path& database) {
 
 void CheckTarget(const fs::path& path, SpecialFile special,
                  const std::vector<fs::path>& protectedFiles) {
+    const std::string& bytes = path.native();
+    if (std::all_of(bytes.begin(), bytes.end(),
+                    [](char c) { return static_cast<unsigned char>(c) <= ' '; })) {
+        throw ExportError(ExportError::Kind::NoName, {}, "no file is named to write to");
+    }
     if (path == "-") {
         CheckStandardOutput(protectedFiles);
         return;

@@ -26,7 +26,8 @@ enum class SpecialFile { Refuse, WriteInto };
 // The record database and the files SQLite keeps beside it: never a target.
 std::vector<std::filesystem::path> DatabaseFiles(const std::filesystem::path& database);
 
-// Throws ExportError when `path` may not be written: a folder; an existing device or pipe,
+// Throws ExportError when `path` may not be written: an empty or blank name; a folder; an
+// existing device or pipe,
 // unless it is written into; one of the protected files, however it is named (a link, a hard
 // link, another spelling of the path). "-" (standard output) is always allowed.
 void CheckTarget(const std::filesystem::path& path, SpecialFile special,

@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "export_error.h"
 #include "filled_window.h"
 #include "grid_to_excel.h"
 #include "main_form.h"
@@ -144,6 +145,15 @@ private slots:
         QCOMPARE(prompts.asked[0].Icon, app::MessageIcon::Error);
         QVERIFY2(prompts.asked[0].Text.contains("it is the record database"),
                  qPrintable(prompts.asked[0].Text));
+        QCOMPARE(ReadAll(database), before);
+    }
+
+    void printToTheDatabaseIsRefused() {
+        Window win(prompts, 2);
+        const QString database = win.folder.LibFile("DistLib.mdb");
+        const QByteArray before = ReadAll(database);
+        win.w.SetPrintToPdf(database);
+        QVERIFY_THROWS_EXCEPTION(output::ExportError, win.w.PrintBtnClick());
         QCOMPARE(ReadAll(database), before);
     }
 

@@ -364,6 +364,33 @@ private slots:
         QVERIFY(!S_ISREG(st.st_mode));
     }
 
+    // A name of nothing but blanks names no file: said, and nothing is made.
+    void blankNames_data() {
+        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<QByteArray>("name");
+        for (Writer writer :
+             {Writer::Xls, Writer::Xlsx, Writer::Csv, Writer::Pdf, Writer::CsvSink}) {
+            QTest::addRow("%s, empty", NameOf(writer)) << writer << QByteArray();
+            QTest::addRow("%s, blanks", NameOf(writer)) << writer << QByteArray(" \t ");
+        }
+    }
+    void blankNames() {
+        QFETCH(Writer, writer);
+        QFETCH(QByteArray, name);
+        QTemporaryDir dir;
+        const fs::path folder = dir.path().toStdString();
+        const fs::path here = fs::current_path();
+        fs::current_path(folder);
+        try {
+            Write(*table, writer, name.toStdString());
+            QFAIL("written");
+        } catch (const ExportError& e) {
+            QCOMPARE(e.GetKind(), ExportError::Kind::NoName);
+        }
+        fs::current_path(here);
+        QVERIFY(Names(folder).empty());
+    }
+
     void csvStreamIntoADevice() { Write(*table, Writer::CsvSink, "/dev/null"); }
 
     // No rows, or more than the legacy format holds: refused before any file is touched.
