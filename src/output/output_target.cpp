@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #include "atomic_file.h"
 #include "export_error.h"
@@ -131,7 +132,12 @@ OutputTarget::OutputTarget(const fs::path& path, SpecialFile special,
             throw SystemError(name_, errno);
         }
         ownsStream_ = true;
-        return;
+        // Still no regular file once open, or it is replaced whole like any other.
+        if (::fstat(streamFd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+            return;
+        }
+        ownsStream_ = false;
+        ::close(std::exchange(streamFd_, -1));
     }
     try {
         file_ = std::make_unique<records::AtomicFile>(path);
