@@ -9,6 +9,8 @@
 #include <sys/resource.h>
 
 #include "bench_util.h"
+#include "export_error.h"
+#include "file_names.h"
 #include "main_form.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "program_folder.h"
@@ -70,7 +72,12 @@ int ExportOnce(const QString& format, int rows) {
     const QString path = dir.filePath("bench" + output::ExtensionOf(which));
     const double before = PeakMegabytes();
     const double start = bench::NowSeconds();
-    const QString error = output::ExportTable(table, output::AllColumns(table), which, path);
+    QString error;
+    try {
+        output::ExportTable(table, output::AllColumns(table), which, records::LocalPath(path));
+    } catch (const output::ExportError& e) {
+        error = QString::fromUtf8(e.what());
+    }
     const double ms = (bench::NowSeconds() - start) * 1000;
     std::printf("%-4s %7d rows: %8.1f ms, %9lld bytes, peak memory %.1f MB (%.1f MB before)%s\n",
                 qPrintable(format), rows, ms, QFileInfo(path).size(), PeakMegabytes(), before,

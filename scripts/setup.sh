@@ -2,8 +2,10 @@
 # Installs the Debian packages RangeDesk needs that are missing, then configures the build.
 #   scripts/setup.sh          what building and running need
 #   scripts/setup.sh --test   that, plus the test tools: the emulator of the kernel test, the
-#                             fuzzing runtime, PDF and spreadsheet readers, the package checks,
-#                             the display servers and the mock D-Bus services of the typing tests
+#                             fuzzing runtime, PDF and spreadsheet readers (LibreOffice among
+#                             them), the package checks, the de_DE.UTF-8 locale that the exports
+#                             are tested under, and the display servers and mock D-Bus services
+#                             of the typing tests
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
@@ -18,7 +20,7 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
   packages+=(
     clang libclang-rt-14-dev
-    python3 python3-xlrd python3-openpyxl poppler-utils
+    python3 python3-xlrd python3-openpyxl poppler-utils libreoffice-calc-nogui locales
     qemu-system-x86 busybox-static cpio kmod
     lintian desktop-file-utils appstream
     xvfb x11-xkb-utils sway qt6-wayland dbus-daemon python3-dbusmock
@@ -34,6 +36,18 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" ||
     { $sudo apt-get update -q && $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"; }
+fi
+
+# A decimal-comma locale, for the tests that export under one.
+if [ "${1:-}" = "--test" ] && ! locale -a | grep -qix 'de_DE\.utf-\?8'; then
+  sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
+  echo "setup: generating the de_DE.UTF-8 locale"
+  if grep -q '^# *de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+    $sudo sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  elif ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  fi
+  $sudo locale-gen
 fi
 
 if [ ! -f "$build/build.ninja" ]; then

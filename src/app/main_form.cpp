@@ -26,7 +26,6 @@
 #include "record_grid.h"
 #include "record_navigator.h"
 #include "record_store.h"
-#include "report_project.h"
 #include "settings_form.h"
 #include "status_bar.h"
 #include "user_prompts.h"
@@ -96,7 +95,6 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     // Creation step, in order: the database, the device list, a blank picture, the buttons,
     // the command table and protocol values (with the meter core), records loaded.
     ADOConnectAccess();
-    reportProject_ = std::make_unique<output::TReportProject>();
     for (int model = 1; model <= 4; ++model) {
         imageList1_[static_cast<std::size_t>(model - 1)] =
             QPixmap(QString(":/images/meter%1.png").arg(model));

@@ -33,9 +33,6 @@ struct DownloadSummary;
 namespace rangedesk::store {
 class RecordStore;
 }
-namespace rangedesk::output {
-class TReportProject;
-}
 
 namespace rangedesk::app {
 
@@ -152,7 +149,6 @@ private:
     UserPrompts& prompts_;
     store::DataLocation location_;
     std::unique_ptr<store::RecordStore> store_;
-    std::unique_ptr<output::TReportProject> reportProject_;
     std::unique_ptr<meter::MeterSession> session_;
     std::array<QPixmap, 4> imageList1_;
     ReadingDisplay display_;

@@ -1,20 +1,51 @@
-// The two ways records leave the program: the spreadsheet export and the printout.
+// The two ways records leave the program: the spreadsheet export and the printout. The rules of
+// both are the output layer's; the window asks for the file and about replacing it.
 #include <QApplication>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTableView>
 
-#include "atomic_file.h"
+#include <exception>
+
 #include "error_box.h"
+#include "export_error.h"
+#include "file_names.h"
 #include "grid_to_excel.h"
 #include "main_form.h"
+#include "output_target.h"
 #include "record_store.h"
-#include "report_project.h"
+#include "report_print.h"
 #include "store_error.h"
 #include "user_prompts.h"
 
 namespace rangedesk::app {
+namespace {
+
+// A cursor shown while it lives: the hourglass while records are written, the arrow while a
+// question waits for the user.
+class CursorOverride {
+public:
+    explicit CursorOverride(Qt::CursorShape shape) { QApplication::setOverrideCursor(shape); }
+    ~CursorOverride() { QApplication::restoreOverrideCursor(); }
+    CursorOverride(const CursorOverride&) = delete;
+    CursorOverride& operator=(const CursorOverride&) = delete;
+};
+
+// A print from the dialogs: "print to file" goes through the output layer like every other file
+// (replaced once complete, never the database); a printer gets the pages directly.
+void PrintOn(QPrinter& printer, const QAbstractItemModel& table,
+             const std::filesystem::path& definition,
+             const std::vector<std::filesystem::path>& protectedFiles) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        (void)output::PrintTableToPdf(table, definition,
+                                      records::LocalPath(printer.outputFileName()), protectedFiles);
+        return;
+    }
+    (void)output::PrintTable(table, definition, printer);
+}
+
+} // namespace
 
 void TMainForm::ExpToExcelClick() {
     ExportView(*grid_);
@@ -24,8 +55,10 @@ void TMainForm::ExpToExcelClick() {
 // the format the user chooses: asked about when it exists, replaced only once complete.
 void TMainForm::ExportView(QTableView& view) {
     const int count = view.model()->rowCount();
-    if (count == 0) {
-        prompts_.Ask({"Export Data", "There are no records to export.", MessageIcon::Information});
+    try {
+        output::CheckExportable(count); // before the dialog: there is nothing to name a file for
+    } catch (const output::ExportError& e) {
+        prompts_.Ask({"Export Data", QString::fromUtf8(e.what()), MessageIcon::Information});
         return;
     }
     const SaveFileAnswer answer = prompts_.AskSaveFileName(kExportFilters);
@@ -41,39 +74,25 @@ void TMainForm::ExportView(QTableView& view) {
         path += output::ExtensionOf(format);
     }
     path = QFileInfo(path).absoluteFilePath();
-    if (const QString why = output::FormatLimitProblem(count, format); !why.isEmpty()) {
-        ShowErrorBox(prompts_, why);
-        return;
-    }
-    if (const QString why = output::NotReplaceable(path); !why.isEmpty()) {
-        ShowErrorBox(prompts_, QString("Could not export to %1: %2").arg(path, why));
-        return;
-    }
-    if (QFileInfo::exists(path)) {
-        const MessageAnswer answer =
-            prompts_.Ask({"Query  Information",
-                          path + "  already exists!" + QChar(13) + "Do you want to replace it?",
-                          MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::Yes});
-        if (answer != MessageAnswer::Yes) {
-            return;
+    output::ExportOptions options;
+    options.Protected = output::DatabaseFiles(records::LocalPath(store_->DatabasePath()));
+    options.ConfirmReplace = [&](const std::filesystem::path&) {
+        const CursorOverride arrow(Qt::ArrowCursor);
+        return prompts_.Ask({"Query  Information",
+                             path + "  already exists!" + QChar(13) + "Do you want to replace it?",
+                             MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::Yes}) ==
+               MessageAnswer::Yes;
+    };
+    try {
+        const CursorOverride wait(Qt::WaitCursor);
+        if (!output::ExportTable(*view.model(), GridColumns(view), format, records::LocalPath(path),
+                                 options)) {
+            return; // the user kept the file
         }
-    }
-    QString error;
-    if (format == output::ExportFormat::Xls) {
-        TDBGridToExcel writer(prompts_);
-        writer.DBGrid = &view;
-        writer.FileName = path;
-        writer.ConfirmOverwrite = false; // asked above; the old file stays until the new is whole
-        error = writer.RunExport()             ? QString()
-                : writer.ErrorText().isEmpty() ? QStringLiteral("nothing was written")
-                                               : writer.ErrorText();
-    } else {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        error = output::ExportTable(*view.model(), GridColumns(view), format, path);
-        QApplication::restoreOverrideCursor();
-    }
-    if (!error.isEmpty()) {
-        ShowErrorBox(prompts_, QString("Could not export to %1: %2").arg(path, error));
+    } catch (const output::ExportError& e) {
+        ShowErrorBox(prompts_, e.File().isEmpty()
+                                   ? QString::fromUtf8(e.what())
+                                   : QString("Could not export to %1: %2").arg(path, e.Reason()));
         return;
     }
     prompts_.Ask({"Export Data",
@@ -82,36 +101,39 @@ void TMainForm::ExportView(QTableView& view) {
 }
 
 void TMainForm::PrintBtnClick() {
-    reportProject_->SetProjectFile(location_.ReportDefinition);
     if (!store_->ADOConnectAccess()) {
         throw store::StoreError(store_->LastError().toStdString());
     }
-    reportProject_->Close();
-    reportProject_->Open();
-    output::TReportDataSetConnection ReportDataSetConnection1("ReportDataSetConnection1");
-    ReportDataSetConnection1.SetDataSet(&store_->Table());
-    struct CloseProject {
-        output::TReportProject& project;
-        ~CloseProject() { project.Close(); }
-    } closeProject{*reportProject_};
-    if (store_->Table().IsEmpty()) {
-        prompts_.Ask(
-            {"Print Error", "Have No Data in Database,Can not to Print!", MessageIcon::Error});
+    const QAbstractItemModel& table = store_->Table();
+    const std::filesystem::path definition = records::LocalPath(location_.ReportDefinition);
+    const auto protectedFiles = output::DatabaseFiles(records::LocalPath(store_->DatabasePath()));
+    // Before any dialog: a definition that cannot be read is said even for an empty table.
+    if (!output::PrepareReport(table, definition)) {
+        prompts_.Ask({"Print Error", output::kNoRowsToPrint, MessageIcon::Error});
         return;
     }
     if (!printToPdf_.isEmpty()) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printToPdf_);
-        reportProject_->Execute(ReportDataSetConnection1, printer);
+        (void)output::PrintTableToPdf(table, definition, records::LocalPath(printToPdf_),
+                                      protectedFiles);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle("Print Preview");
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* p) { reportProject_->Execute(ReportDataSetConnection1, *p); });
+    // An error while the preview paints closes it and is shown once it is closed.
+    std::exception_ptr failure;
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {
+        try {
+            PrintOn(*p, table, definition, protectedFiles);
+        } catch (const std::exception&) {
+            failure = std::current_exception();
+            QMetaObject::invokeMethod(&preview, &QDialog::reject, Qt::QueuedConnection);
+        }
+    });
     preview.exec();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
 }
 
 } // namespace rangedesk::app

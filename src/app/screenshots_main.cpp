@@ -19,6 +19,7 @@
 #include <cstdio>
 
 #include "about_form.h"
+#include "file_names.h"
 #include "grid_to_excel.h"
 #include "history_form.h"
 #include "main_form.h"
@@ -26,7 +27,7 @@
 #include "platform/sim/sim_hid_bus.h"
 #include "rangedesk_application.h"
 #include "record_store.h"
-#include "report_project.h"
+#include "report_print.h"
 #include "sim_meter.h"
 #include "status_bar.h"
 #include "user_prompts.h"
@@ -111,15 +112,13 @@ int main(int argc, char** argv) {
         history->close();
     }
 
-    output::TReportProject project;
-    project.SetProjectFile(programDir.filePath("lib/Vermo.rav"));
-    project.Open();
-    output::TReportDataSetConnection connection("ReportDataSetConnection1");
-    connection.SetDataSet(&mainForm.Store().Table());
+    const std::filesystem::path definition =
+        records::LocalPath(programDir.filePath("lib/Vermo.rav"));
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewWidget preview(&printer);
-    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
-                     [&](QPrinter* p) { project.Execute(connection, *p); });
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* p) {
+        (void)output::PrintTable(mainForm.Store().Table(), definition, *p);
+    });
     preview.resize(700, 820);
     preview.show();
     preview.updatePreview();

@@ -64,7 +64,8 @@ Examples:
 
 Writes the LoadData table of the database to FILE, as Export to Excel does. The format
 follows the extension (.xls, .xlsx, .csv) unless --format says otherwise. FILE is replaced
-only once it is complete; - writes CSV to standard output.
+only once it is complete, and is never the database; - writes to standard output (CSV unless
+--format says otherwise).
 
 Examples:
   rangedesk-cli export records.xls

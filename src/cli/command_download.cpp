@@ -1,15 +1,21 @@
 // download: every record of the meter into the database and, or, a CSV file.
+#include <QCoreApplication>
 #include <QObject>
 
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
 
+#include "cli_file_error.h"
 #include "cli_meter.h"
 #include "commands.h"
 #include "csv_record_sink.h"
+#include "data_location.h"
 #include "download_summary.h"
 #include "exit_status.h"
+#include "export_error.h"
+#include "fan_out_sink.h"
+#include "file_names.h"
 #include "interrupt_watch.h"
 #include "meter_operations.h"
 #include "output_target.h"
@@ -67,11 +73,18 @@ int RunDownload(const CliOptions& options) {
                 return kFileError;
             }
         }
-        std::optional<OutputTarget> csvTarget;
-        std::optional<CsvRecordSink> csv;
+        std::optional<output::OutputTarget> csvTarget;
+        std::optional<output::CsvRecordSink> csv;
         if (!options.Csv.isEmpty()) {
-            csvTarget.emplace(options.Csv, OutputTarget::Special::WriteInto);
-            csv.emplace(csvTarget->Device(), !csvTarget->IsStandardOutput());
+            // Never the database, whether this download writes it or not.
+            const QString database =
+                store ? store->DatabasePath()
+                : options.Database.isEmpty()
+                    ? store::LocateData(QCoreApplication::applicationDirPath()).Database
+                    : options.Database;
+            csvTarget.emplace(records::LocalPath(options.Csv), output::SpecialFile::WriteInto,
+                              output::DatabaseFiles(records::LocalPath(database)));
+            csv.emplace(*csvTarget);
         }
         std::vector<records::RecordSink*> sinks;
         if (store) {
@@ -109,8 +122,10 @@ int RunDownload(const CliOptions& options) {
         return StatusOf(*summary, interrupt.Interrupted());
     } catch (const FileError& e) {
         PrintError(QString::fromUtf8(e.what()));
-        return kFileError;
+    } catch (const output::ExportError& e) {
+        PrintError(QString::fromUtf8(e.what()));
     }
+    return kFileError;
 }
 
 } // namespace rangedesk::cli

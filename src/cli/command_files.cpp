@@ -1,7 +1,5 @@
 // The commands that work on files: export, decode and print.
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QPdfWriter>
 
 #include <clocale>
 #include <iostream>
@@ -9,17 +7,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "cli_file_error.h"
 #include "commands.h"
-#include "csv_text.h"
 #include "data_location.h"
 #include "exit_status.h"
+#include "export_error.h"
+#include "file_names.h"
 #include "hex_line.h"
 #include "load_data_model.h"
 #include "measurement_record.h"
 #include "model_table.h"
 #include "output_target.h"
 #include "record_store.h"
-#include "report_project.h"
+#include "report_print.h"
 #include "store_error.h"
 #include "table_export.h"
 
@@ -38,28 +38,6 @@ output::ExportFormat ExportFormatFor(const CliOptions& options, const QString& p
 }
 
 namespace {
-
-// The table on standard output: CSV without a byte-order mark, or the XLS bytes.
-int ExportToStandardOutput(const store::LoadDataModel& table, output::ExportFormat format) {
-    const auto columns = output::AllColumns(table);
-    QByteArray bytes;
-    if (format == output::ExportFormat::Csv) {
-        bytes =
-            output::CsvFromTable(table, columns, {output::CsvSeparatorFor(QLocale()), true}, false);
-    } else if (format == output::ExportFormat::Xls) {
-        bytes = output::TableBytes(table, columns, format, {});
-    } else {
-        PrintError("an .xlsx workbook cannot go to standard output; name a file");
-        return kUsage;
-    }
-    OutputTarget target("-", OutputTarget::Special::Refuse);
-    if (target.Device().write(bytes) != bytes.size()) {
-        throw FileError("cannot write standard output: " +
-                        target.Device().errorString().toStdString());
-    }
-    target.Commit();
-    return kDone;
-}
 
 // The records of the database, read; throws FileError.
 void OpenTable(store::RecordStore& store) {
@@ -93,31 +71,21 @@ int RunExport(const CliOptions& options) {
         store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
         OpenTable(store);
         const store::LoadDataModel& table = store.Table();
-        if (table.IsEmpty()) {
-            PrintError(store.DatabasePath() + " holds no records; nothing was written");
-            return kFileError;
+        const std::filesystem::path target = records::LocalPath(path);
+        output::ExportOptions exportOptions;
+        exportOptions.Protected = output::DatabaseFiles(records::LocalPath(store.DatabasePath()));
+        output::ExportTable(table, output::AllColumns(table), format, target, exportOptions);
+        if (path != "-") {
+            std::fprintf(stderr, "Exported %d records to %s\n", table.rowCount(),
+                         qPrintable(records::ShownPath(std::filesystem::absolute(target))));
         }
-        if (const QString why = output::FormatLimitProblem(table.rowCount(), format);
-            !why.isEmpty()) {
-            PrintError(why);
-            return kFileError;
-        }
-        if (path == "-") {
-            return ExportToStandardOutput(table, format);
-        }
-        const QString target = QFileInfo(path).absoluteFilePath();
-        if (const QString error =
-                output::ExportTable(table, output::AllColumns(table), format, target);
-            !error.isEmpty()) {
-            PrintError(QString("cannot write %1: %2").arg(target, error));
-            return kFileError;
-        }
-        std::fprintf(stderr, "Exported %d records to %s\n", table.rowCount(), qPrintable(target));
         return kDone;
     } catch (const FileError& e) {
         PrintError(QString::fromUtf8(e.what()));
-        return kFileError;
+    } catch (const output::ExportError& e) {
+        PrintError(QString::fromUtf8(e.what()));
     }
+    return kFileError;
 }
 
 int RunDecode(const CliOptions& options) {
@@ -161,27 +129,22 @@ int RunPrint(const CliOptions& options) {
     try {
         store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
         OpenTable(store);
-        output::TReportProject project;
-        project.SetProjectFile(
-            store::LocateData(QCoreApplication::applicationDirPath()).ReportDefinition);
-        project.Open();
-        if (store.Table().IsEmpty()) {
-            PrintError("Have No Data in Database,Can not to Print!");
+        const output::PrintOutcome outcome = output::PrintTableToPdf(
+            store.Table(),
+            records::LocalPath(
+                store::LocateData(QCoreApplication::applicationDirPath()).ReportDefinition),
+            records::LocalPath(options.Pdf),
+            output::DatabaseFiles(records::LocalPath(store.DatabasePath())));
+        if (outcome == output::PrintOutcome::NoRows) {
+            PrintError(output::kNoRowsToPrint);
             return kFileError;
         }
-        output::TReportDataSetConnection connection("ReportDataSetConnection1");
-        connection.SetDataSet(&store.Table());
-        OutputTarget target(options.Pdf, OutputTarget::Special::Refuse);
-        {
-            QPdfWriter pdf(&target.Device());
-            pdf.setTitle("RangeDesk records");
-            project.Execute(connection, pdf);
-        }
-        target.Commit();
         return kDone;
     } catch (const FileError& e) {
         PrintError(QString::fromUtf8(e.what()));
     } catch (const output::ReportError& e) {
+        PrintError(QString::fromUtf8(e.what()));
+    } catch (const output::ExportError& e) {
         PrintError(QString::fromUtf8(e.what()));
     }
     return kFileError;

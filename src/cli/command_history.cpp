@@ -1,6 +1,5 @@
 // history: the downloads kept in the database.
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,10 +7,13 @@
 #include <cstdio>
 #include <optional>
 
+#include "cli_file_error.h"
 #include "commands.h"
 #include "csv_text.h"
 #include "download_history.h"
 #include "exit_status.h"
+#include "export_error.h"
+#include "file_names.h"
 #include "history_models.h"
 #include "output_target.h"
 #include "record_store.h"
@@ -62,16 +64,18 @@ int List(store::DownloadHistory& history, const CliOptions& options) {
     return kDone;
 }
 
-int Show(store::DownloadHistory& history, qint64 id, const CliOptions& options) {
+// `protectedFiles`: the database's, which an output never replaces.
+int Show(store::DownloadHistory& history, qint64 id, const CliOptions& options,
+         const std::vector<std::filesystem::path>& protectedFiles) {
     store::DownloadRecordsModel records(history);
     records.SetDownload(id);
     const auto columns = output::AllColumns(records);
     if (!options.Csv.isEmpty()) {
-        OutputTarget target(options.Csv, OutputTarget::Special::WriteInto);
-        const QByteArray bytes =
-            output::CsvFromTable(records, columns, {output::CsvSeparatorFor(QLocale()), true},
-                                 !target.IsStandardOutput());
-        target.Device().write(bytes);
+        output::OutputTarget target(records::LocalPath(options.Csv), output::SpecialFile::WriteInto,
+                                    protectedFiles);
+        target.Write(output::CsvFromTable(records, columns,
+                                          {output::CsvSeparatorFor(QLocale()), true},
+                                          !target.IsStandardOutput()));
         target.Commit();
         return kDone;
     }
@@ -87,19 +91,18 @@ int Show(store::DownloadHistory& history, qint64 id, const CliOptions& options) 
 }
 
 int Export(store::DownloadHistory& history, qint64 id, const QString& path,
-           const CliOptions& options) {
+           const CliOptions& options, const std::vector<std::filesystem::path>& protectedFiles) {
     store::DownloadRecordsModel records(history);
     records.SetDownload(id);
     const output::ExportFormat format = ExportFormatFor(options, path);
-    const QString target = QFileInfo(path).absoluteFilePath();
-    if (const QString error =
-            output::ExportTable(records, output::AllColumns(records), format, target);
-        !error.isEmpty()) {
-        PrintError(QString("cannot write %1: %2").arg(target, error));
-        return kFileError;
+    const std::filesystem::path target = records::LocalPath(path);
+    output::ExportOptions exportOptions;
+    exportOptions.Protected = protectedFiles;
+    output::ExportTable(records, output::AllColumns(records), format, target, exportOptions);
+    if (path != "-") {
+        std::fprintf(stderr, "Exported %d records of download %lld to %s\n", records.rowCount(), id,
+                     qPrintable(records::ShownPath(std::filesystem::absolute(target))));
     }
-    std::fprintf(stderr, "Exported %d records of download %lld to %s\n", records.rowCount(), id,
-                 qPrintable(target));
     return kDone;
 }
 
@@ -126,8 +129,11 @@ int RunHistory(const CliOptions& options) {
             return kFileError;
         }
         if (!writes) {
-            return action == "show" ? Show(history, id, options)
-                                    : Export(history, id, options.Arguments.value(1), options);
+            const auto protectedFiles =
+                output::DatabaseFiles(records::LocalPath(store.DatabasePath()));
+            return action == "show"
+                       ? Show(history, id, options, protectedFiles)
+                       : Export(history, id, options.Arguments.value(1), options, protectedFiles);
         }
         if (action == "load") {
             history.Load(id);
@@ -147,6 +153,8 @@ int RunHistory(const CliOptions& options) {
     } catch (const store::StoreError& e) {
         PrintError(QString::fromUtf8(e.what()));
     } catch (const FileError& e) {
+        PrintError(QString::fromUtf8(e.what()));
+    } catch (const output::ExportError& e) {
         PrintError(QString::fromUtf8(e.what()));
     }
     return kFileError;

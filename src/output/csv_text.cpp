@@ -1,8 +1,20 @@
 #include "csv_text.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace rangedesk::output {
+namespace {
+
+// A number as the meter writes it, signed or not: a decimal ("2.227", "0,5"), a fraction of an
+// inch ("73 3/4", "12 1/1"), feet and inches ("10'08''1/2", "10'08'' 1/2"), or the "---" of a
+// slope out of range; then the unit (m, ft, in, "ft in", 米, °, %, °C, squared or cubed) after
+// blanks, and blanks. Anything else after a leading "-" is no reading of the meter's.
+const QRegularExpression kMeterNumber(
+    QStringLiteral(R"(^(?:-?(?:\d+(?:[.,]\d+)?|\d+ \d+/\d+|\d+'\d+''(?: ?\d+/\d+)?)|---))"
+                   R"((?: +(?:ft in|m|ft|in|米|°C|°|%)[23]?)? *$)"));
+
+} // namespace
 
 QChar CsvSeparatorFor(const QLocale& locale) {
     return locale.decimalPoint() == QStringLiteral(",") ? u';' : u',';
@@ -13,10 +25,10 @@ bool LooksLikeFormula(const QString& text) {
         return false;
     }
     const QChar first = text.front();
-    if (first == u'=' || first == u'+' || first == u'@') {
+    if (first == u'=' || first == u'+' || first == u'@' || first == u'\t' || first == u'\r') {
         return true;
     }
-    return first == u'-' && !(text.size() > 1 && text[1].isDigit());
+    return first == u'-' && !kMeterNumber.match(text).hasMatch();
 }
 
 QByteArray CsvField(const QString& text, const CsvOptions& options) {

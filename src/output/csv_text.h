@@ -19,7 +19,9 @@ struct CsvOptions {
 // "," unless the locale writes decimals with a comma, then ";".
 QChar CsvSeparatorFor(const QLocale& locale);
 
-// True for a text beginning with "=", "+", "@", or "-" not followed by a digit.
+// True for a text a spreadsheet could run as a formula: one that begins with "=", "+", "-",
+// "@", a tab or a carriage return, unless the whole text is a number with an optional unit as
+// the meter writes it ("-1.6 °", "-2.227 m", "-10'08''1/2", "--- %"), which stays as it is.
 bool LooksLikeFormula(const QString& text);
 
 // One field: quoted when it holds the separator, a quote, CR or LF; quotes doubled.

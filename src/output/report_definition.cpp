@@ -3,6 +3,8 @@
 #include <charconv>
 #include <optional>
 
+#include "escaped_text.h"
+
 namespace rangedesk::output {
 namespace {
 
@@ -38,6 +40,11 @@ std::optional<std::vector<std::string>> Words(std::string_view line) {
     throw ReportError("line " + std::to_string(line) + ": " + what);
 }
 
+// A text of the file quoted in a message, its control characters escaped.
+std::string Quoted(std::string_view text) {
+    return "\"" + records::EscapeControls(text) + "\"";
+}
+
 // The sensible range of each kind of number; anything else (nan, inf, 1e308) is refused.
 struct Range {
     double min;
@@ -54,7 +61,7 @@ double Number(const std::string& word, const Range& range, int line) {
     // NaN fails both comparisons, infinities the range.
     if (ec != std::errc() || end != word.data() + word.size() || !(value >= range.min) ||
         !(value <= range.max)) {
-        Fail(line, std::string(range.what) + ", not \"" + word + "\"");
+        Fail(line, std::string(range.what) + ", not " + Quoted(word));
     }
     return value;
 }
@@ -101,10 +108,10 @@ ReportDefinition ParseReportDefinition(std::string_view text) {
             sawHeader = true;
         } else if (key == "page" && w.size() == 3) {
             if (!KnownPageSize(w[1])) {
-                Fail(lineNumber, "the page size is A4, A5 or Letter, not \"" + w[1] + "\"");
+                Fail(lineNumber, "the page size is A4, A5 or Letter, not " + Quoted(w[1]));
             }
             if (w[2] != "portrait" && w[2] != "landscape") {
-                Fail(lineNumber, "the page is portrait or landscape, not \"" + w[2] + "\"");
+                Fail(lineNumber, "the page is portrait or landscape, not " + Quoted(w[2]));
             }
             def.PageSize = w[1];
             def.Landscape = w[2] == "landscape";
@@ -134,7 +141,7 @@ ReportDefinition ParseReportDefinition(std::string_view text) {
             }
             def.Columns.push_back(std::move(column));
         } else {
-            Fail(lineNumber, "cannot read \"" + std::string(line) + "\"");
+            Fail(lineNumber, "cannot read " + Quoted(line));
         }
     }
     if (!sawHeader) {

@@ -2,20 +2,66 @@
 
 #include <QAbstractItemModel>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTemporaryFile>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <sys/stat.h>
 
 #include "atomic_file.h"
 #include "biff_sheet.h"
+#include "db_grid_to_excel.h"
+#include "export_error.h"
+#include "file_error.h"
+#include "file_names.h"
+#include "output_target.h"
+#include "regular_file.h"
 #include "xlsx_workbook.h"
 
+namespace fs = std::filesystem;
+
 namespace rangedesk::output {
+namespace {
+
+// The largest workbook copied from its scratch file to standard output.
+constexpr qint64 kMaxStreamedWorkbook = qint64(1) << 31;
+
+bool ExistsAsFile(const fs::path& path) {
+    struct stat st {};
+    return path != "-" && ::stat(path.c_str(), &st) == 0;
+}
+
+void WriteCsv(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
+              OutputTarget& target, const ExportOptions& options) {
+    const CsvOptions csv{options.CsvSeparator.value_or(CsvSeparatorFor(QLocale())), true};
+    target.Write(CsvFromTable(table, columns, csv, !target.IsStandardOutput()));
+}
+
+// libxlsxwriter writes a named file: the target's temporary, or a scratch file copied to a
+// stream afterwards.
+void WriteWorkbook(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
+                   OutputTarget& target, const ExportOptions& options) {
+    if (const fs::path* temporary = target.TemporaryPath()) {
+        if (const QString error = WriteXlsx(table, columns, *temporary, options.Title);
+            !error.isEmpty()) {
+            throw ExportError(ExportError::Kind::System, target.Name(), error);
+        }
+        return;
+    }
+    try {
+        // Never committed: removed once copied.
+        const records::AtomicFile scratch(records::LocalPath(QDir::tempPath()) /
+                                          "rangedesk-export.xlsx");
+        if (const QString error = WriteXlsx(table, columns, scratch.TemporaryPath(), options.Title);
+            !error.isEmpty()) {
+            throw ExportError(ExportError::Kind::System, target.Name(), error);
+        }
+        target.Write(records::ReadRegularFile(scratch.TemporaryPath(), kMaxStreamedWorkbook));
+    } catch (const records::FileError& e) {
+        throw ExportError(ExportError::Kind::System, target.Name(), e.what());
+    }
+}
+
+} // namespace
 
 std::optional<ExportFormat> FormatForExtension(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -43,14 +89,18 @@ QString ExtensionOf(ExportFormat format) {
     return {};
 }
 
-QString FormatLimitProblem(int rows, ExportFormat format) {
-    if (format != ExportFormat::Xls || rows <= BiffSheet::kMaxDataRows) {
-        return {};
+void CheckExportable(int rows, std::optional<ExportFormat> format) {
+    if (rows == 0) {
+        throw ExportError(ExportError::Kind::EmptyTable, {}, "There are no records to export.");
     }
-    return QString("%1 records are more than an Excel 97-2003 (.XLS) file holds (%2); export them "
-                   "as an Excel workbook (.xlsx) or as CSV instead")
-        .arg(rows)
-        .arg(BiffSheet::kMaxDataRows);
+    if (format == ExportFormat::Xls && rows > BiffSheet::kMaxDataRows) {
+        throw ExportError(ExportError::Kind::TooManyRows, {},
+                          QString("%1 records are more than an Excel 97-2003 (.XLS) file holds "
+                                  "(%2); export them as an Excel workbook (.xlsx) or as CSV "
+                                  "instead")
+                              .arg(rows)
+                              .arg(BiffSheet::kMaxDataRows));
+    }
 }
 
 QByteArray CsvFromTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
@@ -75,53 +125,32 @@ QByteArray CsvFromTable(const QAbstractItemModel& table, const std::vector<Sheet
     return bytes;
 }
 
-QByteArray TableBytes(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
-                      ExportFormat format, const QString& title) {
+bool ExportTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
+                 ExportFormat format, const fs::path& target, const ExportOptions& options) {
+    CheckExportable(table.rowCount(), format);
+    CheckTarget(target, SpecialFile::Refuse, options.Protected);
+    if (format == ExportFormat::Xls) {
+        // The legacy writer asks its own question, where it always did.
+        TDBGridToExcel writer;
+        writer.DBGrid = &table;
+        writer.Columns = columns;
+        writer.TitleName = options.Title;
+        writer.FileName = target;
+        writer.Protected = options.Protected;
+        writer.ConfirmOverwrite = options.ConfirmReplace;
+        return writer.RunExport();
+    }
+    if (options.ConfirmReplace && ExistsAsFile(target) && !options.ConfirmReplace(target)) {
+        return false;
+    }
+    OutputTarget out(target, SpecialFile::Refuse, options.Protected);
     if (format == ExportFormat::Csv) {
-        return CsvFromTable(table, columns, {CsvSeparatorFor(QLocale()), true}, true);
+        WriteCsv(table, columns, out, options);
+    } else {
+        WriteWorkbook(table, columns, out, options);
     }
-    const std::vector<std::uint8_t> sheet = WriteSheet(SheetFromTable(table, columns, title));
-    return QByteArray(reinterpret_cast<const char*>(sheet.data()), qsizetype(sheet.size()));
-}
-
-namespace {
-
-// libxlsxwriter writes to a named file: a temporary one beside the target, renamed over it.
-QString ExportXlsx(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
-                   const QString& path, const QString& title) {
-    const QFileInfo target(path);
-    QTemporaryFile temporary(target.absoluteDir().filePath("." + target.fileName() + ".XXXXXX"));
-    if (!temporary.open()) {
-        return temporary.errorString();
-    }
-    temporary.close();
-    if (const QString error = WriteXlsx(table, columns, temporary.fileName(), title);
-        !error.isEmpty()) {
-        return error;
-    }
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        return QString::fromLocal8Bit(std::strerror(errno));
-    }
-    temporary.setAutoRemove(false); // it is the target now
-    return {};
-}
-
-} // namespace
-
-QString ExportTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
-                    ExportFormat format, const QString& path, const QString& title) {
-    if (const QString why = NotReplaceable(path); !why.isEmpty()) {
-        return why;
-    }
-    if (const QString why = FormatLimitProblem(table.rowCount(), format); !why.isEmpty()) {
-        return why;
-    }
-    if (format == ExportFormat::Xlsx) {
-        return ExportXlsx(table, columns, path, title);
-    }
-    const QByteArray bytes = TableBytes(table, columns, format, title);
-    return WriteFileAtomically(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    out.Commit();
+    return true;
 }
 
 } // namespace rangedesk::output

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QChar>
 #include <QString>
 
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -24,18 +27,28 @@ QString ExtensionOf(ExportFormat format);
 QByteArray CsvFromTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
                         const CsvOptions& options, bool byteOrderMark);
 
-// Why the table cannot be written in the format (more rows than it holds), naming the limit
-// and another format; empty when it can.
-QString FormatLimitProblem(int rows, ExportFormat format);
+// Throws the ExportError an export of `rows` rows meets before any file is looked at: no rows,
+// or (with a format) more rows than the format holds, naming the limit and another format.
+void CheckExportable(int rows, std::optional<ExportFormat> format = std::nullopt);
 
-// The table's bytes in a format written in memory (XLS, CSV); the CSV separator follows the
-// user's locale.
-QByteArray TableBytes(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
-                      ExportFormat format, const QString& title);
+struct ExportOptions {
+    QString Title; // the XLS title cell and the XLSX document title
+    // CSV: "," unless the user's locale writes decimals with a comma, then ";".
+    std::optional<QChar> CsvSeparator;
+    // Files never written: the record database and the files beside it (DatabaseFiles()).
+    std::vector<std::filesystem::path> Protected;
+    // Asked when the target exists, once every check has passed and before anything is
+    // written; false keeps the file and ends the export. Not set: the file is replaced.
+    std::function<bool(const std::filesystem::path& target)> ConfirmReplace;
+};
 
-// Writes the table to `path` in the format: beside the target first, renamed over it only once
-// complete, so a failure leaves the old file as it was. Returns the reason, empty on success.
-QString ExportTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
-                    ExportFormat format, const QString& path, const QString& title = {});
+// Writes the table to `target` in the format. "-" is standard output (CSV without a
+// byte-order mark, the XLS bytes, or the XLSX written to a scratch file first); a regular file
+// is written beside the target and renamed over it only once complete, so a failure leaves
+// the old file as it was; a device, a pipe, a folder or a protected file is refused. Returns
+// false when ConfirmReplace kept the old file; throws ExportError.
+bool ExportTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
+                 ExportFormat format, const std::filesystem::path& target,
+                 const ExportOptions& options = {});
 
 } // namespace rangedesk::output

@@ -6,10 +6,16 @@
 
 namespace rangedesk::output {
 
+records::ColumnKind KindOfField(const QAbstractItemModel& table, int field) {
+    const QByteArray name = table.headerData(field, Qt::Horizontal).toString().toUtf8();
+    return records::KindOfColumnNamed(std::string_view(name.constData(), std::size_t(name.size())));
+}
+
 std::vector<SheetColumn> AllColumns(const QAbstractItemModel& table) {
     std::vector<SheetColumn> columns;
     for (int c = 0; c < table.columnCount(); ++c) {
-        columns.push_back({c, table.headerData(c, Qt::Horizontal).toString(), true});
+        columns.push_back(
+            {c, table.headerData(c, Qt::Horizontal).toString(), true, KindOfField(table, c)});
     }
     return columns;
 }

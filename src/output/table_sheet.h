@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "load_data_columns.h"
 #include "sheet_layout.h"
 
 class QAbstractItemModel;
@@ -11,12 +12,18 @@ class QVariant;
 
 namespace rangedesk::output {
 
-// A column of a sheet: the table's column it shows, its caption, and whether it is shown.
+// A column of a sheet: the table's column it shows, its caption, whether it is shown, and
+// what it holds (which decides whether its texts may become numbers).
 struct SheetColumn {
     int Field = 0;
     QString Caption;
     bool Visible = true;
+    records::ColumnKind Kind = records::ColumnKind::Text;
 };
+
+// What a column of the table holds, by its field name (the heading); Text for a name LoadData
+// does not have.
+records::ColumnKind KindOfField(const QAbstractItemModel& table, int field);
 
 // Every column of the table in its own order, shown, with its heading as the caption.
 std::vector<SheetColumn> AllColumns(const QAbstractItemModel& table);

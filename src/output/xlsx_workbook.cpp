@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <clocale>
 #include <cstring>
+#include <locale.h>
 #include <map>
+#include <optional>
 #include <xlsxwriter.h>
 
 #include "numeric_text.h"
@@ -14,13 +17,45 @@
 namespace rangedesk::output {
 namespace {
 
-// The columns whose texts may be numbers, by their heading.
-bool IsMeasurementField(const QString& name) {
-    return name == "DIST1" || name == "DIST2" || name == "DIST3" || name == "RESULT";
-}
+// libxlsxwriter prints numbers (values, widths, margins) with the C library, which follows
+// LC_NUMERIC: under a decimal comma the sheet would hold "2,227". This thread writes with the
+// C numbers while it lives; other threads keep theirs.
+class CNumbersInThisThread {
+public:
+    CNumbersInThisThread() {
+        const locale_t current = ::uselocale(nullptr);
+        const locale_t base = ::duplocale(current);
+        c_ = base ? ::newlocale(LC_NUMERIC_MASK, "C", base) : nullptr;
+        if (!c_ && base) {
+            ::freelocale(base);
+        }
+        previous_ = c_ ? ::uselocale(c_) : nullptr;
+    }
+    ~CNumbersInThisThread() {
+        if (c_) {
+            ::uselocale(previous_);
+            ::freelocale(c_);
+        }
+    }
+    CNumbersInThisThread(const CNumbersInThisThread&) = delete;
+    CNumbersInThisThread& operator=(const CNumbersInThisThread&) = delete;
 
-bool IsRecordNumberField(const QString& name) {
-    return name == "RecNo";
+private:
+    locale_t c_ = nullptr;
+    locale_t previous_ = nullptr;
+};
+
+// The number a cell's text makes in its column, if any.
+std::optional<NumericText> NumberOf(const QString& text, records::ColumnKind kind) {
+    switch (kind) {
+    case records::ColumnKind::RecordNumber:
+        return ParseRecordNumber(text);
+    case records::ColumnKind::Measurement:
+        return ParseNumericText(text);
+    case records::ColumnKind::Text:
+        break;
+    }
+    return std::nullopt;
 }
 
 // Closes the workbook on every way out; closing is what writes the file.
@@ -69,14 +104,14 @@ std::vector<double> ColumnWidths(const QAbstractItemModel& table,
 } // namespace
 
 QString WriteXlsx(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
-                  const QString& path, const QString& title) {
+                  const std::filesystem::path& file, const QString& title) {
+    const CNumbersInThisThread cNumbers;
     std::vector<SheetColumn> shown;
     std::copy_if(columns.begin(), columns.end(), std::back_inserter(shown),
                  [](const SheetColumn& c) { return c.Visible; });
-    const QByteArray file = path.toLocal8Bit();
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
-    lxw_workbook* workbook = workbook_new_opt(file.constData(), &options);
+    lxw_workbook* workbook = workbook_new_opt(file.c_str(), &options);
     if (!workbook) {
         return "the workbook cannot be created";
     }
@@ -112,13 +147,7 @@ QString WriteXlsx(const QAbstractItemModel& table, const std::vector<SheetColumn
                 continue; // no value: an empty cell
             }
             const QString text = value.toString();
-            const QString name = table.headerData(shown[c].Field, Qt::Horizontal).toString();
-            bool isInteger = false;
-            const qlonglong number = text.toLongLong(&isInteger);
-            if (IsRecordNumberField(name) && isInteger) {
-                error = worksheet_write_number(sheet, at, col, double(number), nullptr);
-            } else if (const auto numeric =
-                           IsMeasurementField(name) ? ParseNumericText(text) : std::nullopt) {
+            if (const auto numeric = NumberOf(text, shown[c].Kind)) {
                 error = worksheet_write_number(sheet, at, col, numeric->Value,
                                                formats.For(numeric->NumberFormat));
             } else {

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -32,8 +33,11 @@ struct Run {
 };
 
 Run Cli(const QStringList& arguments, const QByteArray& input = {},
-        const QStringList& environment = {}) {
+        const QStringList& environment = {}, const QString& standardOutput = {}) {
     QProcess process;
+    if (!standardOutput.isEmpty()) {
+        process.setStandardOutputFile(standardOutput);
+    }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& pair : environment) {
         env.insert(pair.section('=', 0, 0), pair.section('=', 1));
@@ -334,6 +338,66 @@ private slots:
         const QString csv = dir.filePath("out.csv");
         QCOMPARE(Cli({"export", "--db", db, csv}).exit, 0);
         QVERIFY(ReadFile(csv).startsWith(output::kUtf8Bom));
+        // A workbook goes to standard output too, whole.
+        run = Cli({"export", "--db", db, "--format", "xlsx", "-"});
+        QCOMPARE(run.exit, 0);
+        QVERIFY(run.out.startsWith("PK\x03\x04"));
+        QVERIFY(run.out.contains("xl/worksheets/sheet1.xml"));
+    }
+
+    // A full standard output or device is an error with the system's reason, never exit 0.
+    void fullOutput_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("says");
+        const QString stdoutFull = "cannot write standard output: No space left on device";
+        for (const char* format : {"csv", "xls", "xlsx"}) {
+            QTest::addRow("export %s", format)
+                << QStringList{"export", "--format", format, "-"} << stdoutFull;
+        }
+        QTest::newRow("download to standard output")
+            << QStringList{"download", "--simulate", "3:3", "--no-db", "--csv", "-"} << stdoutFull;
+        QTest::newRow("history show into a full device")
+            << QStringList{"history", "show", "1", "--csv", "/dev/full"}
+            << "cannot write /dev/full: No space left on device";
+    }
+    void fullOutput() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, says);
+        const QString db = FreshDatabase(dir, "full.mdb");
+        QCOMPARE(Cli({"download", "--simulate", "3:3", "--db", db, "--quiet"}).exit, 0);
+        if (arguments[0] != "download") {
+            arguments << "--db" << db;
+        }
+        const Run run = Cli(arguments, {}, {}, "/dev/full");
+        QCOMPARE(run.exit, 5);
+        QVERIFY2(run.err.contains(says.toUtf8()), run.err.constData());
+    }
+
+    // The database is never an output of a command, however it is named.
+    void databaseIsNeverAnOutput_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("export") << QStringList{"export", "DB"};
+        QTest::newRow("export through ..") << QStringList{"export", "sub/../protected.mdb"};
+        QTest::newRow("print") << QStringList{"print", "--pdf", "DB-wal"};
+        QTest::newRow("download csv")
+            << QStringList{"download", "--simulate", "3:2", "--csv", "DB"};
+        QTest::newRow("history export") << QStringList{"history", "export", "1", "DB"};
+        QTest::newRow("history show") << QStringList{"history", "show", "1", "--csv", "DB-shm"};
+    }
+    void databaseIsNeverAnOutput() {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir place;
+        QDir(place.path()).mkdir("sub");
+        const QString db = FreshDatabase(place, "protected.mdb");
+        QCOMPARE(Cli({"download", "--simulate", "3:3", "--db", db, "--quiet"}).exit, 0);
+        const QByteArray before = ReadFile(db);
+        arguments.replaceInStrings("DB", db);
+        arguments.replaceInStrings(QRegularExpression("^sub/"), place.path() + "/sub/");
+        const Run run = Cli(arguments + QStringList{"--db", db});
+        QCOMPARE(run.exit, 5);
+        QVERIFY2(run.err.contains("is the record database"), run.err.constData());
+        QCOMPARE(ReadFile(db), before);
+        QCOMPARE(Rows(db).size(), 3);
     }
 
     void exportRefusals() {

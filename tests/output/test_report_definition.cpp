@@ -83,6 +83,44 @@ private slots:
             QVERIFY2(QString(e.what()).contains(message), e.what());
         }
     }
+
+    // What a definition holds is quoted in messages with its control characters escaped, so a
+    // file cannot drive the terminal that shows the message.
+    void controlCharactersAreEscaped_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("message");
+        const QByteArray column = "column RecNo No 10 left\n";
+        QTest::newRow("escape sequence in a page size")
+            << "rangedesk-report 1\npage \x1b[2J A4\n" + column
+            << QByteArray("line 2: the page size is A4, A5 or Letter, not \"\\x1b[2J\"");
+        QTest::newRow("bell in a number")
+            << "rangedesk-report 1\nfont Sans 1\x07\n" + column
+            << QByteArray("line 2: a font size is 4 to 72 points, not \"1\\x07\"");
+        QTest::newRow("C1 control in a page name") << "rangedesk-report 1\npage A\xc2\x9b"
+                                                      "5 portrait\n" +
+                                                          column
+                                                   << QByteArray("not \"A\\x9b5\"");
+        QTest::newRow("carriage return in a line")
+            << "rangedesk-report 1\nfoo\rbar baz\n" + column
+            << QByteArray("line 2: cannot read \"foo\\x0dbar baz\"");
+        QTest::newRow("delete in an orientation")
+            << "rangedesk-report 1\npage A4 up\x7f\n" + column << QByteArray("not \"up\\x7f\"");
+    }
+    void controlCharactersAreEscaped() {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, message);
+        try {
+            ParseReportDefinition(std::string_view(text.constData(), std::size_t(text.size())));
+            QFAIL("should not parse");
+        } catch (const ReportError& e) {
+            const QByteArray what(e.what());
+            QVERIFY2(what.contains(message), e.what());
+            for (const char control : {'\x1b', '\x07', '\r', '\x7f'}) {
+                QVERIFY(!what.contains(control));
+            }
+            QVERIFY(!what.contains("\xc2\x9b"));
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestReportDefinition)

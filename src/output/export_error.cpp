@@ -1,0 +1,37 @@
+#include "export_error.h"
+
+namespace rangedesk::output {
+namespace {
+
+QString MessageOf(const QString& file, const QString& reason) {
+    return file.isEmpty() ? reason : QString("cannot write %1: %2").arg(file, reason);
+}
+
+ExportError::Kind KindOf(records::FileError::Kind kind) {
+    switch (kind) {
+    case records::FileError::Kind::NotRegularFile:
+        return ExportError::Kind::NotRegularFile;
+    case records::FileError::Kind::Folder:
+        return ExportError::Kind::Folder;
+    case records::FileError::Kind::System:
+    case records::FileError::Kind::TooLarge:
+        break;
+    }
+    return ExportError::Kind::System;
+}
+
+} // namespace
+
+ExportError::ExportError(Kind kind, QString file, QString reason)
+    : ExportError(kind, file, reason, MessageOf(file, reason)) {}
+
+ExportError::ExportError(Kind kind, QString file, QString reason, const QString& message)
+    : std::runtime_error(message.toStdString()), kind_(kind), file_(std::move(file)),
+      reason_(std::move(reason)) {}
+
+ExportError ExportError::From(const records::FileError& error) {
+    return ExportError(KindOf(error.GetKind()), error.File(), error.Reason(),
+                       QString::fromStdString(error.what()));
+}
+
+} // namespace rangedesk::output

@@ -1,0 +1,251 @@
+#include "report_print.h"
+
+#include <QAbstractItemModel>
+#include <QDate>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "file_error.h"
+#include "file_names.h"
+#include "output_target.h"
+#include "regular_file.h"
+
+namespace rangedesk::output {
+namespace {
+
+// Lines of the page around the rows: the title (two), the date and a gap, the headings; then
+// "Page i of n" and the space above it.
+constexpr int kHeaderLines = 5;
+constexpr int kFooterLines = 2;
+
+QPageSize PageSizeNamed(const std::string& name) {
+    if (name == "Letter") {
+        return QPageSize(QPageSize::Letter);
+    }
+    if (name == "A5") {
+        return QPageSize(QPageSize::A5);
+    }
+    return QPageSize(QPageSize::A4);
+}
+
+QString Shown(const std::string& text) {
+    return QString::fromStdString(records::EscapeControls(text));
+}
+
+[[noreturn]] void Refuse(const std::filesystem::path& file, const QString& why) {
+    throw ReportError(
+        QString("Report definition %1, %2").arg(records::ShownPath(file), why).toStdString());
+}
+
+// The column of the table whose heading is the field's name; -1 when there is none.
+int FieldIndex(const QAbstractItemModel& table, const std::string& field) {
+    const QString name = QString::fromStdString(field);
+    for (int c = 0; c < table.columnCount(); ++c) {
+        if (table.headerData(c, Qt::Horizontal).toString() == name) {
+            return c;
+        }
+    }
+    return -1;
+}
+
+Qt::Alignment AlignmentOf(ColumnAlignment a) {
+    switch (a) {
+    case ColumnAlignment::Center:
+        return Qt::AlignHCenter;
+    case ColumnAlignment::Right:
+        return Qt::AlignRight;
+    case ColumnAlignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+QString PageText(const ReportDefinition& def) {
+    return QString("page %1 %2 with margins of %3 mm at the top and %4 mm at the bottom")
+        .arg(QString::fromStdString(def.PageSize), def.Landscape ? "landscape" : "portrait")
+        .arg(def.MarginTopMm)
+        .arg(def.MarginBottomMm);
+}
+
+void PreparePage(const ReportDefinition& def, QPagedPaintDevice& device,
+                 const std::filesystem::path& file) {
+    const QPageLayout layout(
+        PageSizeNamed(def.PageSize), def.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(def.MarginLeftMm, def.MarginTopMm, def.MarginRightMm, def.MarginBottomMm),
+        QPageLayout::Millimeter);
+    if (!device.setPageLayout(layout)) {
+        Refuse(file, "the margins do not fit on the " + PageText(def));
+    }
+}
+
+// Where things go on a page, in device pixels.
+struct PageMetrics {
+    QRect page;
+    int line = 0;
+    int rowsPerPage = 1;
+    std::vector<int> widths;
+};
+
+PageMetrics Measure(const ReportDefinition& def, const QFont& font, QPagedPaintDevice& device,
+                    const std::filesystem::path& file) {
+    PageMetrics m;
+    const int resolution = device.logicalDpiX();
+    m.page = device.pageLayout().paintRectPixels(resolution);
+    m.page.moveTo(0, 0);
+    const QFontMetrics fm(font, &device);
+    m.line = static_cast<int>(std::ceil(fm.height() * 1.35));
+    const int rowSpace = m.page.height() - m.line * (kHeaderLines + kFooterLines);
+    if (m.line <= 0 || rowSpace < m.line) {
+        Refuse(file, "the " + PageText(def) +
+                         " leaves no room for the title, the column headings and one row");
+    }
+    m.rowsPerPage = rowSpace / m.line;
+    double totalMm = 0;
+    for (const auto& c : def.Columns) {
+        totalMm += c.WidthMm;
+    }
+    // Columns wider than the page together are narrowed in proportion, so no row leaves it.
+    const double pxPerMm = resolution / 25.4;
+    const double scale = std::min(1.0, m.page.width() / (totalMm * pxPerMm));
+    for (const auto& c : def.Columns) {
+        m.widths.push_back(static_cast<int>(c.WidthMm * pxPerMm * scale));
+    }
+    return m;
+}
+
+void PaintPages(const QAbstractItemModel& table, const ReportDefinition& def,
+                const std::vector<int>& fields, const QFont& font, const PageMetrics& m,
+                QPagedPaintDevice& device, QPainter& painter) {
+    const int rows = table.rowCount();
+    const int pages = std::max(1, (rows + m.rowsPerPage - 1) / m.rowsPerPage);
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    QFont bold = font;
+    bold.setBold(true);
+    QFont titleFont = bold;
+    titleFont.setPointSizeF(def.FontPoints * 1.6);
+
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0) {
+            device.newPage();
+        }
+        int y = 0;
+        painter.setFont(titleFont);
+        painter.drawText(QRect(0, y, m.page.width(), m.line * 2), Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::fromStdString(def.Title));
+        y += m.line * 2;
+        painter.setFont(font);
+        painter.drawText(QRect(0, y, m.page.width(), m.line), Qt::AlignLeft | Qt::AlignVCenter,
+                         date);
+        y += m.line * 2;
+        // Column headings on every page.
+        painter.setFont(bold);
+        int x = 0;
+        for (std::size_t c = 0; c < def.Columns.size(); ++c) {
+            painter.drawText(QRect(x + 2, y, m.widths[c] - 4, m.line),
+                             AlignmentOf(def.Columns[c].Alignment) | Qt::AlignVCenter,
+                             QString::fromStdString(def.Columns[c].Caption));
+            x += m.widths[c];
+        }
+        y += m.line;
+        painter.drawLine(0, y, x, y);
+        painter.setFont(font);
+        const int first = page * m.rowsPerPage;
+        const int last = std::min(rows, first + m.rowsPerPage);
+        for (int r = first; r < last; ++r) {
+            x = 0;
+            for (std::size_t c = 0; c < def.Columns.size(); ++c) {
+                painter.drawText(QRect(x + 2, y, m.widths[c] - 4, m.line),
+                                 AlignmentOf(def.Columns[c].Alignment) | Qt::AlignVCenter,
+                                 table.index(r, fields[c]).data().toString());
+                x += m.widths[c];
+            }
+            y += m.line;
+        }
+        painter.drawText(QRect(0, m.page.height() - m.line, m.page.width(), m.line),
+                         Qt::AlignRight | Qt::AlignVCenter,
+                         QString("Page %1 of %2").arg(page + 1).arg(pages));
+    }
+}
+
+} // namespace
+
+ReportDefinition LoadReportDefinition(const std::filesystem::path& file) {
+    QByteArray text;
+    try {
+        text = records::ReadRegularFile(file, kMaxReportDefinitionBytes);
+    } catch (const records::FileError& e) {
+        throw ReportError(QString("Cannot open the report definition %1: %2")
+                              .arg(e.File(), e.Reason())
+                              .toStdString());
+    }
+    try {
+        return ParseReportDefinition(std::string_view(text.constData(), std::size_t(text.size())));
+    } catch (const ReportError& e) {
+        Refuse(file, QString::fromStdString(e.what()));
+    }
+}
+
+std::optional<ReportDefinition> PrepareReport(const QAbstractItemModel& table,
+                                              const std::filesystem::path& definitionFile) {
+    ReportDefinition def = LoadReportDefinition(definitionFile);
+    if (table.rowCount() == 0) {
+        return std::nullopt;
+    }
+    return def;
+}
+
+PrintOutcome PrintTable(const QAbstractItemModel& table,
+                        const std::filesystem::path& definitionFile, QPagedPaintDevice& device) {
+    const std::optional<ReportDefinition> def = PrepareReport(table, definitionFile);
+    if (!def) {
+        return PrintOutcome::NoRows;
+    }
+    if (QString::fromStdString(def->Connection) != kReportConnection) {
+        Refuse(definitionFile, QString("the report reads the connection %1, not %2")
+                                   .arg(Shown(def->Connection), kReportConnection));
+    }
+    std::vector<int> fields;
+    for (const ReportColumn& column : def->Columns) {
+        fields.push_back(FieldIndex(table, column.Field));
+        if (fields.back() < 0) {
+            Refuse(definitionFile, "no field " + Shown(column.Field) + " in the data");
+        }
+    }
+    PreparePage(*def, device, definitionFile);
+    QFont font(QString::fromStdString(def->FontFamily));
+    font.setPointSizeF(def->FontPoints);
+    const PageMetrics metrics = Measure(*def, font, device, definitionFile);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        throw ReportError("The printer cannot be started");
+    }
+    PaintPages(table, *def, fields, font, metrics, device, painter);
+    painter.end();
+    return PrintOutcome::Printed;
+}
+
+PrintOutcome PrintTableToPdf(const QAbstractItemModel& table,
+                             const std::filesystem::path& definitionFile,
+                             const std::filesystem::path& pdf,
+                             const std::vector<std::filesystem::path>& protectedFiles) {
+    OutputTarget target(pdf, SpecialFile::Refuse, protectedFiles);
+    PrintOutcome outcome = PrintOutcome::NoRows;
+    {
+        QPdfWriter writer(&target.Device());
+        writer.setTitle("RangeDesk records");
+        outcome = PrintTable(table, definitionFile, writer);
+    }
+    if (outcome == PrintOutcome::Printed) {
+        target.Commit();
+    }
+    return outcome;
+}
+
+} // namespace rangedesk::output
