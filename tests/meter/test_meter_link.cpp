@@ -483,10 +483,8 @@ private slots:
             QSKIP("this machine does not let the test mount a small filesystem");
         }
         QDir().mkpath(disk.Path("lib"));
-        for (const char* file : {"DistLib.mdb", "Vermo.rav"}) {
-            QVERIFY(QFile::copy(QString(RANGEDESK_BUILT_LIB) + "/" + file,
-                                disk.Path(QString("lib/") + file)));
-        }
+        QVERIFY(QFile::copy(TemplateDatabase(), disk.Path("lib/DistLib.mdb")));
+        QVERIFY(QFile::copy(TemplateReportDefinition(), disk.Path("lib/Vermo.rav")));
         hid::sim::SimHidBus bus;
         sim::SimMeter meter(bus, 3);
         meter.SetRecords(sim::DemoRecords(3, 999));

@@ -7,6 +7,7 @@
 
 #include "data_location.h"
 #include "measurement_record.h"
+#include "program_folder.h"
 #include "record_store.h"
 
 using namespace rangedesk;
@@ -50,7 +51,7 @@ private slots:
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath("program/lib"));
         const QString templateFile = dir.filePath("program/lib/DistLib.mdb");
-        QVERIFY(QFile::copy(QString(RANGEDESK_BUILT_LIB) + "/DistLib.mdb", templateFile));
+        QVERIFY(QFile::copy(TemplateDatabase(), templateFile));
         QVERIFY(QFile::setPermissions(templateFile,
                                       QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         QFile t(templateFile);

@@ -173,6 +173,23 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(store::StoreError, store.EmptyLoadData());
     }
 
+    // Running the program upgrades and fills its own lib/DistLib.mdb; a test's fresh database
+    // is the template CMake made where the program never looks, so it starts empty whatever
+    // the program did before.
+    void freshDatabaseIsThePristineTemplate() {
+        const QString programFolder = QFileInfo(QString(RANGEDESK_BUILT_LIB)).absolutePath();
+        QVERIFY2(!QFileInfo(TemplateDatabase()).absoluteFilePath().startsWith(programFolder + "/"),
+                 qPrintable(TemplateDatabase()));
+        ProgramFolder folder;
+        Peek peek(folder.LibFile("DistLib.mdb"));
+        QSqlQuery q(peek.Db());
+        QVERIFY(q.exec("PRAGMA user_version") && q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+        QVERIFY(q.exec("SELECT group_concat(name) FROM sqlite_master") && q.next());
+        QCOMPARE(q.value(0).toString(), QString("LoadData"));
+        QVERIFY(peek.Column("RecNo").isEmpty());
+    }
+
     void killedDuringADownloadKeepsEveryRow() {
         ProgramFolder folder;
         const QString path = folder.LibFile("DistLib.mdb");
@@ -199,9 +216,7 @@ class TestStoreHardening : public QObject {
         const QString lib = base.filePath(folder + "/lib");
         QDir().mkpath(lib);
         const QString db = lib + "/DistLib.mdb";
-        QFile::remove(db);
-        QFile::copy(QString(RANGEDESK_BUILT_LIB) + "/DistLib.mdb", db);
-        QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
+        CopyFreshDatabase(db);
         return db;
     }
 
