@@ -27,8 +27,10 @@ namespace rangedesk::records {
 struct DownloadSummary;
 }
 namespace rangedesk::store {
+class LoadDataModel;
 class RecordStore;
-}
+class StoreRecordSink;
+} // namespace rangedesk::store
 namespace rangedesk::output {
 class TReportProject;
 }
@@ -79,6 +81,10 @@ public:
     meter::MeterLink& Link() { return *link_; }
     meter::MeterOperations& Operations() { return *operations_; }
     store::RecordStore& Store() { return *store_; }
+    // ADOTable1: the rows of LoadData the grid, the export and the printout show.
+    store::LoadDataModel& Table() { return *table_; }
+    // Where a download puts its records.
+    store::StoreRecordSink& Sink() { return *sink_; }
     hid::THidDeviceController& HidCtl() { return *hidCtl_; }
     StatusBar& StatusBar1() { return *statusBar_; }
     QTableView& DBGrid1() { return *grid_; }
@@ -121,8 +127,11 @@ private:
     void ShowMessage(const QString& text);
 
     UserPrompts& prompts_;
+    const QString programDir_;
     store::DataLocation location_;
     std::unique_ptr<store::RecordStore> store_;
+    std::unique_ptr<store::LoadDataModel> table_;
+    std::unique_ptr<store::StoreRecordSink> sink_;
     std::unique_ptr<output::TReportProject> reportProject_;
     std::unique_ptr<hid::THidDeviceController> hidCtl_;
     std::unique_ptr<meter::MeterLink> link_;

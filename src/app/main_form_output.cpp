@@ -8,10 +8,10 @@
 #include "atomic_file.h"
 #include "error_box.h"
 #include "grid_to_excel.h"
+#include "load_data_model.h"
 #include "main_form.h"
 #include "record_store.h"
 #include "report_project.h"
-#include "store_error.h"
 #include "user_prompts.h"
 
 namespace rangedesk::app {
@@ -83,18 +83,16 @@ void TMainForm::ExportView(QTableView& view) {
 
 void TMainForm::PrintBtnClick() {
     reportProject_->SetProjectFile(location_.ReportDefinition);
-    if (!store_->ADOConnectAccess()) {
-        throw store::StoreError(store_->LastError().toStdString());
-    }
+    store_->Open(); // opened again when it could not be at start
     reportProject_->Close();
     reportProject_->Open();
     output::TReportDataSetConnection ReportDataSetConnection1("ReportDataSetConnection1");
-    ReportDataSetConnection1.SetDataSet(&store_->Table());
+    ReportDataSetConnection1.SetDataSet(table_.get());
     struct CloseProject {
         output::TReportProject& project;
         ~CloseProject() { project.Close(); }
     } closeProject{*reportProject_};
-    if (store_->Table().IsEmpty()) {
+    if (table_->IsEmpty()) {
         prompts_.Ask(
             {"Print Error", "Have No Data in Database,Can not to Print!", MessageIcon::Error});
         return;

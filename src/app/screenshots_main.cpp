@@ -21,6 +21,7 @@
 #include "about_form.h"
 #include "grid_to_excel.h"
 #include "history_form.h"
+#include "load_data_model.h"
 #include "main_form.h"
 #include "meter_link.h"
 #include "platform/sim/sim_hid_bus.h"
@@ -115,7 +116,7 @@ int main(int argc, char** argv) {
     project.SetProjectFile(programDir.filePath("lib/Vermo.rav"));
     project.Open();
     output::TReportDataSetConnection connection("ReportDataSetConnection1");
-    connection.SetDataSet(&mainForm.Store().Table());
+    connection.SetDataSet(&mainForm.Table());
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewWidget preview(&printer);
     QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,

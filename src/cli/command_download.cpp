@@ -15,6 +15,8 @@
 #include "output_target.h"
 #include "progress_line.h"
 #include "record_store.h"
+#include "store_error.h"
+#include "store_record_sink.h"
 
 namespace rangedesk::cli {
 namespace {
@@ -59,13 +61,11 @@ int RunDownload(const CliOptions& options) {
     }
     try {
         std::optional<store::RecordStore> store;
+        std::optional<store::StoreRecordSink> storeSink;
         if (!options.NoDatabase) {
-            store.emplace(DatabaseFor(options));
-            if (!store->ADOConnectAccess()) {
-                PrintError("cannot open the database " + store->DatabasePath() + ": " +
-                           store->LastError());
-                return kFileError;
-            }
+            store.emplace(DatabaseFor(options), store::StoreAccess::ReadWrite);
+            store->Open();
+            storeSink.emplace(*store);
         }
         std::optional<OutputTarget> csvTarget;
         std::optional<CsvRecordSink> csv;
@@ -74,8 +74,8 @@ int RunDownload(const CliOptions& options) {
             csv.emplace(csvTarget->Device(), !csvTarget->IsStandardOutput());
         }
         std::vector<records::RecordSink*> sinks;
-        if (store) {
-            sinks.push_back(&*store);
+        if (storeSink) {
+            sinks.push_back(&*storeSink);
         }
         if (csv) {
             sinks.push_back(&*csv);
@@ -109,6 +109,9 @@ int RunDownload(const CliOptions& options) {
         return StatusOf(*summary, interrupt.Interrupted());
     } catch (const FileError& e) {
         PrintError(QString::fromUtf8(e.what()));
+        return kFileError;
+    } catch (const store::StoreError& e) {
+        PrintError(e.Message());
         return kFileError;
     }
 }

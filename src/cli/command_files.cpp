@@ -65,21 +65,6 @@ int ExportToStandardOutput(const store::LoadDataModel& table, output::ExportForm
     return kDone;
 }
 
-// The records of the database, read; throws FileError.
-void OpenTable(store::RecordStore& store) {
-    if (!store.ADOConnectAccess()) {
-        throw FileError(QString("cannot open %1: %2")
-                            .arg(store.DatabasePath(), store.LastError())
-                            .toStdString());
-    }
-    try {
-        store.Table().Open();
-    } catch (const store::StoreError& e) {
-        throw FileError(
-            QString("cannot read %1: %2").arg(store.DatabasePath(), e.what()).toStdString());
-    }
-}
-
 void PrintRecord(const MeasurementRecord& r) {
     std::cout << r.ModeText << '\t' << r.UnitText;
     for (const auto& slot : r.Slots) {
@@ -95,10 +80,10 @@ int RunExport(const CliOptions& options) {
     const output::ExportFormat format = ExportFormatFor(options, path);
     try {
         store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
-        OpenTable(store);
-        const store::LoadDataModel& table = store.Table();
+        store::LoadDataModel table(store);
+        table.Open();
         if (table.IsEmpty()) {
-            PrintError(store.DatabasePath() + " holds no records; nothing was written");
+            PrintError(store.Path() + " holds no records; nothing was written");
             return kFileError;
         }
         if (const QString why = output::FormatLimitProblem(table.rowCount(), format);
@@ -120,6 +105,9 @@ int RunExport(const CliOptions& options) {
         return kDone;
     } catch (const FileError& e) {
         PrintError(QString::fromUtf8(e.what()));
+        return kFileError;
+    } catch (const store::StoreError& e) {
+        PrintError(e.Message());
         return kFileError;
     }
 }
@@ -155,17 +143,18 @@ int RunDecode(const CliOptions& options) {
 int RunPrint(const CliOptions& options) {
     try {
         store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
-        OpenTable(store);
+        store::LoadDataModel table(store);
+        table.Open();
         output::TReportProject project;
         project.SetProjectFile(
             store::LocateData(QCoreApplication::applicationDirPath()).ReportDefinition);
         project.Open();
-        if (store.Table().IsEmpty()) {
+        if (table.IsEmpty()) {
             PrintError("Have No Data in Database,Can not to Print!");
             return kFileError;
         }
         output::TReportDataSetConnection connection("ReportDataSetConnection1");
-        connection.SetDataSet(&store.Table());
+        connection.SetDataSet(&table);
         OutputTarget target(options.Pdf, OutputTarget::Special::Refuse);
         {
             QPdfWriter pdf(&target.Device());
@@ -178,6 +167,8 @@ int RunPrint(const CliOptions& options) {
         PrintError(QString::fromUtf8(e.what()));
     } catch (const output::ReportError& e) {
         PrintError(QString::fromUtf8(e.what()));
+    } catch (const store::StoreError& e) {
+        PrintError(e.Message());
     }
     return kFileError;
 }

@@ -4,7 +4,7 @@
 
 #include "load_data_columns.h"
 #include "load_data_row.h"
-#include "store_error.h"
+#include "output_target.h"
 
 namespace rangedesk::cli {
 
@@ -13,7 +13,7 @@ CsvRecordSink::CsvRecordSink(QIODevice& out, bool byteOrderMark)
 
 void CsvRecordSink::Write(const QByteArray& bytes) {
     if (out_.write(bytes) != bytes.size()) {
-        throw store::StoreError("Cannot write the CSV: " + out_.errorString().toStdString());
+        throw FileError("Cannot write the CSV: " + out_.errorString().toStdString());
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "load_data_model.h"
 #include "load_data_row.h"
 #include "main_form.h"
 #include "meter_link.h"
@@ -289,7 +290,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!rig.w().Locked(), kTimeoutMs);
         QCOMPARE(rig.Column(0), QStringList());
         QVERIFY(rig.w().ExpToExcel().isEnabled()); // from the earlier download
-        QVERIFY(rig.w().Store().Table().IsOpen());
+        QVERIFY(rig.w().Table().IsOpen());
     }
 
     // A timeout is a failure, even when the last report would pass the check.
@@ -470,9 +471,9 @@ private slots:
         QVERIFY(stored >= 3 && stored < 200);
         // Every row stored is in DistLib.mdb itself, not only in its log.
         store::RecordStore copy(rig.folder.LibFile("DistLib.mdb"), store::StoreAccess::ReadOnly);
-        QVERIFY(copy.ADOConnectAccess());
-        copy.Table().Open();
-        QCOMPARE(copy.Table().rowCount(), stored);
+        store::LoadDataModel table(copy);
+        table.Open();
+        QCOMPARE(table.rowCount(), stored);
     }
 
     // A disk that fills during a download stops it with the database's message; every row
@@ -503,8 +504,8 @@ private slots:
         QVERIFY(shown > 0 && shown < 999);
         QVERIFY(w.ExportAllData().isEnabled());
         QVERIFY(w.ExpToExcel().isEnabled());
-        w.Store().Table().Open(); // what the file holds
-        QCOMPARE(w.Store().Table().rowCount(), shown);
+        w.Table().Open(); // what the file holds
+        QCOMPARE(w.Table().rowCount(), shown);
     }
 
     void meterWithoutAccessIsReportedOncePerPlug() {

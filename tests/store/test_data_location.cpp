@@ -6,9 +6,12 @@
 #include <QTest>
 
 #include "data_location.h"
+#include "load_data_model.h"
 #include "measurement_record.h"
 #include "program_folder.h"
 #include "record_store.h"
+#include "store_error.h"
+#include "store_record_sink.h"
 
 using namespace rangedesk;
 using store::ChooseDataLocation;
@@ -60,20 +63,21 @@ private slots:
         t.close();
         const auto location =
             ChooseDataLocation(dir.filePath("program"), dir.filePath("user"), false, false);
-        QCOMPARE(store::PrepareUserDatabase(location), QString());
+        store::PrepareUserDatabase(location);
         QVERIFY(QFile::exists(location.Database));
         {
-            store::RecordStore copy(location.Database);
-            QVERIFY(copy.ADOConnectAccess());
-            copy.EmptyLoadData();
-            copy.AddRecToLib(1, MeasurementRecord{}, RecordLayout::Compact);
+            store::RecordStore copy(location.Database, store::StoreAccess::ReadWrite);
+            store::StoreRecordSink sink(copy);
+            copy.Open();
+            sink.EmptyLoadData();
+            sink.AddRecToLib(1, MeasurementRecord{}, RecordLayout::Compact);
         }
         // Made once: a second start keeps the user's rows.
-        QCOMPARE(store::PrepareUserDatabase(location), QString());
-        store::RecordStore again(location.Database);
-        QVERIFY(again.ADOConnectAccess());
-        again.Table().Open();
-        QCOMPARE(again.Table().rowCount(), 1);
+        store::PrepareUserDatabase(location);
+        store::RecordStore again(location.Database, store::StoreAccess::ReadWrite);
+        store::LoadDataModel table(again);
+        table.Open();
+        QCOMPARE(table.rowCount(), 1);
         QVERIFY(t.open(QIODevice::ReadOnly));
         QCOMPARE(t.readAll(), before);
         QVERIFY(!QFile::exists(templateFile + "-wal"));
@@ -83,10 +87,15 @@ private slots:
         QTemporaryDir dir;
         const auto location =
             ChooseDataLocation(dir.filePath("program"), dir.filePath("user"), false, false);
-        QCOMPARE(store::PrepareUserDatabase(location), QString());
+        try {
+            store::PrepareUserDatabase(location);
+            QFAIL("a missing template should be said");
+        } catch (const store::StoreError& e) {
+            QCOMPARE(e.Kind(), store::StoreErrorKind::Missing); // the installation message
+        }
         QVERIFY(!QFile::exists(location.Database));
-        store::RecordStore none(location.Database);
-        QVERIFY(!none.ADOConnectAccess()); // the installation message, as ever
+        store::RecordStore none(location.Database, store::StoreAccess::ReadWrite);
+        QVERIFY_THROWS_EXCEPTION(store::StoreError, none.Open());
     }
 };
 

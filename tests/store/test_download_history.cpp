@@ -12,7 +12,9 @@
 
 #include "crash_child_run.h"
 #include "download_history.h"
+#include "download_writer.h"
 #include "hid_controller.h"
+#include "load_data_model.h"
 #include "meter_link.h"
 #include "meter_operations.h"
 #include "platform/sim/sim_hid_bus.h"
@@ -21,10 +23,13 @@
 #include "schema.h"
 #include "sim_meter.h"
 #include "store_error.h"
+#include "store_record_sink.h"
 
 using namespace rangedesk;
 using store::DownloadHistory;
+using store::DownloadWriter;
 using store::RecordStore;
+using store::StoreAccess;
 
 namespace {
 
@@ -64,16 +69,20 @@ struct Rig {
     hid::THidDeviceController controller{bus};
     std::optional<meter::MeterLink> link;
     std::optional<RecordStore> store;
+    std::optional<store::LoadDataModel> table;
+    std::optional<store::StoreRecordSink> sink;
     std::optional<meter::MeterOperations> ops;
 
     explicit Rig(int model, int records) : meter(bus, model) {
         meter.SetRecords(sim::DemoRecords(model, records));
         meter.Plug();
         link.emplace(controller);
-        store.emplace(Path());
-        store->ADOConnectAccess();
+        store.emplace(Path(), StoreAccess::ReadWrite);
+        table.emplace(*store);
+        sink.emplace(*store);
+        store->Open();
         ops.emplace(*link);
-        ops->SetRecordSink(&*store);
+        ops->SetRecordSink(&*sink);
     }
     QString Path() const { return folder.LibFile("DistLib.mdb"); }
     bool Download() {
@@ -101,8 +110,8 @@ private slots:
         const QVariantList before = Values(path, "SELECT quote(rowid) || RecNo || MODE || RESULT "
                                                  "FROM LoadData ORDER BY rowid");
         {
-            RecordStore store(path);
-            QVERIFY(store.ADOConnectAccess());
+            RecordStore store(path, StoreAccess::ReadWrite);
+            store.Open();
             DownloadHistory history(store);
             const auto list = history.List();
             QCOMPARE(list.size(), 1u);
@@ -128,11 +137,15 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
         file.close();
-        RecordStore newer(path);
-        QVERIFY(!newer.ADOConnectAccess());
-        QVERIFY(newer.SchemaTooNew());
-        QVERIFY2(newer.LastError().contains("version 7") && newer.LastError().contains("version 1"),
-                 qPrintable(newer.LastError()));
+        RecordStore newer(path, StoreAccess::ReadWrite);
+        try {
+            newer.Open();
+            QFAIL("a newer file should not open for writing");
+        } catch (const store::StoreError& e) {
+            QCOMPARE(e.Kind(), store::StoreErrorKind::NewerVersion);
+            QVERIFY2(e.Message().contains("version 7") && e.Message().contains("version 1"),
+                     e.what());
+        }
         QVERIFY_THROWS_EXCEPTION(store::StoreError, newer.EmptyLoadData());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
@@ -214,8 +227,8 @@ private slots:
         QCOMPARE(loadData.size(), kept.size());
         QVERIFY(loadData.size() >= reported);
         QCOMPARE(Values(path, "SELECT outcome FROM Downloads"), QVariantList({"running"}));
-        RecordStore store(path);
-        QVERIFY(store.ADOConnectAccess());
+        RecordStore store(path, StoreAccess::ReadWrite);
+        store.Open();
         QCOMPARE(DownloadHistory(store).List()[0].Outcome, QString("interrupted"));
     }
 
@@ -244,12 +257,13 @@ private slots:
         const auto good = history.Records(id);
         QVERIFY(Exec(rig.Path(), "UPDATE DownloadRecords SET DIST1 = 'wrong', UNIT = '?' WHERE "
                                  "RecNo IN (2, 5, 7)"));
-        QCOMPARE(history.Redecode(id, NumberFormat{"."}), 3);
+        DownloadWriter writer(*rig.store);
+        QCOMPARE(writer.Redecode(id).Changed, 3);
         const auto mended = history.Records(id);
         for (std::size_t k = 0; k < good.size(); ++k) {
             QCOMPARE(mended[k].Texts, good[k].Texts);
         }
-        QCOMPARE(history.Redecode(id, NumberFormat{"."}), 0);
+        QCOMPARE(writer.Redecode(id).Changed, 0);
     }
 
     void loadAndDelete() {
@@ -258,11 +272,12 @@ private slots:
         rig.meter.SetRecords(sim::DemoRecords(1, 2));
         QVERIFY(rig.Download());
         DownloadHistory history(*rig.store);
+        DownloadWriter writer(*rig.store);
         const auto list = history.List();
-        history.Load(list[1].Id); // the first download's four rows
-        QCOMPARE(rig.store->Table().rowCount(), 4);
+        writer.Load(list[1].Id); // the first download's four rows
+        QCOMPARE(rig.table->rowCount(), 4);
         QCOMPARE(Values(rig.Path(), "SELECT COUNT(*) FROM LoadData"), QVariantList({4}));
-        history.Delete(list[1].Id);
+        writer.Delete(list[1].Id);
         QCOMPARE(history.List().size(), 1u);
         QCOMPARE(Values(rig.Path(), "SELECT COUNT(*) FROM DownloadRecords"), QVariantList({2}));
         QCOMPARE(Values(rig.Path(), "SELECT COUNT(*) FROM LoadData"), QVariantList({4}));

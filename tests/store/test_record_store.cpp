@@ -8,14 +8,19 @@
 #include <QTest>
 
 #include "crash_child_run.h"
+#include "load_data_model.h"
 #include "load_data_row.h"
 #include "program_folder.h"
 #include "record_store.h"
 #include "store_error.h"
+#include "store_record_sink.h"
 #include "table_sheet.h"
 
 using namespace rangedesk;
+using store::LoadDataModel;
 using store::RecordStore;
+using store::StoreAccess;
+using store::StoreRecordSink;
 
 namespace {
 
@@ -70,25 +75,27 @@ private slots:
             Peek peek(path);
             QVERIFY(peek.Exec("INSERT INTO LoadData (RecNo) VALUES ('old')"));
         }
-        RecordStore store(path);
-        QVERIFY(store.ADOConnectAccess());
-        QVERIFY(!store.Table().IsOpen());
-        QCOMPARE(store.Table().rowCount(), 0); // closed at start whatever the file holds
-        store.EmptyLoadData();
-        QVERIFY(store.Table().IsOpen());
-        QCOMPARE(store.Table().rowCount(), 0);
+        RecordStore store(path, StoreAccess::ReadWrite);
+        LoadDataModel table(store);
+        StoreRecordSink sink(store);
+        store.Open();
+        QVERIFY(!table.IsOpen());
+        QCOMPARE(table.rowCount(), 0); // closed at start whatever the file holds
+        sink.EmptyLoadData();
+        QVERIFY(table.IsOpen());
+        QCOMPARE(table.rowCount(), 0);
         for (int i = 1; i <= 3; ++i) {
-            store.AddRecToLib(i, Record("Area"), RecordLayout::Extended);
-            QCOMPARE(store.Table().rowCount(), i); // visible as soon as appended
+            sink.AddRecToLib(i, Record("Area"), RecordLayout::Extended);
+            QCOMPARE(table.rowCount(), i); // visible as soon as appended
         }
         Peek peek(path);
         QCOMPARE(peek.Column("RecNo"), QStringList({"1", "2", "3"}));
         QCOMPARE(peek.Column("DIST3"), QStringList({"   ", "   ", "   "}));
         QCOMPARE(peek.Column("RESULT").first(), QString(" 12.345 m2"));
         QCOMPARE(peek.Column("UNIT").first(), QString("ft in"));
-        store.AddRecToLib(4, Record("Distance"), RecordLayout::Compact);
+        sink.AddRecToLib(4, Record("Distance"), RecordLayout::Compact);
         QCOMPARE(peek.Column("UNIT").last(), QString("ft")); // DIST2 suffix for compact meters
-        QCOMPARE(store.Table().RowAt(3)[2], QString("ft"));
+        QCOMPARE(table.RowAt(3)[2], QString("ft"));
     }
 
     void rowTexts() {
@@ -124,24 +131,30 @@ private slots:
                                   ? "CREATE TABLE Other (a TEXT)"
                                   : "CREATE TABLE LoadData (RecNo TEXT, MODE TEXT)"));
         }
-        RecordStore store(path);
-        QVERIFY(!store.ADOConnectAccess());
-        QVERIFY(!store.LastError().isEmpty());
-        QVERIFY(!store.Connected());
+        RecordStore store(path, StoreAccess::ReadWrite);
+        try {
+            store.Open();
+            QFAIL("the database should not open");
+        } catch (const store::StoreError& e) {
+            QVERIFY(!e.Reason().isEmpty());
+        }
+        QVERIFY(!store.IsOpen());
         if (setup == "missing" || setup == "nofolder") {
             QVERIFY(!QFile::exists(path)); // never created
         }
-        QVERIFY_THROWS_EXCEPTION(store::StoreError, store.EmptyLoadData());
+        StoreRecordSink sink(store);
+        QVERIFY_THROWS_EXCEPTION(store::StoreError, sink.EmptyLoadData());
     }
 
     void editChangesExactlyThatRow() {
         ProgramFolder folder;
-        RecordStore store(folder.LibFile("DistLib.mdb"));
-        QVERIFY(store.ADOConnectAccess());
-        store.EmptyLoadData();
-        store.AddRecToLib(1, Record("Same"), RecordLayout::Extended);
-        store.AddRecToLib(1, Record("Same"), RecordLayout::Extended); // two rows with equal texts
-        auto& table = store.Table();
+        RecordStore store(folder.LibFile("DistLib.mdb"), StoreAccess::ReadWrite);
+        LoadDataModel table(store);
+        StoreRecordSink sink(store);
+        store.Open();
+        sink.EmptyLoadData();
+        sink.AddRecToLib(1, Record("Same"), RecordLayout::Extended);
+        sink.AddRecToLib(1, Record("Same"), RecordLayout::Extended); // two rows with equal texts
         QVERIFY(table.setData(table.index(1, 1), "Edited", Qt::EditRole));
         Peek peek(folder.LibFile("DistLib.mdb"));
         QCOMPARE(peek.Column("MODE"), QStringList({"Same", "Edited"}));
@@ -152,13 +165,14 @@ private slots:
 
     void writeFailuresAreRaised() {
         ProgramFolder folder;
-        RecordStore store(folder.LibFile("DistLib.mdb"));
-        QVERIFY(store.ADOConnectAccess());
-        store.EmptyLoadData();
-        store.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
+        RecordStore store(folder.LibFile("DistLib.mdb"), StoreAccess::ReadWrite);
+        LoadDataModel table(store);
+        StoreRecordSink sink(store);
+        store.Open();
+        sink.EmptyLoadData();
+        sink.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
         Peek peek(folder.LibFile("DistLib.mdb"));
         QVERIFY(peek.Exec("BEGIN EXCLUSIVE"));
-        auto& table = store.Table();
         try {
             table.setData(table.index(0, 1), "Locked out", Qt::EditRole);
             QFAIL("the edit should have failed");
@@ -167,10 +181,10 @@ private slots:
         }
         QCOMPARE(table.index(0, 1).data().toString(), QString("Area"));
         QVERIFY_THROWS_EXCEPTION(store::StoreError,
-                                 store.AddRecToLib(2, Record("x"), RecordLayout::Extended));
+                                 sink.AddRecToLib(2, Record("x"), RecordLayout::Extended));
         QVERIFY(peek.Exec("ROLLBACK"));
         QVERIFY(peek.Exec("DROP TABLE LoadData"));
-        QVERIFY_THROWS_EXCEPTION(store::StoreError, store.EmptyLoadData());
+        QVERIFY_THROWS_EXCEPTION(store::StoreError, sink.EmptyLoadData());
     }
 
     // Running the program upgrades and fills its own lib/DistLib.mdb; a test's fresh database
@@ -239,10 +253,11 @@ private slots:
         const QStringList before =
             QDir(base.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         {
-            RecordStore store(db);
-            QVERIFY2(store.ADOConnectAccess(), qPrintable(store.LastError()));
-            store.EmptyLoadData();
-            store.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
+            RecordStore store(db, StoreAccess::ReadWrite);
+            StoreRecordSink sink(store);
+            store.Open();
+            sink.EmptyLoadData();
+            sink.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
         }
         QCOMPARE(Peek(db).Column("MODE"), QStringList({"Area"}));
         QCOMPARE(Peek(decoy).Column("RecNo"), QStringList({"kept"}));
@@ -264,8 +279,8 @@ private slots:
         Peek(db).Exec("PRAGMA journal_mode=DELETE");
         {
             RecordStore store(db, store::StoreAccess::ReadOnly);
-            QVERIFY(store.ADOConnectAccess());
-            store.Table().Open();
+            LoadDataModel table(store);
+            table.Open();
             QVERIFY_THROWS_EXCEPTION(store::StoreError, store.EmptyLoadData());
         }
         Peek peek(db);
@@ -278,11 +293,12 @@ private slots:
     // After a checkpoint a copy of DistLib.mdb alone holds every row.
     void checkpointPutsTheRowsInTheFile() {
         const QString db = Place("wal");
-        RecordStore store(db);
-        QVERIFY(store.ADOConnectAccess());
-        store.EmptyLoadData();
+        RecordStore store(db, StoreAccess::ReadWrite);
+        StoreRecordSink sink(store);
+        store.Open();
+        sink.EmptyLoadData();
         for (int i = 1; i <= 5; ++i) {
-            store.AddRecToLib(i, Record("Area"), RecordLayout::Extended);
+            sink.AddRecToLib(i, Record("Area"), RecordLayout::Extended);
         }
         store.Checkpoint();
         const QString copy = base.filePath("backup.mdb");
@@ -297,12 +313,18 @@ private slots:
         Peek holder(db);
         QVERIFY(holder.Exec("PRAGMA journal_mode=DELETE")); // as a file another program wrote
         QVERIFY(holder.Exec("BEGIN EXCLUSIVE"));
-        RecordStore store(db);
-        QVERIFY(!store.ADOConnectAccess());
-        QVERIFY2(store.LastError().contains("locked"), qPrintable(store.LastError()));
+        RecordStore store(db, StoreAccess::ReadWrite);
+        StoreRecordSink sink(store);
+        try {
+            store.Open();
+            QFAIL("the lock should keep it from opening");
+        } catch (const store::StoreError& e) {
+            QVERIFY2(e.Message().contains("locked"), e.what());
+            QCOMPARE(e.Kind(), store::StoreErrorKind::Locked);
+        }
         QVERIFY(holder.Exec("COMMIT"));
-        store.EmptyLoadData(); // opens it now
-        store.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
+        sink.EmptyLoadData(); // opens it now
+        sink.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
         QCOMPARE(Peek(db).Column("RecNo"), QStringList({"1"}));
     }
 
@@ -311,11 +333,11 @@ private slots:
         const QString db = Place("nulls");
         Peek(db).Exec("INSERT INTO LoadData (RecNo, MODE) VALUES ('1', NULL)");
         RecordStore store(db, store::StoreAccess::ReadOnly);
-        QVERIFY(store.ADOConnectAccess());
-        store.Table().Open();
-        QVERIFY(store.Table().index(0, 1).data(Qt::EditRole).isNull());
-        QCOMPARE(store.Table().index(0, 1).data(Qt::DisplayRole).toString(), QString());
-        const auto sheet = output::SheetFromTable(store.Table(), output::AllColumns(store.Table()));
+        LoadDataModel table(store);
+        table.Open();
+        QVERIFY(table.index(0, 1).data(Qt::EditRole).isNull());
+        QCOMPARE(table.index(0, 1).data(Qt::DisplayRole).toString(), QString());
+        const auto sheet = output::SheetFromTable(table, output::AllColumns(table));
         QCOMPARE(sheet.Rows[0][1].kind, output::SheetCell::Kind::Blank);
         QCOMPARE(sheet.Rows[0][0].kind, output::SheetCell::Kind::Label);
     }
