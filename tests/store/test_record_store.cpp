@@ -1,13 +1,18 @@
 // The record database: opening, the LoadData lifecycle, edits by rowid, failures, crashes.
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "crash_child_run.h"
+#include "download_history.h"
 #include "load_data_model.h"
 #include "load_data_row.h"
 #include "program_folder.h"
@@ -53,6 +58,20 @@ private:
     static inline int count_ = 0;
 };
 
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file of a folder with its bytes: what a reader must leave as it found it.
+QMap<QString, QByteArray> FolderState(const QString& folder) {
+    QMap<QString, QByteArray> state;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        state.insert(name, Bytes(QDir(folder).filePath(name)));
+    }
+    return state;
+}
+
 MeasurementRecord Record(const std::string& mode) {
     MeasurementRecord r;
     r.ModeText = mode;
@@ -64,6 +83,8 @@ MeasurementRecord Record(const std::string& mode) {
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(rangedesk::store::StoreErrorKind)
 
 class TestRecordStore : public QObject {
     Q_OBJECT
@@ -288,6 +309,106 @@ private slots:
         QVERIFY(mode.next());
         QCOMPARE(mode.value(0).toString(), QString("delete"));
         QVERIFY(!QFile::exists(db + "-wal"));
+    }
+
+    // Whatever cannot be opened says so once: which file, and why, in words.
+    void openingFailuresSayThePathOnceAndWhy_data() {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<store::StoreErrorKind>("kind");
+        QTest::addColumn<QString>("reason");
+        using K = store::StoreErrorKind;
+        QTest::newRow("missing") << "missing" << K::Missing << "No such file or directory";
+        QTest::newRow("folder missing") << "nofolder" << K::Missing << "No such file or directory";
+        QTest::newRow("a folder") << "folder" << K::NotOurs << "it is a folder";
+        QTest::newRow("a FIFO") << "fifo" << K::NotOurs << "it is not a regular file";
+        QTest::newRow("a link to /dev/zero") << "zero" << K::NotOurs << "it is not a regular file";
+        QTest::newRow("not a database") << "garbage" << K::NotOurs << "file is not a database";
+        QTest::newRow("empty file") << "empty" << K::NotOurs << "no such table: LoadData";
+        QTest::newRow("a column missing") << "nocolumn" << K::NotOurs << "no such column";
+    }
+    void openingFailuresSayThePathOnceAndWhy() {
+        QFETCH(QString, setup);
+        QFETCH(store::StoreErrorKind, kind);
+        QFETCH(QString, reason);
+        const QString dir = base.filePath("fail-" + setup);
+        QDir().mkpath(dir);
+        QString path = dir + "/DistLib.mdb";
+        const QByteArray name = QFile::encodeName(path);
+        if (setup == "nofolder") {
+            path = dir + "/nowhere/DistLib.mdb";
+        } else if (setup == "folder") {
+            QDir().mkpath(path);
+        } else if (setup == "fifo") {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (setup == "zero") {
+            QCOMPARE(::symlink("/dev/zero", name.constData()), 0);
+        } else if (setup == "garbage" || setup == "empty") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(setup == "garbage" ? QByteArray(4096, 'x') : QByteArray());
+        } else if (setup == "nocolumn") {
+            QVERIFY(Peek(path).Exec("CREATE TABLE LoadData (RecNo TEXT, MODE TEXT)"));
+        }
+        for (const StoreAccess access : {StoreAccess::ReadOnly, StoreAccess::ReadWrite}) {
+            RecordStore store(path, access);
+            try {
+                store.Open();
+                QFAIL("it should not open");
+            } catch (const store::StoreError& e) {
+                const QString message = e.Message();
+                QCOMPARE(e.Kind(), kind);
+                QVERIFY2(message.contains(reason), e.what());
+                QCOMPARE(message.count(path), 1);
+                QVERIFY2(message.startsWith("cannot open " + path + ": "), e.what());
+                QVERIFY2(!message.contains("Unable to"), e.what());
+            }
+        }
+        if (setup == "missing" || setup == "nofolder") {
+            QVERIFY(!QFile::exists(path)); // never created
+        }
+    }
+
+    // A command that only reads leaves the folder as it found it, byte for byte: no journal
+    // mode switched, no upgrade, no log files; an older layout is read as the upgrade would
+    // make it, in memory.
+    void readingChangesNothing_data() {
+        QTest::addColumn<QString>("journal");
+        QTest::addColumn<bool>("upgraded");
+        QTest::newRow("write-ahead log") << "wal" << true;
+        QTest::newRow("rollback journal") << "delete" << true;
+        QTest::newRow("write-ahead log, older layout") << "wal" << false;
+        QTest::newRow("rollback journal, older layout") << "delete" << false;
+    }
+    void readingChangesNothing() {
+        QFETCH(QString, journal);
+        QFETCH(bool, upgraded);
+        const QString db = Place(QString("read-%1-%2").arg(journal).arg(upgraded));
+        QVERIFY(Peek(db).Exec("INSERT INTO LoadData VALUES ('1','Area','m','1.500 m','2.000 m',"
+                              "'   ',' 3.00 m2'), ('2','Single','m','','','',' 2.227 m')"));
+        if (upgraded) {
+            RecordStore writer(db, StoreAccess::ReadWrite);
+            writer.Open();
+        }
+        QVERIFY(Peek(db).Exec("PRAGMA journal_mode=" + journal));
+        const QString folder = QFileInfo(db).absolutePath();
+        const auto before = FolderState(folder);
+        QCOMPARE(before.keys(), QStringList({"DistLib.mdb"}));
+        {
+            RecordStore store(db, StoreAccess::ReadOnly);
+            LoadDataModel table(store);
+            table.Open();
+            QCOMPARE(table.rowCount(), 2);
+            const store::DownloadHistory history(store);
+            const auto list = history.List();
+            QCOMPARE(list.size(), 1u);
+            QCOMPARE(list[0].Outcome, QString("imported"));
+            QCOMPARE(list[0].Kept, 2);
+            QCOMPARE(history.Records(list[0].Id).size(), 2u);
+            QVERIFY_THROWS_EXCEPTION(store::StoreError, store.EmptyLoadData());
+        }
+        const auto after = FolderState(folder);
+        QCOMPARE(after.keys(), before.keys());
+        QVERIFY(after == before);
     }
 
     // After a checkpoint a copy of DistLib.mdb alone holds every row.
