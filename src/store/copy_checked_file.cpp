@@ -120,20 +120,20 @@ void CopyCheckedFile(const QString& from, const QString& to, qint64 maxBytes,
     check(QFile::decodeName(temporary.path));
     // Never over a database another start made meanwhile: that one is the user's now.
     const QByteArray target8 = QFile::encodeName(to);
-    int placed = ::renameat2(AT_FDCWD, temporary.path.constData(), AT_FDCWD, target8.constData(),
-                             RENAME_NOREPLACE);
-    if (placed != 0 && errno == EINVAL) {
-        // A filesystem without that flag: a link is never made over a file either.
-        placed = ::link(temporary.path.constData(), target8.constData());
+    if (::renameat2(AT_FDCWD, temporary.path.constData(), AT_FDCWD, target8.constData(),
+                    RENAME_NOREPLACE) == 0) {
+        temporary.placed = true;
+        return;
     }
-    if (placed != 0) {
-        const int error = errno;
-        if (error == EEXIST) {
-            return;
-        }
+    int error = errno;
+    if (error == EINVAL) {
+        // A filesystem without that flag: a link is never made over a file either, and the
+        // temporary name goes as the scope ends.
+        error = ::link(temporary.path.constData(), target8.constData()) == 0 ? 0 : errno;
+    }
+    if (error != 0 && error != EEXIST) {
         Fail(StoreErrorKind::Io, to, SystemReason(error));
     }
-    temporary.placed = ::access(temporary.path.constData(), F_OK) != 0; // renamed, not linked
 }
 
 } // namespace rangedesk::store
