@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
 
     QTemporaryDir dir;
     const QString db = dir.filePath("DistLib.mdb");
-    QFile::copy(QString(RANGEDESK_BUILT_LIB) + "/DistLib.mdb", db);
+    QFile::copy(RANGEDESK_TEMPLATE_DB, db);
     const double withDb = TimeRun({"download", "--simulate", "3:999:0", "--db", db, "--quiet"});
     const double csvOnly =
         TimeRun({"download", "--simulate", "3:999:0", "--no-db", "--csv", "/dev/null", "--quiet"});

@@ -5,12 +5,12 @@
 #include <cstdio>
 
 #include "bench_util.h"
+#include "load_data_model.h"
 #include "main_form.h"
 #include "meter_link.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "program_folder.h"
 #include "rangedesk_application.h"
-#include "record_store.h"
 #include "recording_prompts.h"
 #include "sim_meter.h"
 
@@ -46,7 +46,7 @@ void Download(int latencyMs) {
     rig.window->ExportAllData().click(); // returns when the download has ended
     const double total = bench::NowSeconds() - start;
     const double cpu = bench::ProcessCpuSeconds() - cpu0;
-    const int rows = rig.window->Store().Table().rowCount();
+    const int rows = rig.window->Table().rowCount();
     // The simulated meter's timers fire late by their own error; that is not the host's time.
     const double meterSeconds = rig.meter.ReplyDelaySeconds();
     const double lateMs = (meterSeconds - (kRecords + 1) * latencyMs / 1000.0) * 1000 / kRecords;

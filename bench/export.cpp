@@ -15,8 +15,8 @@
 #include "platform/sim/sim_hid_bus.h"
 #include "program_folder.h"
 #include "rangedesk_application.h"
-#include "record_store.h"
 #include "recording_prompts.h"
+#include "store_record_sink.h"
 #include "table_export.h"
 
 using namespace rangedesk;
@@ -90,13 +90,13 @@ void WindowExportAndPrint() {
     ProgramFolder folder;
     hid::sim::SimHidBus bus;
     app::TMainForm w(bus, prompts, folder.Path());
-    w.Store().EmptyLoadData();
+    w.Sink().EmptyLoadData();
     MeasurementRecord record;
     record.ModeText = "体积累加";
     record.Slots[0] = {"1.234", "米"};
     record.Slots[3] = {" 12.34", "m3"};
     for (int i = 1; i <= 999; ++i) {
-        w.Store().AddRecToLib(i, record, RecordLayout::Compact);
+        w.Sink().AddRecToLib(i, record, RecordLayout::Compact);
     }
     w.SetRecordsLoaded();
 

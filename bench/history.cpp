@@ -15,6 +15,7 @@
 #include "rangedesk_application.h"
 #include "record_store.h"
 #include "recording_prompts.h"
+#include "store_record_sink.h"
 
 using namespace rangedesk;
 
@@ -25,19 +26,19 @@ constexpr int kRecords = 999;
 // Milliseconds a record takes to store, with or without the history.
 double AppendMs(bool keepHistory) {
     ProgramFolder folder;
-    store::RecordStore store(folder.LibFile("DistLib.mdb"));
-    store.ADOConnectAccess();
+    store::RecordStore store(folder.LibFile("DistLib.mdb"), store::StoreAccess::ReadWrite);
+    store::StoreRecordSink sink(store);
     if (keepHistory) {
-        store.BeginDownload({3, 0x0486, 0x5750});
+        sink.BeginDownload({3, 0x0486, 0x5750});
     }
-    store.EmptyLoadData();
+    sink.EmptyLoadData();
     MeasurementRecord record;
     record.ModeText = "Area";
     record.Slots[0] = {"1.234", "m"};
     const std::vector<std::uint8_t> reply(64, 0x5A);
     const double start = bench::NowSeconds();
     for (int i = 1; i <= kRecords; ++i) {
-        store.AddRecToLib(i, record, RecordLayout::Extended, reply);
+        sink.AddRecToLib(i, record, RecordLayout::Extended, reply);
     }
     return (bench::NowSeconds() - start) * 1000 / kRecords;
 }

@@ -7,11 +7,14 @@
 #include <cstdio>
 
 #include "bench_util.h"
+#include "load_data_model.h"
 #include "main_form.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "program_folder.h"
 #include "record_store.h"
 #include "recording_prompts.h"
+#include "store_error.h"
+#include "store_record_sink.h"
 
 using namespace rangedesk;
 
@@ -21,17 +24,21 @@ constexpr int kRecords = 999;
 
 void Run(store::AppendRefresh mode, const char* name) {
     ProgramFolder folder;
-    store::RecordStore store(folder.LibFile("DistLib.mdb"));
-    if (!store.ADOConnectAccess()) {
-        std::printf("cannot open the database: %s\n", qPrintable(store.LastError()));
+    store::RecordStore store(folder.LibFile("DistLib.mdb"), store::StoreAccess::ReadWrite);
+    store::LoadDataModel table(store);
+    store::StoreRecordSink sink(store);
+    try {
+        store.Open();
+    } catch (const store::StoreError& e) {
+        std::printf("%s\n", e.what());
         return;
     }
-    store.SetAppendRefresh(mode);
+    table.SetAppendRefresh(mode);
     QTableView grid;
-    grid.setModel(&store.Table());
+    grid.setModel(&table);
     grid.resize(641, 337);
     grid.show();
-    store.EmptyLoadData();
+    sink.EmptyLoadData();
     MeasurementRecord record;
     record.ModeText = "Area";
     record.Slots[0] = {"1.234", "m"};
@@ -41,7 +48,7 @@ void Run(store::AppendRefresh mode, const char* name) {
     for (int i = 1; i <= kRecords; ++i) {
         const double t0 = bench::NowSeconds();
         grid.setUpdatesEnabled(false);
-        store.AddRecToLib(i, record, RecordLayout::Extended);
+        sink.AddRecToLib(i, record, RecordLayout::Extended);
         grid.setUpdatesEnabled(true);
         if (qEnvironmentVariableIsEmpty("BENCH_NO_PAINT")) {
             QCoreApplication::processEvents(); // the repaint of this record
@@ -68,23 +75,23 @@ void RunThroughWindow() {
     hid::sim::SimHidBus bus;
     app::TMainForm w(bus, prompts, folder.Path());
     w.show();
-    w.Store().EmptyLoadData();
+    w.Sink().EmptyLoadData();
     MeasurementRecord record;
     record.ModeText = "Area";
     record.Slots[0] = {"1.234", "m"};
     // As during a download: the grid takes the new rows 25 times a second.
-    w.Store().Table().SetDeferAppends(true);
+    w.Table().SetDeferAppends(true);
     const double start = bench::NowSeconds();
     double frame = start;
     for (int i = 1; i <= kRecords; ++i) {
-        w.Store().AddRecToLib(i, record, RecordLayout::Extended);
+        w.Sink().AddRecToLib(i, record, RecordLayout::Extended);
         if (bench::NowSeconds() - frame > 0.04) {
-            w.Store().Table().FlushAppends();
+            w.Table().FlushAppends();
             frame = bench::NowSeconds();
         }
         QCoreApplication::processEvents();
     }
-    w.Store().Table().SetDeferAppends(false);
+    w.Table().SetDeferAppends(false);
     QCoreApplication::processEvents();
     const double total = bench::NowSeconds() - start;
     std::printf("window      %d appends in %.3f s: %.3f ms each on average, grid repainted at 25 "

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "download_history.h"
+#include "download_writer.h"
 #include "history_models.h"
 #include "main_form.h"
 #include "meter_operations.h"
@@ -21,6 +22,7 @@ THistoryForm::THistoryForm(TMainForm& main, store::RecordStore& store,
                            meter::MeterOperations& operations, UserPrompts& prompts)
     : QWidget(&main, Qt::Window), main_(main), operations_(operations), prompts_(prompts),
       history_(std::make_unique<store::DownloadHistory>(store)),
+      writer_(std::make_unique<store::DownloadWriter>(store)),
       downloads_(new store::DownloadListModel(*history_, this)),
       records_(new store::DownloadRecordsModel(*history_, this)),
       downloadsView_(new QTableView(this)), recordsView_(new RecordGrid(this)),
@@ -106,7 +108,7 @@ void THistoryForm::ShowInMainGridClick() {
     if (operations_.Downloading() || SelectedDownload() == 0) {
         return;
     }
-    history_->Load(SelectedDownload());
+    writer_->Load(SelectedDownload());
     main_.RecordsShown();
 }
 
@@ -129,12 +131,12 @@ void THistoryForm::DeleteClick() {
                       QString("Delete the download of %1 with its %2 records from the history?\r"
                               "The records in the main grid stay as they are.")
                           .arg(d.Started.toLocalTime().toString("yyyy-MM-dd HH:mm:ss"))
-                          .arg(d.Stored),
+                          .arg(d.Kept),
                       MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No});
     if (answer != MessageAnswer::Yes) {
         return;
     }
-    history_->Delete(id);
+    writer_->Delete(id);
     Reload();
 }
 

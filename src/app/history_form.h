@@ -13,6 +13,7 @@ class MeterOperations;
 }
 namespace rangedesk::store {
 class DownloadHistory;
+class DownloadWriter;
 class DownloadListModel;
 class DownloadRecordsModel;
 class RecordStore;
@@ -55,6 +56,7 @@ private:
     meter::MeterOperations& operations_;
     UserPrompts& prompts_;
     std::unique_ptr<store::DownloadHistory> history_;
+    std::unique_ptr<store::DownloadWriter> writer_;
     store::DownloadListModel* downloads_;
     store::DownloadRecordsModel* records_;
     QTableView* downloadsView_;

@@ -20,6 +20,7 @@
 #include "history_form.h"
 #include "live_measurement.h"
 #include "load_data_columns.h"
+#include "load_data_model.h"
 #include "meter_link.h"
 #include "meter_operations.h"
 #include "meter_session.h"
@@ -28,6 +29,8 @@
 #include "record_store.h"
 #include "settings_form.h"
 #include "status_bar.h"
+#include "store_error.h"
+#include "store_record_sink.h"
 #include "user_prompts.h"
 
 // The pictures live in this library; a static library must register them itself.
@@ -69,13 +72,23 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, const QString& 
     return button;
 }
 
+// A database that cannot be opened at start: missing or not ours is an installation fault; a
+// newer layout, a lock or a read-only file says what it is.
+QString StartUpMessage(const store::StoreError& error) {
+    if (error.Kind() == store::StoreErrorKind::Missing ||
+        error.Kind() == store::StoreErrorKind::NotOurs) {
+        return QString::fromUtf8("程序运行异常！程序没有正确安装");
+    }
+    return error.Message();
+}
+
 } // namespace
 
 TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QString& programDir,
                      QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      prompts_(prompts), location_(store::LocateData(programDir)) {
+      prompts_(prompts), programDir_(programDir), location_(store::LocateData(programDir)) {
     InitResources();
     setObjectName("MainForm");
     setWindowTitle("  RangeDesk");
@@ -104,12 +117,12 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     productIcon_->setPixmap(blank);
     ALLButtonEn(false);
     session_ = std::make_unique<meter::MeterSession>(platform);
-    Operations().SetRecordSink(store_.get());
+    Operations().SetRecordSink(sink_.get());
     live_ = new LiveMeasurement(*session_, *this);
     recordsLoaded_ = false;
 
     gridFrame_.setInterval(kGridFrameMs);
-    connect(&gridFrame_, &QTimer::timeout, &store_->Table(), &store::LoadDataModel::FlushAppends);
+    connect(&gridFrame_, &QTimer::timeout, table_.get(), &store::LoadDataModel::FlushAppends);
     ConnectMeterCore();
 
     connect(expToExcel_, &QPushButton::clicked, this, &TMainForm::ExpToExcelClick);
@@ -285,10 +298,11 @@ void TMainForm::BuildRightPanel() {
 }
 
 void TMainForm::ADOConnectAccess() {
-    // An installed program's user gets a database of their own, copied from the template.
-    store::PrepareUserDatabase(location_);
-    store_ = std::make_unique<store::RecordStore>(location_.Database);
-    store::LoadDataModel& table = store_->Table();
+    store_ =
+        std::make_unique<store::RecordStore>(location_.Database, store::StoreAccess::ReadWrite);
+    table_ = std::make_unique<store::LoadDataModel>(*store_);
+    sink_ = std::make_unique<store::StoreRecordSink>(*store_);
+    store::LoadDataModel& table = *table_;
     grid_->setModel(&table);
     for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
         grid_->setColumnWidth(c, records::ColumnInfo(c).GridWidth);
@@ -298,12 +312,12 @@ void TMainForm::ADOConnectAccess() {
     connect(&table, &QAbstractItemModel::modelReset, navigator_, &RecordNavigator::UpdateButtons);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, navigator_,
             &RecordNavigator::UpdateButtons);
-    if (!store_->ADOConnectAccess()) {
-        // A file of a newer layout is left alone, and the message says why.
-        prompts_.Ask(
-            {kApplicationTitle, store_->SchemaTooNew()
-                                    ? store_->LastError()
-                                    : QString::fromUtf8("程序运行异常！程序没有正确安装")});
+    try {
+        // An installed program's user gets a database of their own, copied from the template.
+        location_ = store::PrepareUserData(programDir_);
+        store_->Open();
+    } catch (const store::StoreError& e) {
+        prompts_.Ask({kApplicationTitle, StartUpMessage(e)});
     }
 }
 
@@ -397,7 +411,7 @@ void TMainForm::SetSystemMenuShown(bool shown) {
 
 // The grid shows a download's new rows some 25 times a second, not once per record.
 void TMainForm::DownloadStarted() {
-    store_->Table().SetDeferAppends(true);
+    table_->SetDeferAppends(true);
     gridFrame_.start();
     SetState(WindowState::Downloading);
 }
@@ -408,7 +422,7 @@ void TMainForm::DownloadFinished(const records::DownloadSummary& summary) {
     statusBar_->HideProgress();
     // The end of a download shows its last rows at once.
     gridFrame_.stop();
-    store_->Table().SetDeferAppends(false);
+    table_->SetDeferAppends(false);
     if (summary.Stored > 0) {
         recordsLoaded_ = true;
     }

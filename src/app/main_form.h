@@ -31,7 +31,9 @@ namespace rangedesk::records {
 struct DownloadSummary;
 }
 namespace rangedesk::store {
+class LoadDataModel;
 class RecordStore;
+class StoreRecordSink;
 }
 
 namespace rangedesk::app {
@@ -95,6 +97,10 @@ public:
     meter::MeterLink& Link();
     meter::MeterOperations& Operations();
     store::RecordStore& Store() { return *store_; }
+    // ADOTable1: the rows of LoadData the grid, the export and the printout show.
+    store::LoadDataModel& Table() { return *table_; }
+    // Where a download puts its records.
+    store::StoreRecordSink& Sink() { return *sink_; }
     hid::THidDeviceController& HidCtl();
     const ReadingDisplay& Display() const { return display_; }
     StatusBar& StatusBar1() { return *statusBar_; }
@@ -147,8 +153,11 @@ private:
     void ShowMessage(const QString& text);
 
     UserPrompts& prompts_;
+    const QString programDir_;
     store::DataLocation location_;
     std::unique_ptr<store::RecordStore> store_;
+    std::unique_ptr<store::LoadDataModel> table_;
+    std::unique_ptr<store::StoreRecordSink> sink_;
     std::unique_ptr<meter::MeterSession> session_;
     std::array<QPixmap, 4> imageList1_;
     ReadingDisplay display_;

@@ -12,11 +12,11 @@
 #include "export_error.h"
 #include "file_names.h"
 #include "grid_to_excel.h"
+#include "load_data_model.h"
 #include "main_form.h"
 #include "output_target.h"
 #include "record_store.h"
 #include "report_print.h"
-#include "store_error.h"
 #include "user_prompts.h"
 
 namespace rangedesk::app {
@@ -75,7 +75,7 @@ void TMainForm::ExportView(QTableView& view) {
     }
     path = QFileInfo(path).absoluteFilePath();
     output::ExportOptions options;
-    options.Protected = output::DatabaseFiles(records::LocalPath(store_->DatabasePath()));
+    options.Protected = output::DatabaseFiles(records::LocalPath(store_->Path()));
     options.ConfirmReplace = [&](const std::filesystem::path&) {
         const CursorOverride arrow(Qt::ArrowCursor);
         return prompts_.Ask({"Query  Information",
@@ -101,12 +101,10 @@ void TMainForm::ExportView(QTableView& view) {
 }
 
 void TMainForm::PrintBtnClick() {
-    if (!store_->ADOConnectAccess()) {
-        throw store::StoreError(store_->LastError().toStdString());
-    }
-    const QAbstractItemModel& table = store_->Table();
+    store_->Open(); // opened again when it could not be at start
+    const QAbstractItemModel& table = *table_;
     const std::filesystem::path definition = records::LocalPath(location_.ReportDefinition);
-    const auto protectedFiles = output::DatabaseFiles(records::LocalPath(store_->DatabasePath()));
+    const auto protectedFiles = output::DatabaseFiles(records::LocalPath(store_->Path()));
     // Before any dialog: a definition that cannot be read is said even for an empty table.
     if (!output::PrepareReport(table, definition)) {
         prompts_.Ask({"Print Error", output::kNoRowsToPrint, MessageIcon::Error});

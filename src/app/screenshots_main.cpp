@@ -22,6 +22,7 @@
 #include "file_names.h"
 #include "grid_to_excel.h"
 #include "history_form.h"
+#include "load_data_model.h"
 #include "main_form.h"
 #include "meter_link.h"
 #include "platform/sim/sim_hid_bus.h"
@@ -117,7 +118,7 @@ int main(int argc, char** argv) {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewWidget preview(&printer);
     QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* p) {
-        (void)output::PrintTable(mainForm.Store().Table(), definition, *p);
+        (void)output::PrintTable(mainForm.Table(), definition, *p);
     });
     preview.resize(700, 820);
     preview.show();

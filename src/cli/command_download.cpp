@@ -21,6 +21,8 @@
 #include "output_target.h"
 #include "progress_line.h"
 #include "record_store.h"
+#include "store_error.h"
+#include "store_record_sink.h"
 
 namespace rangedesk::cli {
 namespace {
@@ -65,20 +67,18 @@ int RunDownload(const CliOptions& options) {
     }
     try {
         std::optional<store::RecordStore> store;
+        std::optional<store::StoreRecordSink> storeSink;
         if (!options.NoDatabase) {
-            store.emplace(DatabaseFor(options));
-            if (!store->ADOConnectAccess()) {
-                PrintError("cannot open the database " + store->DatabasePath() + ": " +
-                           store->LastError());
-                return kFileError;
-            }
+            store.emplace(DatabaseFor(options), store::StoreAccess::ReadWrite);
+            store->Open();
+            storeSink.emplace(*store);
         }
         std::optional<output::OutputTarget> csvTarget;
         std::optional<output::CsvRecordSink> csv;
         if (!options.Csv.isEmpty()) {
             // Never the database, whether this download writes it or not.
             const QString database =
-                store ? store->DatabasePath()
+                store ? store->Path()
                 : options.Database.isEmpty()
                     ? store::LocateData(QCoreApplication::applicationDirPath()).Database
                     : options.Database;
@@ -87,8 +87,8 @@ int RunDownload(const CliOptions& options) {
             csv.emplace(*csvTarget);
         }
         std::vector<records::RecordSink*> sinks;
-        if (store) {
-            sinks.push_back(&*store);
+        if (storeSink) {
+            sinks.push_back(&*storeSink);
         }
         if (csv) {
             sinks.push_back(&*csv);
@@ -124,6 +124,8 @@ int RunDownload(const CliOptions& options) {
         PrintError(QString::fromUtf8(e.what()));
     } catch (const output::ExportError& e) {
         PrintError(QString::fromUtf8(e.what()));
+    } catch (const store::StoreError& e) {
+        PrintError(e.Message());
     }
     return kFileError;
 }

@@ -39,21 +39,6 @@ output::ExportFormat ExportFormatFor(const CliOptions& options, const QString& p
 
 namespace {
 
-// The records of the database, read; throws FileError.
-void OpenTable(store::RecordStore& store) {
-    if (!store.ADOConnectAccess()) {
-        throw FileError(QString("cannot open %1: %2")
-                            .arg(store.DatabasePath(), store.LastError())
-                            .toStdString());
-    }
-    try {
-        store.Table().Open();
-    } catch (const store::StoreError& e) {
-        throw FileError(
-            QString("cannot read %1: %2").arg(store.DatabasePath(), e.what()).toStdString());
-    }
-}
-
 void PrintRecord(const MeasurementRecord& r) {
     std::cout << r.ModeText << '\t' << r.UnitText;
     for (const auto& slot : r.Slots) {
@@ -69,11 +54,11 @@ int RunExport(const CliOptions& options) {
     const output::ExportFormat format = ExportFormatFor(options, path);
     try {
         store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
-        OpenTable(store);
-        const store::LoadDataModel& table = store.Table();
+        store::LoadDataModel table(store);
+        table.Open();
         const std::filesystem::path target = records::LocalPath(path);
         output::ExportOptions exportOptions;
-        exportOptions.Protected = output::DatabaseFiles(records::LocalPath(store.DatabasePath()));
+        exportOptions.Protected = output::DatabaseFiles(records::LocalPath(store.Path()));
         output::ExportTable(table, output::AllColumns(table), format, target, exportOptions);
         if (path != "-") {
             std::fprintf(stderr, "Exported %d records to %s\n", table.rowCount(),
@@ -84,6 +69,8 @@ int RunExport(const CliOptions& options) {
         PrintError(QString::fromUtf8(e.what()));
     } catch (const output::ExportError& e) {
         PrintError(QString::fromUtf8(e.what()));
+    } catch (const store::StoreError& e) {
+        PrintError(e.Message());
     }
     return kFileError;
 }
@@ -128,13 +115,14 @@ int RunDecode(const CliOptions& options) {
 int RunPrint(const CliOptions& options) {
     try {
         store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
-        OpenTable(store);
+        store::LoadDataModel table(store);
+        table.Open();
         const output::PrintOutcome outcome = output::PrintTableToPdf(
-            store.Table(),
+            table,
             records::LocalPath(
                 store::LocateData(QCoreApplication::applicationDirPath()).ReportDefinition),
             records::LocalPath(options.Pdf),
-            output::DatabaseFiles(records::LocalPath(store.DatabasePath())));
+            output::DatabaseFiles(records::LocalPath(store.Path())));
         if (outcome == output::PrintOutcome::NoRows) {
             PrintError(output::kNoRowsToPrint);
             return kFileError;
@@ -146,6 +134,8 @@ int RunPrint(const CliOptions& options) {
         PrintError(QString::fromUtf8(e.what()));
     } catch (const output::ExportError& e) {
         PrintError(QString::fromUtf8(e.what()));
+    } catch (const store::StoreError& e) {
+        PrintError(e.Message());
     }
     return kFileError;
 }

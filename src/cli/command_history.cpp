@@ -11,6 +11,7 @@
 #include "commands.h"
 #include "csv_text.h"
 #include "download_history.h"
+#include "download_writer.h"
 #include "exit_status.h"
 #include "export_error.h"
 #include "file_names.h"
@@ -40,6 +41,7 @@ int List(store::DownloadHistory& history, const CliOptions& options) {
                                     {"product", d.ProductID},
                                     {"asked", d.Asked},
                                     {"stored", d.Stored},
+                                    {"kept", d.Kept},
                                     {"new", history.NewRecords(d)},
                                     {"outcome", d.Outcome}});
         }
@@ -52,12 +54,11 @@ int List(store::DownloadHistory& history, const CliOptions& options) {
     }
     PrintLine("ID\tDate and time\tMeter\tRecords\tNew\tOutcome");
     for (const store::DownloadInfo& d : downloads) {
-        PrintLine(QString("%1\t%2\t%3\t%4 of %5\t%6\t%7")
+        PrintLine(QString("%1\t%2\t%3\t%4\t%5\t%6")
                       .arg(d.Id)
                       .arg(d.Started.toLocalTime().toString("yyyy-MM-dd HH:mm:ss"))
                       .arg(d.Model > 0 ? QString("model %1").arg(d.Model) : QString("-"))
-                      .arg(d.Stored)
-                      .arg(d.Asked)
+                      .arg(store::RecordsText(d))
                       .arg(history.NewRecords(d))
                       .arg(d.Outcome));
     }
@@ -113,44 +114,45 @@ int RunHistory(const CliOptions& options) {
     const qint64 id = options.Arguments.value(0).toLongLong();
     const bool writes = action == "load" || action == "delete" || action == "redecode";
     try {
-        store::RecordStore store(DatabaseFor(options));
-        if (!store.ADOConnectAccess()) {
-            PrintError("cannot open the database " + store.DatabasePath() + ": " +
-                       store.LastError());
-            return kFileError;
-        }
+        // Listing, showing and exporting only read: the file stays as it is.
+        store::RecordStore store(DatabaseFor(options), writes ? store::StoreAccess::ReadWrite
+                                                              : store::StoreAccess::ReadOnly);
+        store.Open();
         store::DownloadHistory history(store);
         if (action.isEmpty()) {
             return List(history, options);
         }
         const std::optional<store::DownloadInfo> download = history.Find(id);
         if (!download) {
-            PrintError(QString("there is no download %1 in %2").arg(id).arg(store.DatabasePath()));
+            PrintError(QString("there is no download %1 in %2").arg(id).arg(store.Path()));
             return kFileError;
         }
         if (!writes) {
             const auto protectedFiles =
-                output::DatabaseFiles(records::LocalPath(store.DatabasePath()));
+                output::DatabaseFiles(records::LocalPath(store.Path()));
             return action == "show"
                        ? Show(history, id, options, protectedFiles)
                        : Export(history, id, options.Arguments.value(1), options, protectedFiles);
         }
+        store::DownloadWriter writer(store);
         if (action == "load") {
-            history.Load(id);
+            writer.Load(id);
             std::fprintf(stderr, "Download %lld (%d records) is in LoadData now.\n", id,
-                         store.Table().rowCount());
+                         int(store.ReadLoadData().size()));
         } else if (action == "delete") {
-            history.Delete(id);
+            writer.Delete(id);
             std::fprintf(stderr, "Download %lld deleted.\n", id);
         } else {
-            const int changed = history.Redecode(id, NumberFormat::FromCurrentLocale());
+            const store::RedecodeResult result = writer.Redecode(id);
             PrintLine(QString("Download %1: %2 of %3 records changed.")
                           .arg(id)
-                          .arg(changed)
-                          .arg(download->Stored));
+                          .arg(result.Changed)
+                          .arg(result.Kept));
         }
         return kDone;
     } catch (const store::StoreError& e) {
+        PrintError(e.Message());
+    } catch (const store::HistoryRefusal& e) {
         PrintError(QString::fromUtf8(e.what()));
     } catch (const FileError& e) {
         PrintError(QString::fromUtf8(e.what()));

@@ -18,7 +18,8 @@ int RunHistory(const CliOptions& options);
 
 // "rangedesk-cli: " and the message, on standard error.
 void PrintError(const QString& message);
-// The database a command uses: --db, or the program's own.
+// The database a command uses: --db, or the program's own (made for the user from the template
+// when it is installed); throws StoreError.
 QString DatabaseFor(const CliOptions& options);
 // The format of an export to `path`: --format, or the extension (XLS without one, CSV on
 // standard output).

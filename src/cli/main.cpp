@@ -24,11 +24,11 @@ QString DatabaseFor(const CliOptions& options) {
         return options.Database;
     }
     // The same rule as the window: an installed program's user has a database of their own.
-    const store::DataLocation location = store::LocateData(QCoreApplication::applicationDirPath());
+    const QString programDir = QCoreApplication::applicationDirPath();
     if (options.Command != "" && !options.Version) {
-        store::PrepareUserDatabase(location);
+        return store::PrepareUserData(programDir).Database;
     }
-    return location.Database;
+    return store::LocateData(programDir).Database;
 }
 
 namespace {

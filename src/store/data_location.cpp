@@ -3,23 +3,67 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "copy_checked_file.h"
+#include "database_opener.h"
+#include "store_error.h"
 
 namespace rangedesk::store {
 namespace {
 
 constexpr const char* kDatabase = "DistLib.mdb";
 constexpr const char* kReportDefinition = "Vermo.rav";
+constexpr const char* kApplicationFolder = "RangeDesk";
+// A template is a new, empty database; a bigger one is no template of ours.
+constexpr qint64 kMaxTemplateBytes = 64 * 1024 * 1024;
+
+QString SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Makes the folder and any missing parent, each 0700 as the XDG rule asks.
+void MakeFolders(const QString& folder, const QString& database) {
+    const QString path = QDir::cleanPath(folder);
+    for (qsizetype end = path.indexOf('/', 1);; end = path.indexOf('/', end + 1)) {
+        const QString made = end < 0 ? path : path.left(end);
+        if (::mkdir(QFile::encodeName(made).constData(), 0700) != 0 && errno != EEXIST) {
+            const int error = errno;
+            throw StoreError(
+                error == EACCES || error == EROFS ? StoreErrorKind::ReadOnly : StoreErrorKind::Io,
+                StoreAction::Prepare, database,
+                QString("the folder %1 cannot be made: %2").arg(made, SystemReason(error)));
+        }
+        if (end < 0) {
+            return;
+        }
+    }
+}
 
 } // namespace
+
+QString UserDataFolder(const QString& xdgDataHome, const QString& home) {
+    if (QDir::isAbsolutePath(xdgDataHome)) {
+        return QDir::cleanPath(xdgDataHome + "/" + kApplicationFolder);
+    }
+    if (QDir::isAbsolutePath(home)) {
+        return QDir::cleanPath(home + "/.local/share/" + kApplicationFolder);
+    }
+    return {};
+}
 
 DataLocation ChooseDataLocation(const QString& programDir, const QString& userDataDir,
                                 bool libWritable, bool userHasReportDefinition) {
     const QDir lib(QDir(programDir).filePath("lib"));
     if (libWritable) {
         return {lib.filePath(kDatabase), lib.filePath(kReportDefinition), {}};
+    }
+    if (userDataDir.isEmpty()) {
+        return {{}, lib.filePath(kReportDefinition), lib.filePath(kDatabase)};
     }
     const QDir user(userDataDir);
     return {user.filePath(kDatabase),
@@ -32,28 +76,43 @@ DataLocation LocateData(const QString& programDir) {
     const QString lib = QDir(programDir).filePath("lib");
     const bool installed = QFileInfo(programDir).canonicalFilePath().startsWith("/usr/");
     const bool writable = !installed && ::access(QFile::encodeName(lib).constData(), W_OK) == 0;
-    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return ChooseDataLocation(programDir, userDir, writable,
-                              QFileInfo::exists(QDir(userDir).filePath(kReportDefinition)));
+    const QString userDir =
+        UserDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
+    const bool userReport =
+        !userDir.isEmpty() && QFileInfo::exists(QDir(userDir).filePath(kReportDefinition));
+    return ChooseDataLocation(programDir, userDir, writable, userReport);
 }
 
-QString PrepareUserDatabase(const DataLocation& location) {
-    if (location.Template.isEmpty() || QFileInfo::exists(location.Database) ||
-        !QFileInfo::exists(location.Template)) {
-        return {};
+void PrepareUserDatabase(const DataLocation& location) {
+    if (location.Template.isEmpty()) {
+        return; // the program folder's own database
     }
-    if (!QDir().mkpath(QFileInfo(location.Database).absolutePath())) {
-        return "cannot make the folder " + QFileInfo(location.Database).absolutePath();
+    if (location.Database.isEmpty()) {
+        throw StoreError(StoreErrorKind::Io, StoreAction::Prepare, {},
+                         "HOME is not set to an absolute folder, so there is no folder for it");
     }
-    QFile copy(location.Template);
-    if (!copy.copy(location.Database)) {
-        return QString("cannot copy %1 to %2: %3")
-            .arg(location.Template, location.Database, copy.errorString());
+    struct stat st {};
+    if (::lstat(QFile::encodeName(location.Database).constData(), &st) == 0) {
+        return; // made before; opening it says what is wrong with it, if anything
     }
-    // The template may be read-only; the user's copy is the user's to write.
-    QFile::setPermissions(location.Database, QFile::ReadOwner | QFile::WriteOwner |
-                                                 QFile::ReadGroup | QFile::ReadOther);
-    return {};
+    MakeFolders(QFileInfo(location.Database).absolutePath(), location.Database);
+    CopyCheckedFile(location.Template, location.Database, kMaxTemplateBytes,
+                    [&](const QString& copy) {
+                        try {
+                            CheckPrivateDatabaseFile(copy);
+                        } catch (const StoreError& e) {
+                            throw StoreError(e.Kind(), StoreAction::Prepare, location.Database,
+                                             QString("the template %1 is not a RangeDesk "
+                                                     "database: %2")
+                                                 .arg(location.Template, e.Reason()));
+                        }
+                    });
+}
+
+DataLocation PrepareUserData(const QString& programDir) {
+    DataLocation location = LocateData(programDir);
+    PrepareUserDatabase(location);
+    return location;
 }
 
 } // namespace rangedesk::store

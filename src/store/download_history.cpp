@@ -1,36 +1,19 @@
 #include "download_history.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 
-#include "measurement_record.h"
-#include "model_table.h"
-#include "record_reply.h"
+#include "download_outcome.h"
+#include "load_data_sql.h"
 #include "record_store.h"
-#include "store_error.h"
+#include "sql_connection.h"
+#include "writer_lock.h"
 
 namespace rangedesk::store {
 namespace {
 
 constexpr const char* kDownloadColumns =
-    "SELECT id, started, finished, model, vendor, product, asked, stored, outcome FROM Downloads";
-
-[[noreturn]] void Fail(const QSqlQuery& query) {
-    throw StoreError(query.lastError().text().toStdString());
-}
-
-QSqlQuery Run(QSqlDatabase db, const QString& sql, const QVariantList& values = {}) {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(sql);
-    for (const QVariant& value : values) {
-        query.addBindValue(value);
-    }
-    if (!query.exec()) {
-        Fail(query);
-    }
-    return query;
-}
+    "SELECT id, started, finished, model, vendor, product, asked, stored, outcome, (SELECT "
+    "COUNT(*) FROM DownloadRecords r WHERE r.download_id = Downloads.id) FROM Downloads";
 
 DownloadInfo InfoFrom(const QSqlQuery& q) {
     return {q.value(0).toLongLong(),
@@ -41,59 +24,69 @@ DownloadInfo InfoFrom(const QSqlQuery& q) {
             q.value(5).toInt(),
             q.value(6).toInt(),
             q.value(7).toInt(),
+            q.value(9).toInt(),
             q.value(8).toString()};
 }
 
-// Runs `work` in one transaction of the store's connection.
-template <typename Work> void InTransaction(QSqlDatabase db, Work work) {
-    if (!db.transaction()) {
-        throw StoreError(db.lastError().text().toStdString());
-    }
-    try {
-        work();
-    } catch (...) {
-        db.rollback();
-        throw;
-    }
-    if (!db.commit()) {
-        const QString error = db.lastError().text();
-        db.rollback();
-        throw StoreError(error.toStdString());
-    }
+// A download is running only while a live process holds the database for it; one whose
+// holder is not known yet (its row being written) is taken for running.
+bool StillRunning(qint64 id, const std::optional<WriterHolder>& holder) {
+    return holder && (holder->Download == id || holder->Download == 0);
 }
 
 } // namespace
 
-std::vector<DownloadInfo> DownloadHistory::List() const {
-    QSqlQuery q = Run(store_.Database(), QString(kDownloadColumns) + " ORDER BY id DESC");
+std::vector<DownloadInfo> DownloadHistory::Query(const QString& where,
+                                                 const QVariantList& values) const {
+    store_.RequireHistory();
+    QSqlQuery q = store_.Connection().Run(QString(kDownloadColumns) + where, values);
     std::vector<DownloadInfo> list;
     while (q.next()) {
         list.push_back(InfoFrom(q));
     }
+    const QString running = records::OutcomeWord(records::DownloadOutcome::Running);
+    std::optional<std::optional<WriterHolder>> holder; // read once, when a download needs it
+    for (DownloadInfo& d : list) {
+        if (d.Outcome != running) {
+            continue;
+        }
+        if (!holder) {
+            holder = WriterLock::HolderOf(store_.Path());
+        }
+        if (!StillRunning(d.Id, *holder)) {
+            d.Outcome = records::OutcomeWord(records::DownloadOutcome::Interrupted);
+        }
+    }
     return list;
 }
 
+std::vector<DownloadInfo> DownloadHistory::List() const {
+    return Query(" ORDER BY id DESC", {});
+}
+
 std::optional<DownloadInfo> DownloadHistory::Find(qint64 id) const {
-    QSqlQuery q = Run(store_.Database(), QString(kDownloadColumns) + " WHERE id = ?", {id});
-    if (!q.next()) {
+    std::vector<DownloadInfo> found = Query(" WHERE id = ?", {id});
+    if (found.empty()) {
         return std::nullopt;
     }
-    return InfoFrom(q);
+    return found.front();
 }
 
 std::vector<HistoryRecord> DownloadHistory::Records(qint64 id) const {
-    QSqlQuery q = Run(store_.Database(),
-                      "SELECT RecNo, reply, MODE, UNIT, DIST1, DIST2, DIST3, RESULT FROM "
-                      "DownloadRecords WHERE download_id = ? ORDER BY RecNo",
-                      {id});
+    store_.RequireHistory();
+    QSqlQuery q = store_.Connection().Run(sql::SelectKeptRecords(), {id});
     std::vector<HistoryRecord> records;
     while (q.next()) {
         HistoryRecord r;
         r.RecNo = q.value(0).toInt();
         r.Reply = q.value(1).toByteArray();
-        r.Texts[0] = QString::number(r.RecNo);
-        for (std::size_t c = 1; c < r.Texts.size(); ++c) {
-            r.Texts[c] = q.value(int(c) + 1).toString();
+        // The texts in LoadData's order: the number where it stands, the others as kept.
+        int kept = 2;
+        for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
+            r.Texts[std::size_t(c)] =
+                records::ColumnInfo(c).Kind == records::ColumnKind::RecordNumber
+                    ? QString::number(r.RecNo)
+                    : q.value(kept++).toString();
         }
         records.push_back(std::move(r));
     }
@@ -101,72 +94,24 @@ std::vector<HistoryRecord> DownloadHistory::Records(qint64 id) const {
 }
 
 int DownloadHistory::NewRecords(const DownloadInfo& download) const {
-    QSqlQuery previous = Run(store_.Database(),
-                             "SELECT id FROM Downloads WHERE model = ? AND id < ? ORDER BY id DESC "
-                             "LIMIT 1",
-                             {download.Model, download.Id});
-    const qint64 before = previous.next() ? previous.value(0).toLongLong() : 0;
-    QSqlQuery q = Run(store_.Database(),
-                      "SELECT COUNT(*) FROM DownloadRecords r WHERE r.download_id = ? AND NOT "
-                      "EXISTS (SELECT 1 FROM DownloadRecords p WHERE p.download_id = ? AND "
-                      "p.RecNo = r.RecNo AND p.reply IS r.reply)",
-                      {download.Id, before});
-    return q.next() ? q.value(0).toInt() : 0;
+    store_.RequireHistory();
+    SqlConnection& connection = store_.Connection();
+    const qint64 before =
+        connection
+            .Value("SELECT id FROM Downloads WHERE model = ? AND id < ? ORDER BY id DESC LIMIT 1",
+                   {download.Model, download.Id})
+            .toLongLong();
+    return connection.Value(sql::CountNewKeptRecords(), {download.Id, before}).toInt();
 }
 
-void DownloadHistory::Load(qint64 id) {
-    if (!Find(id)) {
-        throw StoreError("There is no download " + std::to_string(id) + ".");
+QString RecordsText(const DownloadInfo& download) {
+    const std::optional<records::DownloadOutcome> outcome =
+        records::OutcomeFromWord(download.Outcome);
+    if (outcome == records::DownloadOutcome::Running ||
+        outcome == records::DownloadOutcome::Interrupted) {
+        return QString("%1 kept").arg(download.Kept);
     }
-    InTransaction(store_.Database(), [&] {
-        Run(store_.Database(), "DELETE FROM LoadData");
-        Run(store_.Database(),
-            "INSERT INTO LoadData (RecNo, MODE, UNIT, DIST1, DIST2, DIST3, RESULT) SELECT "
-            "CAST(RecNo AS TEXT), MODE, UNIT, DIST1, DIST2, DIST3, RESULT FROM DownloadRecords "
-            "WHERE download_id = ? ORDER BY RecNo",
-            {id});
-    });
-    store_.Table().Open();
-    store_.Checkpoint();
-}
-
-void DownloadHistory::Delete(qint64 id) {
-    InTransaction(store_.Database(), [&] {
-        Run(store_.Database(), "DELETE FROM DownloadRecords WHERE download_id = ?", {id});
-        Run(store_.Database(), "DELETE FROM Downloads WHERE id = ?", {id});
-    });
-    store_.Checkpoint();
-}
-
-int DownloadHistory::Redecode(qint64 id, const NumberFormat& format) {
-    const std::optional<DownloadInfo> download = Find(id);
-    if (!download) {
-        throw StoreError("There is no download " + std::to_string(id) + ".");
-    }
-    const RecordLayout layout = records::LayoutFor(download->Model);
-    int changed = 0;
-    InTransaction(store_.Database(), [&] {
-        for (const HistoryRecord& kept : Records(id)) {
-            if (kept.Reply.size() < qsizetype(ReplyLength(layout))) {
-                continue; // imported rows carry no bytes
-            }
-            MeasurementRecord record;
-            DecodeRecordReply(layout,
-                              std::span(reinterpret_cast<const std::uint8_t*>(kept.Reply.data()),
-                                        std::size_t(kept.Reply.size())),
-                              record, format);
-            const records::LoadDataTexts texts = records::RowTexts(kept.RecNo, record, layout);
-            if (texts == kept.Texts) {
-                continue;
-            }
-            ++changed;
-            Run(store_.Database(),
-                "UPDATE DownloadRecords SET MODE = ?, UNIT = ?, DIST1 = ?, DIST2 = ?, DIST3 = ?, "
-                "RESULT = ? WHERE download_id = ? AND RecNo = ?",
-                {texts[1], texts[2], texts[3], texts[4], texts[5], texts[6], id, kept.RecNo});
-        }
-    });
-    return changed;
+    return QString("%1 of %2").arg(download.Stored).arg(download.Asked);
 }
 
 } // namespace rangedesk::store

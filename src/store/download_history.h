@@ -3,12 +3,12 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QVariantList>
 
 #include <optional>
 #include <vector>
 
 #include "load_data_row.h"
-#include "number_format.h"
 
 namespace rangedesk::store {
 
@@ -22,10 +22,11 @@ struct DownloadInfo {
     int Model = 0;
     int VendorID = 0;
     int ProductID = 0;
-    int Asked = 0;
-    int Stored = 0;
-    QString Outcome; // running, complete, incomplete, cancelled, unplugged, no answer, failed,
-                     // interrupted, imported
+    int Asked = 0;   // written when the download ends
+    int Stored = 0;  // written when the download ends
+    int Kept = 0;    // the records it holds now
+    QString Outcome; // a word of records::OutcomeWord; a download left "running" by a program
+                     // that no longer runs reads "interrupted"
 };
 
 // One record of a download: its number, the meter's bytes (none for imported rows) and the
@@ -36,7 +37,8 @@ struct HistoryRecord {
     records::LoadDataTexts Texts;
 };
 
-// The downloads kept in the database, over an open record store. Every call throws StoreError.
+// Reads the downloads kept in the database; any access will do. Every call throws StoreError.
+// What writes them is the DownloadWriter.
 class DownloadHistory {
 public:
     explicit DownloadHistory(RecordStore& store) : store_(store) {}
@@ -49,15 +51,15 @@ public:
     // with the same bytes under the same number.
     int NewRecords(const DownloadInfo& download) const;
 
-    // Puts the download's rows into LoadData, in place of what it held.
-    void Load(qint64 id);
-    void Delete(qint64 id);
-    // Decodes the kept bytes again with this program's decoder and stores the texts where they
-    // differ; returns how many records changed.
-    int Redecode(qint64 id, const NumberFormat& format);
-
 private:
+    std::vector<DownloadInfo> Query(const QString& where, const QVariantList& values) const;
+
     RecordStore& store_;
 };
+
+// How many records a download holds, as the list shows it: "5 of 6" (stored of asked) once it
+// has ended; "312 kept" while it runs or after it was interrupted, whose counts are written
+// only at its end.
+QString RecordsText(const DownloadInfo& download);
 
 } // namespace rangedesk::store

@@ -42,7 +42,7 @@ QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
     case Meter:
         return d.Model > 0 ? QString("model %1").arg(d.Model) : QString("-");
     case Records:
-        return QString("%1 of %2").arg(d.Stored).arg(d.Asked);
+        return RecordsText(d);
     case New: {
         auto it = newRecords_.find(d.Id);
         if (it == newRecords_.end()) {

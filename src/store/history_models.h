@@ -9,8 +9,9 @@
 
 namespace rangedesk::store {
 
-// The downloads, newest first: date and time (local), meter, records stored of asked, how many
-// are new since the previous download from that model, outcome.
+// The downloads, newest first: date and time (local), meter, records (stored of asked, or kept
+// while running or interrupted), how many are new since the previous download from that model,
+// outcome.
 class DownloadListModel : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -1,14 +1,16 @@
 #include "load_data_model.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-
 #include "load_data_columns.h"
 #include "store_error.h"
 
 namespace rangedesk::store {
 
-LoadDataModel::LoadDataModel(QObject* parent) : QAbstractTableModel(parent) {}
+LoadDataModel::LoadDataModel(RecordStore& store, QObject* parent)
+    : QAbstractTableModel(parent), store_(store) {
+    connect(&store_, &RecordStore::loadDataClosing, this, &LoadDataModel::Close);
+    connect(&store_, &RecordStore::loadDataReplaced, this, &LoadDataModel::Open);
+    connect(&store_, &RecordStore::loadDataRowAppended, this, &LoadDataModel::RowAppended);
+}
 
 void LoadDataModel::Close() {
     if (!open_) {
@@ -23,21 +25,7 @@ void LoadDataModel::Close() {
 }
 
 void LoadDataModel::Open() {
-    QSqlQuery query(db_);
-    query.setForwardOnly(true);
-    if (!query.exec("SELECT rowid, RecNo, MODE, UNIT, DIST1, DIST2, DIST3, RESULT FROM LoadData "
-                    "ORDER BY rowid")) {
-        throw StoreError(query.lastError().text().toStdString());
-    }
-    std::vector<Row> rows;
-    while (query.next()) {
-        Row row{query.value(0).toLongLong(), {}};
-        for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
-            row.texts[static_cast<std::size_t>(c)] = query.value(c + 1).toString();
-            row.nulls[static_cast<std::size_t>(c)] = query.isNull(c + 1);
-        }
-        rows.push_back(std::move(row));
-    }
+    std::vector<LoadDataRow> rows = store_.ReadLoadData();
     const bool wasOpen = open_;
     beginResetModel();
     rows_ = std::move(rows);
@@ -49,8 +37,16 @@ void LoadDataModel::Open() {
     }
 }
 
+void LoadDataModel::RowAppended(qint64 rowid, const records::LoadDataTexts& texts) {
+    if (appendRefresh_ == AppendRefresh::WholeTable || !open_) {
+        Refresh();
+    } else {
+        AppendStored(rowid, texts);
+    }
+}
+
 void LoadDataModel::AppendStored(qint64 rowid, const records::LoadDataTexts& texts) {
-    pending_.push_back({rowid, texts});
+    pending_.push_back({rowid, texts, {}});
     if (!deferAppends_) {
         FlushAppends();
     }
@@ -87,7 +83,7 @@ QVariant LoadDataModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const auto column = static_cast<std::size_t>(index.column());
-    if (role == Qt::EditRole && rows_[static_cast<std::size_t>(index.row())].nulls[column]) {
+    if (role == Qt::EditRole && rows_[static_cast<std::size_t>(index.row())].Nulls[column]) {
         return {}; // no value: the exports write an empty cell, not an empty text
     }
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
@@ -119,25 +115,18 @@ bool LoadDataModel::setData(const QModelIndex& index, const QVariant& value, int
     if (!index.isValid() || role != Qt::EditRole || index.row() >= rowCount()) {
         return false;
     }
-    Row& row = rows_[static_cast<std::size_t>(index.row())];
+    LoadDataRow& row = rows_[static_cast<std::size_t>(index.row())];
+    const auto column = static_cast<std::size_t>(index.column());
     const QString text = value.toString();
-    if (row.texts[static_cast<std::size_t>(index.column())] == text) {
+    if (row.Texts[column] == text) {
         return true;
     }
-    const QString name = records::ColumnName(index.column());
-    // The column name comes from our own table, never from the user.
-    QSqlQuery query(db_);
-    query.prepare(QString("UPDATE LoadData SET %1 = ? WHERE rowid = ?").arg(name));
-    query.addBindValue(text);
-    query.addBindValue(row.rowid);
-    if (!query.exec()) {
-        throw StoreError(query.lastError().text().toStdString());
+    if (!store_.UpdateLoadDataCell(row.RowId, index.column(), text)) {
+        throw StoreError(StoreErrorKind::Io, StoreAction::Write, store_.Path(),
+                         "the record was removed from the database");
     }
-    if (query.numRowsAffected() != 1) {
-        throw StoreError("The record was removed from the database.");
-    }
-    row.texts[static_cast<std::size_t>(index.column())] = text;
-    row.nulls[static_cast<std::size_t>(index.column())] = false;
+    row.Texts[column] = text;
+    row.Nulls[column] = false;
     emit dataChanged(index, index);
     return true;
 }

@@ -1,28 +1,32 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QSqlDatabase>
 
-#include <bitset>
 #include <vector>
 
-#include "load_data_row.h"
+#include "record_store.h"
 
 namespace rangedesk::store {
 
-// The one open table over LoadData that the grid, the export and the printout share: a
-// snapshot of the rows, re-read on refresh. Edits go to the exact row by its rowid.
+// How an append refreshes the snapshot: re-reading the whole table, or adding the new row.
+// Both show the same rows; the second keeps a long download fast.
+enum class AppendRefresh { WholeTable, NewRowOnly };
+
+// A table over LoadData for the grid, the export or the printout: a snapshot of the rows,
+// re-read on refresh, that follows what the store signals. Closed until it is opened, or until
+// the store empties LoadData (the first download of the run) or puts a download back into it.
+// Edits go to the exact row by its rowid.
 class LoadDataModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit LoadDataModel(QObject* parent = nullptr);
+    explicit LoadDataModel(RecordStore& store, QObject* parent = nullptr);
 
-    void SetDatabase(const QSqlDatabase& db) { db_ = db; }
     bool IsOpen() const { return open_; }
     void Close();
     // Opens (or re-reads) the snapshot; throws StoreError.
     void Open();
     void Refresh() { Open(); }
+    void SetAppendRefresh(AppendRefresh mode) { appendRefresh_ = mode; }
     // Appends one row that has just been stored, without re-reading the others.
     void AppendStored(qint64 rowid, const records::LoadDataTexts& texts);
     // While deferred, stored rows wait until FlushAppends() shows them all at once: a view
@@ -31,7 +35,7 @@ public:
     void FlushAppends();
     bool IsEmpty() const { return rows_.empty(); }
     const records::LoadDataTexts& RowAt(int row) const {
-        return rows_.at(static_cast<std::size_t>(row)).texts;
+        return rows_.at(static_cast<std::size_t>(row)).Texts;
     }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -46,17 +50,14 @@ signals:
     void openChanged(bool open);
 
 private:
-    struct Row {
-        qint64 rowid;
-        records::LoadDataTexts texts;
-        std::bitset<7> nulls = {}; // fields that hold no value (written by another program)
-    };
+    void RowAppended(qint64 rowid, const records::LoadDataTexts& texts);
 
-    QSqlDatabase db_;
+    RecordStore& store_;
     bool open_ = false;
-    std::vector<Row> rows_;
-    std::vector<Row> pending_;
+    std::vector<LoadDataRow> rows_;
+    std::vector<LoadDataRow> pending_;
     bool deferAppends_ = false;
+    AppendRefresh appendRefresh_ = AppendRefresh::NewRowOnly;
 };
 
 } // namespace rangedesk::store

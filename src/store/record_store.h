@@ -1,85 +1,84 @@
 #pragma once
 
 #include <QObject>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-
 #include <QString>
-#include <memory>
 
-#include "load_data_model.h"
-#include "measurement_record.h"
-#include "record_sink.h"
+#include <bitset>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "load_data_columns.h"
+#include "load_data_row.h"
+#include "store_access.h"
 
 namespace rangedesk::store {
 
-// Whether the program writes the database or only reads it. Read-only use leaves the file as
-// it is: no journal mode is changed.
-enum class StoreAccess { ReadWrite, ReadOnly };
+class SqlConnection;
 
-// The SQLite URI that opens exactly this file, never creating it: every character that a URI
-// gives a meaning ("?", "#", "%") or that is not plain ASCII is percent-encoded.
-QString DatabaseUri(const QString& absolutePath, StoreAccess access);
+// One LoadData row as stored: its rowid, texts, and the fields that hold no value at all
+// (written by another program).
+struct LoadDataRow {
+    qint64 RowId = 0;
+    records::LoadDataTexts Texts;
+    std::bitset<records::kLoadDataColumnCount> Nulls;
+};
 
-// How an append refreshes the snapshot: re-reading the whole table, or adding the new row.
-// Both show the same rows; the second keeps a long download fast.
-enum class AppendRefresh { WholeTable, NewRowOnly };
-
-// The record database: the file lib/DistLib.mdb with its table LoadData, and the one table
-// model over it.
-class RecordStore : public QObject, public records::RecordSink {
+// The record database: the file DistLib.mdb, opened with the access its use case needs, and its
+// table LoadData. It signals what happens to LoadData, so the table models over it (the grid,
+// the export, the printout) follow; it owns no model. Every call throws StoreError.
+class RecordStore : public QObject {
     Q_OBJECT
 public:
-    explicit RecordStore(QString databasePath, StoreAccess access = StoreAccess::ReadWrite,
-                         QObject* parent = nullptr);
+    RecordStore(QString databasePath, StoreAccess access, QObject* parent = nullptr);
+    // Checkpoints a database opened for writing, then closes it.
     ~RecordStore() override;
 
-    // Opens the existing file read-write and checks that it holds LoadData with its columns.
-    // Never creates anything. False (with the reason in LastError()) on failure.
-    bool ADOConnectAccess();
-    bool Connected() const { return connected_; }
-    const QString& LastError() const { return lastError_; }
-    const QString& DatabasePath() const { return path_; }
+    // Opens the database (the one opener, see OpenDatabase); nothing when it is open. Every
+    // call below opens it first when it is not, so a database locked at start is tried again
+    // at its next use. Opened for writing, a download left "running" by a program that no
+    // longer runs becomes "interrupted".
+    void Open();
+    bool IsOpen() const { return connection_ != nullptr; }
+    const QString& Path() const { return path_; }
+    StoreAccess Access() const { return access_; }
+    // The layout version of the open file.
+    int SchemaVersion();
+
+    std::vector<LoadDataRow> ReadLoadData();
+    // Deletes every row ("delete from LoadData"); views let go of the rows first.
+    void EmptyLoadData();
+    // Appends one committed row; `withRow` runs in the same transaction (the kept copy of the
+    // record), so both are stored or neither. Returns its rowid.
+    qint64 AppendLoadDataRow(const records::LoadDataTexts& texts,
+                             const std::function<void()>& withRow = {});
+    // Replaces every row with what `fill` inserts, in one transaction.
+    void ReplaceLoadData(const std::function<void()>& fill);
+    // Writes one cell of the row with this rowid; false when the row is gone.
+    bool UpdateLoadDataCell(qint64 rowid, int column, const QString& text);
 
     // Moves every committed row from the write-ahead log into DistLib.mdb itself, so that a copy
-    // of the file holds them all. Also done when the store closes.
+    // of the file holds them all. Also done when the store closes. Nothing for a reader; when
+    // another program keeps it from happening, the rows stay safe in the log.
     void Checkpoint();
 
-    // The file is of a newer layout than this program knows; it was not opened for writing.
-    bool SchemaTooNew() const { return schemaTooNew_; }
+    // The open connection, for the store's own classes (the history, the writer).
+    SqlConnection& Connection();
+    // The history tables readable: a file of an older layout, opened to read, gets them as the
+    // upgrade would make them, in memory. Throws StoreError for a newer layout.
+    void RequireHistory();
 
-    // The history of downloads: a Downloads row from the start, finished with its outcome.
-    void BeginDownload(const records::DownloadSource& source) override;
-    void FinishDownload(const records::DownloadSummary& summary) override;
-
-    // Deletes every row and leaves the table open and empty; throws StoreError.
-    void EmptyLoadData() override;
-    // Appends one committed row; throws StoreError.
-    void AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,
-                     std::span<const std::uint8_t> reply = {}) override;
-    void SetAppendRefresh(AppendRefresh mode) { appendRefresh_ = mode; }
-
-    // ADOTable1: closed until the first EmptyLoadData of the run.
-    LoadDataModel& Table() { return table_; }
-    // The open connection, for the history's queries.
-    QSqlDatabase Database() const;
+signals:
+    void loadDataClosing();  // LoadData is about to be emptied
+    void loadDataReplaced(); // LoadData holds other rows now: emptied, or a download put back
+    void loadDataRowAppended(qint64 rowid, const records::LoadDataTexts& texts);
 
 private:
-    bool PrepareForWriting(QSqlDatabase& db);
-    void RequireConnection();
-    bool OpenChecked(QSqlDatabase& db, const QString& uri);
-
     QString path_;
     StoreAccess access_;
-    QString connectionName_;
-    bool connected_ = false;
-    bool schemaTooNew_ = false;
-    qint64 currentDownload_ = 0; // the Downloads row of the download running
-    std::unique_ptr<QSqlQuery> appendRow_;
-    std::unique_ptr<QSqlQuery> keepRecord_;
-    QString lastError_;
-    AppendRefresh appendRefresh_ = AppendRefresh::NewRowOnly;
-    LoadDataModel table_;
+    std::unique_ptr<SqlConnection> connection_;
+    int version_ = 0;
+    bool historyDerived_ = false;
 };
 
 } // namespace rangedesk::store

@@ -10,6 +10,7 @@
 #include <cerrno>
 
 #include "about_form.h"
+#include "load_data_model.h"
 #include "load_data_row.h"
 #include "main_form.h"
 #include "meter_link.h"
@@ -294,7 +295,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!rig.w().Locked(), kTimeoutMs);
         QCOMPARE(rig.Column(0), QStringList());
         QVERIFY(rig.w().ExpToExcel().isEnabled()); // from the earlier download
-        QVERIFY(rig.w().Store().Table().IsOpen());
+        QVERIFY(rig.w().Table().IsOpen());
     }
 
     // A timeout is a failure, even when the last report would pass the check.
@@ -491,9 +492,9 @@ private slots:
         QVERIFY(stored >= 3 && stored < 200);
         // Every row stored is in DistLib.mdb itself, not only in its log.
         store::RecordStore copy(rig.folder.LibFile("DistLib.mdb"), store::StoreAccess::ReadOnly);
-        QVERIFY(copy.ADOConnectAccess());
-        copy.Table().Open();
-        QCOMPARE(copy.Table().rowCount(), stored);
+        store::LoadDataModel table(copy);
+        table.Open();
+        QCOMPARE(table.rowCount(), stored);
     }
 
     // A disk that fills during a download stops it with the database's message; every row
@@ -504,10 +505,8 @@ private slots:
             QSKIP("this machine does not let the test mount a small filesystem");
         }
         QDir().mkpath(disk.Path("lib"));
-        for (const char* file : {"DistLib.mdb", "Vermo.rav"}) {
-            QVERIFY(QFile::copy(QString(RANGEDESK_BUILT_LIB) + "/" + file,
-                                disk.Path(QString("lib/") + file)));
-        }
+        QVERIFY(QFile::copy(TemplateDatabase(), disk.Path("lib/DistLib.mdb")));
+        QVERIFY(QFile::copy(TemplateReportDefinition(), disk.Path("lib/Vermo.rav")));
         hid::sim::SimHidBus bus;
         sim::SimMeter meter(bus, 3);
         meter.SetRecords(sim::DemoRecords(3, 999));
@@ -526,8 +525,8 @@ private slots:
         QVERIFY(shown > 0 && shown < 999);
         QVERIFY(w.ExportAllData().isEnabled());
         QVERIFY(w.ExpToExcel().isEnabled());
-        w.Store().Table().Open(); // what the file holds
-        QCOMPARE(w.Store().Table().rowCount(), shown);
+        w.Table().Open(); // what the file holds
+        QCOMPARE(w.Table().rowCount(), shown);
     }
 
     // While About is up no command button works, whatever happens behind it, and it opens once.

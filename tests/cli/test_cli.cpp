@@ -18,6 +18,7 @@
 
 #include "cli_options.h"
 #include "csv_text.h"
+#include "program_folder.h"
 #include "progress_line.h"
 
 using namespace rangedesk;
@@ -63,9 +64,7 @@ QByteArray ReadFile(const QString& path) {
 // A fresh copy of the program's empty database.
 QString FreshDatabase(const QTemporaryDir& dir, const QString& name = "DistLib.mdb") {
     const QString path = dir.filePath(name);
-    QFile::remove(path);
-    QFile::copy(QString(RANGEDESK_BUILT_LIB) + "/DistLib.mdb", path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    CopyFreshDatabase(path);
     return path;
 }
 

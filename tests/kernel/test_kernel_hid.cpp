@@ -15,6 +15,7 @@
 
 #include "csv_text.h"
 #include "hid_controller.h"
+#include "load_data_model.h"
 #include "load_data_row.h"
 #include "main_form.h"
 #include "meter_link.h"
@@ -281,10 +282,10 @@ private slots:
             }
         }
         // The rows are in the file, not only on screen.
-        store::RecordStore check(folder.LibFile("DistLib.mdb"));
-        QVERIFY(check.ADOConnectAccess());
-        check.Table().Open();
-        QCOMPARE(check.Table().rowCount(), 50);
+        store::RecordStore check(folder.LibFile("DistLib.mdb"), store::StoreAccess::ReadOnly);
+        store::LoadDataModel table(check);
+        table.Open();
+        QCOMPARE(table.rowCount(), 50);
     }
 
     void downloadInterruptedByUnplug() {

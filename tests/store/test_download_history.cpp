@@ -7,12 +7,17 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <clocale>
 #include <functional>
 #include <optional>
 
 #include "crash_child_run.h"
+#include "decimal_separator.h"
 #include "download_history.h"
+#include "download_writer.h"
 #include "hid_controller.h"
+#include "history_models.h"
+#include "load_data_model.h"
 #include "meter_link.h"
 #include "meter_operations.h"
 #include "platform/sim/sim_hid_bus.h"
@@ -21,10 +26,13 @@
 #include "schema.h"
 #include "sim_meter.h"
 #include "store_error.h"
+#include "store_record_sink.h"
 
 using namespace rangedesk;
 using store::DownloadHistory;
+using store::DownloadWriter;
 using store::RecordStore;
+using store::StoreAccess;
 
 namespace {
 
@@ -64,16 +72,20 @@ struct Rig {
     hid::THidDeviceController controller{bus};
     std::optional<meter::MeterLink> link;
     std::optional<RecordStore> store;
+    std::optional<store::LoadDataModel> table;
+    std::optional<store::StoreRecordSink> sink;
     std::optional<meter::MeterOperations> ops;
 
     explicit Rig(int model, int records) : meter(bus, model) {
         meter.SetRecords(sim::DemoRecords(model, records));
         meter.Plug();
         link.emplace(controller);
-        store.emplace(Path());
-        store->ADOConnectAccess();
+        store.emplace(Path(), StoreAccess::ReadWrite);
+        table.emplace(*store);
+        sink.emplace(*store);
+        store->Open();
         ops.emplace(*link);
-        ops->SetRecordSink(&*store);
+        ops->SetRecordSink(&*sink);
     }
     QString Path() const { return folder.LibFile("DistLib.mdb"); }
     bool Download() {
@@ -85,9 +97,22 @@ struct Rig {
     }
 };
 
+// A version-0 file (LoadData alone) holding rows with these RecNo texts.
+void MakeOlderFile(const QString& path, const QStringList& numbers) {
+    for (const QString& number : numbers) {
+        QVERIFY(Exec(
+            path, QString("INSERT INTO LoadData (RecNo, MODE) VALUES ('%1', 'Area')").arg(number)));
+    }
+}
+
+// How the one writer rule answers a second writer while another process downloads.
+using SecondWriter = std::function<void(RecordStore&, qint64 running)>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(std::function<void(Rig&)>)
+Q_DECLARE_METATYPE(SecondWriter)
+Q_DECLARE_METATYPE(rangedesk::store::StoreAccess)
 
 class TestDownloadHistory : public QObject {
     Q_OBJECT
@@ -101,8 +126,8 @@ private slots:
         const QVariantList before = Values(path, "SELECT quote(rowid) || RecNo || MODE || RESULT "
                                                  "FROM LoadData ORDER BY rowid");
         {
-            RecordStore store(path);
-            QVERIFY(store.ADOConnectAccess());
+            RecordStore store(path, StoreAccess::ReadWrite);
+            store.Open();
             DownloadHistory history(store);
             const auto list = history.List();
             QCOMPARE(list.size(), 1u);
@@ -128,11 +153,15 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray before = file.readAll();
         file.close();
-        RecordStore newer(path);
-        QVERIFY(!newer.ADOConnectAccess());
-        QVERIFY(newer.SchemaTooNew());
-        QVERIFY2(newer.LastError().contains("version 7") && newer.LastError().contains("version 1"),
-                 qPrintable(newer.LastError()));
+        RecordStore newer(path, StoreAccess::ReadWrite);
+        try {
+            newer.Open();
+            QFAIL("a newer file should not open for writing");
+        } catch (const store::StoreError& e) {
+            QCOMPARE(e.Kind(), store::StoreErrorKind::NewerVersion);
+            QVERIFY2(e.Message().contains("version 7") && e.Message().contains("version 1"),
+                     e.what());
+        }
         QVERIFY_THROWS_EXCEPTION(store::StoreError, newer.EmptyLoadData());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
@@ -214,8 +243,8 @@ private slots:
         QCOMPARE(loadData.size(), kept.size());
         QVERIFY(loadData.size() >= reported);
         QCOMPARE(Values(path, "SELECT outcome FROM Downloads"), QVariantList({"running"}));
-        RecordStore store(path);
-        QVERIFY(store.ADOConnectAccess());
+        RecordStore store(path, StoreAccess::ReadWrite);
+        store.Open();
         QCOMPARE(DownloadHistory(store).List()[0].Outcome, QString("interrupted"));
     }
 
@@ -244,12 +273,248 @@ private slots:
         const auto good = history.Records(id);
         QVERIFY(Exec(rig.Path(), "UPDATE DownloadRecords SET DIST1 = 'wrong', UNIT = '?' WHERE "
                                  "RecNo IN (2, 5, 7)"));
-        QCOMPARE(history.Redecode(id, NumberFormat{"."}), 3);
+        DownloadWriter writer(*rig.store);
+        QCOMPARE(writer.Redecode(id).Changed, 3);
         const auto mended = history.Records(id);
         for (std::size_t k = 0; k < good.size(); ++k) {
             QCOMPARE(mended[k].Texts, good[k].Texts);
         }
-        QCOMPARE(history.Redecode(id, NumberFormat{"."}), 0);
+        QCOMPARE(writer.Redecode(id).Changed, 0);
+    }
+
+    // Every row of an older file is kept, a repeated or odd RecNo under its own number
+    // (1000000 + rowid): by the upgrade, and by a reader that only derives what it would make.
+    void upgradeKeepsEveryRow_data() {
+        QTest::addColumn<store::StoreAccess>("access");
+        QTest::newRow("upgraded for writing") << StoreAccess::ReadWrite;
+        QTest::newRow("read as it would be") << StoreAccess::ReadOnly;
+    }
+    void upgradeKeepsEveryRow() {
+        QFETCH(store::StoreAccess, access);
+        ProgramFolder folder;
+        const QString path = folder.LibFile("DistLib.mdb");
+        MakeOlderFile(path, {"1", "2", "1", "2.5", "x", "01", "0", "-3", "1000001", "3"});
+        RecordStore store(path, access);
+        const DownloadHistory history(store);
+        const auto list = history.List();
+        QCOMPARE(list.size(), 1u);
+        QCOMPARE(list[0].Stored, 10);
+        QCOMPARE(list[0].Asked, 10);
+        QCOMPARE(list[0].Kept, 10);
+        QList<int> numbers;
+        for (const auto& record : history.Records(list[0].Id)) {
+            numbers << record.RecNo;
+        }
+        QCOMPARE(numbers, QList<int>({1, 2, 3, 1000003, 1000004, 1000005, 1000006, 1000007, 1000008,
+                                      1000009}));
+    }
+
+    // Two programs opening an older file at once (a user's first start, twice): one upgrades
+    // it, the other finds it upgraded; neither fails.
+    void upgradeByTwoProgramsAtOnce() {
+        for (int round = 0; round < 5; ++round) {
+            ProgramFolder folder;
+            const QString path = folder.LibFile("DistLib.mdb");
+            // Enough rows that one upgrade takes a while: the other starts meanwhile.
+            QVERIFY(Exec(path, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                               "WHERE i < 20000) INSERT INTO LoadData (RecNo, MODE) SELECT i, "
+                               "'Area' FROM n"));
+            QProcess first;
+            QProcess second;
+            for (QProcess* child : {&first, &second}) {
+                child->start(QString(RANGEDESK_CRASH_CHILD), {path, "open"});
+                QVERIFY(child->waitForStarted());
+            }
+            for (QProcess* child : {&first, &second}) {
+                child->write("go\n"); // both open now
+                child->waitForBytesWritten();
+                child->closeWriteChannel();
+            }
+            for (QProcess* child : {&first, &second}) {
+                QVERIFY(child->waitForFinished(kTimeoutMs * 2));
+                const QByteArray said = child->readAllStandardOutput();
+                QVERIFY2(child->exitCode() == 0, said.constData());
+            }
+            QCOMPARE(Values(path, "SELECT COUNT(*) FROM Downloads"), QVariantList({1}));
+            QCOMPARE(Values(path, "SELECT COUNT(*) FROM DownloadRecords"), QVariantList({20000}));
+            QCOMPARE(Values(path, "PRAGMA user_version"), QVariantList({store::kSchemaVersion}));
+        }
+    }
+
+    // One writer at a time. While another process downloads, a second download, a load or a
+    // delete is refused naming that process; its download stays "running", keeps every record,
+    // and LoadData holds its rows alone.
+    void oneWriterAtATime_data() {
+        QTest::addColumn<SecondWriter>("second");
+        QTest::newRow("a second download") << SecondWriter([](RecordStore& store, qint64) {
+            store::StoreRecordSink sink(store);
+            sink.BeginDownload({1, 0x0483, 0x5750});
+        });
+        QTest::newRow("a load") << SecondWriter(
+            [](RecordStore& store, qint64 running) { DownloadWriter(store).Load(running); });
+        QTest::newRow("a delete of the running download") << SecondWriter(
+            [](RecordStore& store, qint64 running) { DownloadWriter(store).Delete(running); });
+        QTest::newRow("a redecode") << SecondWriter(
+            [](RecordStore& store, qint64 running) { DownloadWriter(store).Redecode(running); });
+    }
+    void oneWriterAtATime() {
+        QFETCH(SecondWriter, second);
+        ProgramFolder folder;
+        const QString path = folder.LibFile("DistLib.mdb");
+        DownloadingChild child(path);
+        QVERIFY(child.WaitFor(20) >= 20);
+        RecordStore store(path, StoreAccess::ReadWrite);
+        store.Open(); // a start of the program meanwhile marks nothing interrupted
+        const auto list = DownloadHistory(store).List();
+        QCOMPARE(list.size(), 1u);
+        QCOMPARE(list[0].Outcome, QString("running"));
+        try {
+            second(store, list[0].Id);
+            QFAIL("the second writer should be refused");
+        } catch (const store::StoreError& e) {
+            QCOMPARE(e.Kind(), store::StoreErrorKind::InUse);
+            QVERIFY2(
+                e.Message().contains(
+                    QString("the database is in use by a download (process %1)").arg(child.Pid())),
+                e.what());
+        }
+        const int reported = child.WaitFor(child.Reported() + 20); // it goes on storing
+        child.Kill();
+        QCOMPARE(Values(path, "SELECT COUNT(*) FROM Downloads"), QVariantList({1}));
+        const QVariantList numbers = Values(path, "SELECT RecNo FROM LoadData ORDER BY rowid");
+        QVERIFY(numbers.size() >= reported);
+        for (int i = 0; i < numbers.size(); ++i) {
+            QCOMPARE(numbers[i].toInt(), i + 1);
+        }
+        QCOMPARE(Values(path, "SELECT COUNT(*) FROM DownloadRecords"),
+                 QVariantList({numbers.size()}));
+        // Its process gone, the download reads "interrupted", and a start says so in the file.
+        QCOMPARE(DownloadHistory(store).List()[0].Outcome, QString("interrupted"));
+        RecordStore restart(path, StoreAccess::ReadWrite);
+        restart.Open();
+        QCOMPARE(Values(path, "SELECT outcome FROM Downloads"), QVariantList({"interrupted"}));
+    }
+
+    // A reader sees another process's download as it grows, and calls it running.
+    void readingWhileAnotherProcessDownloads() {
+        ProgramFolder folder;
+        const QString path = folder.LibFile("DistLib.mdb");
+        DownloadingChild child(path);
+        QVERIFY(child.WaitFor(50) >= 50);
+        for (int look = 0; look < 5; ++look) {
+            RecordStore reader(path, StoreAccess::ReadOnly);
+            store::LoadDataModel table(reader);
+            table.Open();
+            QVERIFY(table.rowCount() >= 50);
+            for (int r = 0; r < table.rowCount(); ++r) {
+                QCOMPARE(table.RowAt(r)[0], QString::number(r + 1));
+            }
+            const auto list = DownloadHistory(reader).List();
+            QCOMPARE(list.size(), 1u);
+            QCOMPARE(list[0].Outcome, QString("running"));
+            QVERIFY(list[0].Kept >= table.rowCount());
+        }
+    }
+
+    // An interrupted download lists the records it kept, not the "0 of 0" written only at an
+    // end it never reached.
+    void interruptedDownloadShowsWhatItKept() {
+        ProgramFolder folder;
+        const QString path = folder.LibFile("DistLib.mdb");
+        const int reported = RunChildAndKill(path, 120);
+        QVERIFY(reported >= 120);
+        RecordStore store(path, StoreAccess::ReadOnly);
+        DownloadHistory history(store);
+        const auto list = history.List();
+        QCOMPARE(list[0].Outcome, QString("interrupted"));
+        QVERIFY(list[0].Kept >= reported);
+        store::DownloadListModel model(history);
+        model.Reload();
+        QCOMPARE(model.index(0, store::DownloadListModel::Records).data().toString(),
+                 QString("%1 kept").arg(list[0].Kept));
+    }
+
+    // Decoding again writes the texts with the decimal separator the download was made with,
+    // whatever the locale is now.
+    void redecodeKeepsTheDecimalSeparator_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("point") << ".";
+        QTest::newRow("comma") << ",";
+    }
+    void redecodeKeepsTheDecimalSeparator() {
+        QFETCH(QString, separator);
+        Rig rig(3, 20);
+        rig.ops->SetFormat(NumberFormat{separator.toStdString()});
+        QVERIFY(rig.Download());
+        DownloadHistory history(*rig.store);
+        const qint64 id = history.List()[0].Id;
+        const auto made = history.Records(id);
+        QVERIFY(made[1].Texts[4].contains(separator)); // "2.542 m" or "2,542 m"
+        QVERIFY(
+            Exec(rig.Path(), "UPDATE DownloadRecords SET DIST1 = 'wrong' WHERE RecNo IN (3, 7)"));
+        // The other locale than the download's, when this machine has it.
+        const char* other = separator == "." ? "de_DE.UTF-8" : "C";
+        const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+        std::setlocale(LC_NUMERIC, other);
+        store::RedecodeResult result;
+        try {
+            result = DownloadWriter(*rig.store).Redecode(id);
+        } catch (...) {
+            std::setlocale(LC_NUMERIC, before.c_str());
+            throw;
+        }
+        std::setlocale(LC_NUMERIC, before.c_str());
+        QCOMPARE(result.Changed, 2);
+        QCOMPARE(result.Kept, 20);
+        QCOMPARE(result.DecimalSeparator, separator);
+        const auto mended = history.Records(id);
+        for (std::size_t k = 0; k < made.size(); ++k) {
+            QCOMPARE(mended[k].Texts, made[k].Texts);
+        }
+    }
+
+    // An imported download has no meter model and no bytes: refused, its texts untouched.
+    void redecodeRefusesAnUnknownModel() {
+        ProgramFolder folder;
+        const QString path = folder.LibFile("DistLib.mdb");
+        MakeOlderFile(path, {"1", "2"});
+        RecordStore store(path, StoreAccess::ReadWrite);
+        const qint64 id = DownloadHistory(store).List()[0].Id;
+        const QVariantList before = Values(path, "SELECT MODE FROM DownloadRecords");
+        try {
+            DownloadWriter(store).Redecode(id);
+            QFAIL("an imported download should be refused");
+        } catch (const store::HistoryRefusal& e) {
+            QVERIFY2(QString(e.what()).contains("no known meter model"), e.what());
+        }
+        QCOMPARE(Values(path, "SELECT MODE FROM DownloadRecords"), before);
+    }
+
+    void decimalSeparatorOfTexts_data() {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("point") << QStringList{"1.500 m"} << ".";
+        QTest::newRow("comma") << QStringList{"1,500 m"} << ",";
+        QTest::newRow("negative angle") << QStringList{"-1,6 °"} << ",";
+        QTest::newRow("blank slot, then a comma") << QStringList{"   ", " 12,345 m2"} << ",";
+        QTest::newRow("feet and inches") << QStringList{"5'3 1/2\""} << ".";
+        QTest::newRow("whole numbers only") << QStringList{"12 m"} << ".";
+        QTest::newRow("nothing") << QStringList{} << ".";
+    }
+    void decimalSeparatorOfTexts() {
+        QFETCH(QStringList, texts);
+        QFETCH(QString, separator);
+        std::vector<records::LoadDataTexts> rows;
+        for (const QString& text : texts) {
+            records::LoadDataTexts row;
+            row[0] = "1.5"; // a record number is no measurement
+            row[3] = text;
+            rows.push_back(row);
+        }
+        if (texts.isEmpty()) {
+            rows.push_back({});
+        }
+        QCOMPARE(QString::fromStdString(store::DecimalSeparatorOf(rows)), separator);
     }
 
     void loadAndDelete() {
@@ -258,11 +523,12 @@ private slots:
         rig.meter.SetRecords(sim::DemoRecords(1, 2));
         QVERIFY(rig.Download());
         DownloadHistory history(*rig.store);
+        DownloadWriter writer(*rig.store);
         const auto list = history.List();
-        history.Load(list[1].Id); // the first download's four rows
-        QCOMPARE(rig.store->Table().rowCount(), 4);
+        writer.Load(list[1].Id); // the first download's four rows
+        QCOMPARE(rig.table->rowCount(), 4);
         QCOMPARE(Values(rig.Path(), "SELECT COUNT(*) FROM LoadData"), QVariantList({4}));
-        history.Delete(list[1].Id);
+        writer.Delete(list[1].Id);
         QCOMPARE(history.List().size(), 1u);
         QCOMPARE(Values(rig.Path(), "SELECT COUNT(*) FROM DownloadRecords"), QVariantList({2}));
         QCOMPARE(Values(rig.Path(), "SELECT COUNT(*) FROM LoadData"), QVariantList({4}));

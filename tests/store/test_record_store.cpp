@@ -1,21 +1,31 @@
 // The record database: opening, the LoadData lifecycle, edits by rowid, failures, crashes.
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "crash_child_run.h"
+#include "download_history.h"
+#include "load_data_model.h"
 #include "load_data_row.h"
 #include "program_folder.h"
 #include "record_store.h"
 #include "store_error.h"
+#include "store_record_sink.h"
 #include "table_sheet.h"
 
 using namespace rangedesk;
+using store::LoadDataModel;
 using store::RecordStore;
+using store::StoreAccess;
+using store::StoreRecordSink;
 
 namespace {
 
@@ -48,6 +58,20 @@ private:
     static inline int count_ = 0;
 };
 
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file of a folder with its bytes: what a reader must leave as it found it.
+QMap<QString, QByteArray> FolderState(const QString& folder) {
+    QMap<QString, QByteArray> state;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        state.insert(name, Bytes(QDir(folder).filePath(name)));
+    }
+    return state;
+}
+
 MeasurementRecord Record(const std::string& mode) {
     MeasurementRecord r;
     r.ModeText = mode;
@@ -60,6 +84,8 @@ MeasurementRecord Record(const std::string& mode) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(rangedesk::store::StoreErrorKind)
+
 class TestRecordStore : public QObject {
     Q_OBJECT
 private slots:
@@ -70,25 +96,27 @@ private slots:
             Peek peek(path);
             QVERIFY(peek.Exec("INSERT INTO LoadData (RecNo) VALUES ('old')"));
         }
-        RecordStore store(path);
-        QVERIFY(store.ADOConnectAccess());
-        QVERIFY(!store.Table().IsOpen());
-        QCOMPARE(store.Table().rowCount(), 0); // closed at start whatever the file holds
-        store.EmptyLoadData();
-        QVERIFY(store.Table().IsOpen());
-        QCOMPARE(store.Table().rowCount(), 0);
+        RecordStore store(path, StoreAccess::ReadWrite);
+        LoadDataModel table(store);
+        StoreRecordSink sink(store);
+        store.Open();
+        QVERIFY(!table.IsOpen());
+        QCOMPARE(table.rowCount(), 0); // closed at start whatever the file holds
+        sink.EmptyLoadData();
+        QVERIFY(table.IsOpen());
+        QCOMPARE(table.rowCount(), 0);
         for (int i = 1; i <= 3; ++i) {
-            store.AddRecToLib(i, Record("Area"), RecordLayout::Extended);
-            QCOMPARE(store.Table().rowCount(), i); // visible as soon as appended
+            sink.AddRecToLib(i, Record("Area"), RecordLayout::Extended);
+            QCOMPARE(table.rowCount(), i); // visible as soon as appended
         }
         Peek peek(path);
         QCOMPARE(peek.Column("RecNo"), QStringList({"1", "2", "3"}));
         QCOMPARE(peek.Column("DIST3"), QStringList({"   ", "   ", "   "}));
         QCOMPARE(peek.Column("RESULT").first(), QString(" 12.345 m2"));
         QCOMPARE(peek.Column("UNIT").first(), QString("ft in"));
-        store.AddRecToLib(4, Record("Distance"), RecordLayout::Compact);
+        sink.AddRecToLib(4, Record("Distance"), RecordLayout::Compact);
         QCOMPARE(peek.Column("UNIT").last(), QString("ft")); // DIST2 suffix for compact meters
-        QCOMPARE(store.Table().RowAt(3)[2], QString("ft"));
+        QCOMPARE(table.RowAt(3)[2], QString("ft"));
     }
 
     void rowTexts() {
@@ -124,24 +152,30 @@ private slots:
                                   ? "CREATE TABLE Other (a TEXT)"
                                   : "CREATE TABLE LoadData (RecNo TEXT, MODE TEXT)"));
         }
-        RecordStore store(path);
-        QVERIFY(!store.ADOConnectAccess());
-        QVERIFY(!store.LastError().isEmpty());
-        QVERIFY(!store.Connected());
+        RecordStore store(path, StoreAccess::ReadWrite);
+        try {
+            store.Open();
+            QFAIL("the database should not open");
+        } catch (const store::StoreError& e) {
+            QVERIFY(!e.Reason().isEmpty());
+        }
+        QVERIFY(!store.IsOpen());
         if (setup == "missing" || setup == "nofolder") {
             QVERIFY(!QFile::exists(path)); // never created
         }
-        QVERIFY_THROWS_EXCEPTION(store::StoreError, store.EmptyLoadData());
+        StoreRecordSink sink(store);
+        QVERIFY_THROWS_EXCEPTION(store::StoreError, sink.EmptyLoadData());
     }
 
     void editChangesExactlyThatRow() {
         ProgramFolder folder;
-        RecordStore store(folder.LibFile("DistLib.mdb"));
-        QVERIFY(store.ADOConnectAccess());
-        store.EmptyLoadData();
-        store.AddRecToLib(1, Record("Same"), RecordLayout::Extended);
-        store.AddRecToLib(1, Record("Same"), RecordLayout::Extended); // two rows with equal texts
-        auto& table = store.Table();
+        RecordStore store(folder.LibFile("DistLib.mdb"), StoreAccess::ReadWrite);
+        LoadDataModel table(store);
+        StoreRecordSink sink(store);
+        store.Open();
+        sink.EmptyLoadData();
+        sink.AddRecToLib(1, Record("Same"), RecordLayout::Extended);
+        sink.AddRecToLib(1, Record("Same"), RecordLayout::Extended); // two rows with equal texts
         QVERIFY(table.setData(table.index(1, 1), "Edited", Qt::EditRole));
         Peek peek(folder.LibFile("DistLib.mdb"));
         QCOMPARE(peek.Column("MODE"), QStringList({"Same", "Edited"}));
@@ -152,13 +186,14 @@ private slots:
 
     void writeFailuresAreRaised() {
         ProgramFolder folder;
-        RecordStore store(folder.LibFile("DistLib.mdb"));
-        QVERIFY(store.ADOConnectAccess());
-        store.EmptyLoadData();
-        store.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
+        RecordStore store(folder.LibFile("DistLib.mdb"), StoreAccess::ReadWrite);
+        LoadDataModel table(store);
+        StoreRecordSink sink(store);
+        store.Open();
+        sink.EmptyLoadData();
+        sink.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
         Peek peek(folder.LibFile("DistLib.mdb"));
         QVERIFY(peek.Exec("BEGIN EXCLUSIVE"));
-        auto& table = store.Table();
         try {
             table.setData(table.index(0, 1), "Locked out", Qt::EditRole);
             QFAIL("the edit should have failed");
@@ -167,10 +202,27 @@ private slots:
         }
         QCOMPARE(table.index(0, 1).data().toString(), QString("Area"));
         QVERIFY_THROWS_EXCEPTION(store::StoreError,
-                                 store.AddRecToLib(2, Record("x"), RecordLayout::Extended));
+                                 sink.AddRecToLib(2, Record("x"), RecordLayout::Extended));
         QVERIFY(peek.Exec("ROLLBACK"));
         QVERIFY(peek.Exec("DROP TABLE LoadData"));
-        QVERIFY_THROWS_EXCEPTION(store::StoreError, store.EmptyLoadData());
+        QVERIFY_THROWS_EXCEPTION(store::StoreError, sink.EmptyLoadData());
+    }
+
+    // Running the program upgrades and fills its own lib/DistLib.mdb; a test's fresh database
+    // is the template CMake made where the program never looks, so it starts empty whatever
+    // the program did before.
+    void freshDatabaseIsThePristineTemplate() {
+        const QString programFolder = QFileInfo(QString(RANGEDESK_BUILT_LIB)).absolutePath();
+        QVERIFY2(!QFileInfo(TemplateDatabase()).absoluteFilePath().startsWith(programFolder + "/"),
+                 qPrintable(TemplateDatabase()));
+        ProgramFolder folder;
+        Peek peek(folder.LibFile("DistLib.mdb"));
+        QSqlQuery q(peek.Db());
+        QVERIFY(q.exec("PRAGMA user_version") && q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+        QVERIFY(q.exec("SELECT group_concat(name) FROM sqlite_master") && q.next());
+        QCOMPARE(q.value(0).toString(), QString("LoadData"));
+        QVERIFY(peek.Column("RecNo").isEmpty());
     }
 
     void killedDuringADownloadKeepsEveryRow() {
@@ -199,9 +251,7 @@ class TestStoreHardening : public QObject {
         const QString lib = base.filePath(folder + "/lib");
         QDir().mkpath(lib);
         const QString db = lib + "/DistLib.mdb";
-        QFile::remove(db);
-        QFile::copy(QString(RANGEDESK_BUILT_LIB) + "/DistLib.mdb", db);
-        QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
+        CopyFreshDatabase(db);
         return db;
     }
 
@@ -224,10 +274,11 @@ private slots:
         const QStringList before =
             QDir(base.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         {
-            RecordStore store(db);
-            QVERIFY2(store.ADOConnectAccess(), qPrintable(store.LastError()));
-            store.EmptyLoadData();
-            store.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
+            RecordStore store(db, StoreAccess::ReadWrite);
+            StoreRecordSink sink(store);
+            store.Open();
+            sink.EmptyLoadData();
+            sink.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
         }
         QCOMPARE(Peek(db).Column("MODE"), QStringList({"Area"}));
         QCOMPARE(Peek(decoy).Column("RecNo"), QStringList({"kept"}));
@@ -249,8 +300,8 @@ private slots:
         Peek(db).Exec("PRAGMA journal_mode=DELETE");
         {
             RecordStore store(db, store::StoreAccess::ReadOnly);
-            QVERIFY(store.ADOConnectAccess());
-            store.Table().Open();
+            LoadDataModel table(store);
+            table.Open();
             QVERIFY_THROWS_EXCEPTION(store::StoreError, store.EmptyLoadData());
         }
         Peek peek(db);
@@ -260,14 +311,115 @@ private slots:
         QVERIFY(!QFile::exists(db + "-wal"));
     }
 
+    // Whatever cannot be opened says so once: which file, and why, in words.
+    void openingFailuresSayThePathOnceAndWhy_data() {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<store::StoreErrorKind>("kind");
+        QTest::addColumn<QString>("reason");
+        using K = store::StoreErrorKind;
+        QTest::newRow("missing") << "missing" << K::Missing << "No such file or directory";
+        QTest::newRow("folder missing") << "nofolder" << K::Missing << "No such file or directory";
+        QTest::newRow("a folder") << "folder" << K::NotOurs << "it is a folder";
+        QTest::newRow("a FIFO") << "fifo" << K::NotOurs << "it is not a regular file";
+        QTest::newRow("a link to /dev/zero") << "zero" << K::NotOurs << "it is not a regular file";
+        QTest::newRow("not a database") << "garbage" << K::NotOurs << "file is not a database";
+        QTest::newRow("empty file") << "empty" << K::NotOurs << "no such table: LoadData";
+        QTest::newRow("a column missing") << "nocolumn" << K::NotOurs << "no such column";
+    }
+    void openingFailuresSayThePathOnceAndWhy() {
+        QFETCH(QString, setup);
+        QFETCH(store::StoreErrorKind, kind);
+        QFETCH(QString, reason);
+        const QString dir = base.filePath("fail-" + setup);
+        QDir().mkpath(dir);
+        QString path = dir + "/DistLib.mdb";
+        const QByteArray name = QFile::encodeName(path);
+        if (setup == "nofolder") {
+            path = dir + "/nowhere/DistLib.mdb";
+        } else if (setup == "folder") {
+            QDir().mkpath(path);
+        } else if (setup == "fifo") {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (setup == "zero") {
+            QCOMPARE(::symlink("/dev/zero", name.constData()), 0);
+        } else if (setup == "garbage" || setup == "empty") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(setup == "garbage" ? QByteArray(4096, 'x') : QByteArray());
+        } else if (setup == "nocolumn") {
+            QVERIFY(Peek(path).Exec("CREATE TABLE LoadData (RecNo TEXT, MODE TEXT)"));
+        }
+        for (const StoreAccess access : {StoreAccess::ReadOnly, StoreAccess::ReadWrite}) {
+            RecordStore store(path, access);
+            try {
+                store.Open();
+                QFAIL("it should not open");
+            } catch (const store::StoreError& e) {
+                const QString message = e.Message();
+                QCOMPARE(e.Kind(), kind);
+                QVERIFY2(message.contains(reason), e.what());
+                QCOMPARE(message.count(path), 1);
+                QVERIFY2(message.startsWith("cannot open " + path + ": "), e.what());
+                QVERIFY2(!message.contains("Unable to"), e.what());
+            }
+        }
+        if (setup == "missing" || setup == "nofolder") {
+            QVERIFY(!QFile::exists(path)); // never created
+        }
+    }
+
+    // A command that only reads leaves the folder as it found it, byte for byte: no journal
+    // mode switched, no upgrade, no log files; an older layout is read as the upgrade would
+    // make it, in memory.
+    void readingChangesNothing_data() {
+        QTest::addColumn<QString>("journal");
+        QTest::addColumn<bool>("upgraded");
+        QTest::newRow("write-ahead log") << "wal" << true;
+        QTest::newRow("rollback journal") << "delete" << true;
+        QTest::newRow("write-ahead log, older layout") << "wal" << false;
+        QTest::newRow("rollback journal, older layout") << "delete" << false;
+    }
+    void readingChangesNothing() {
+        QFETCH(QString, journal);
+        QFETCH(bool, upgraded);
+        const QString db = Place(QString("read-%1-%2").arg(journal).arg(upgraded));
+        QVERIFY(Peek(db).Exec("INSERT INTO LoadData VALUES ('1','Area','m','1.500 m','2.000 m',"
+                              "'   ',' 3.00 m2'), ('2','Single','m','','','',' 2.227 m')"));
+        if (upgraded) {
+            RecordStore writer(db, StoreAccess::ReadWrite);
+            writer.Open();
+        }
+        QVERIFY(Peek(db).Exec("PRAGMA journal_mode=" + journal));
+        const QString folder = QFileInfo(db).absolutePath();
+        const auto before = FolderState(folder);
+        QCOMPARE(before.keys(), QStringList({"DistLib.mdb"}));
+        {
+            RecordStore store(db, StoreAccess::ReadOnly);
+            LoadDataModel table(store);
+            table.Open();
+            QCOMPARE(table.rowCount(), 2);
+            const store::DownloadHistory history(store);
+            const auto list = history.List();
+            QCOMPARE(list.size(), 1u);
+            QCOMPARE(list[0].Outcome, QString("imported"));
+            QCOMPARE(list[0].Kept, 2);
+            QCOMPARE(history.Records(list[0].Id).size(), 2u);
+            QVERIFY_THROWS_EXCEPTION(store::StoreError, store.EmptyLoadData());
+        }
+        const auto after = FolderState(folder);
+        QCOMPARE(after.keys(), before.keys());
+        QVERIFY(after == before);
+    }
+
     // After a checkpoint a copy of DistLib.mdb alone holds every row.
     void checkpointPutsTheRowsInTheFile() {
         const QString db = Place("wal");
-        RecordStore store(db);
-        QVERIFY(store.ADOConnectAccess());
-        store.EmptyLoadData();
+        RecordStore store(db, StoreAccess::ReadWrite);
+        StoreRecordSink sink(store);
+        store.Open();
+        sink.EmptyLoadData();
         for (int i = 1; i <= 5; ++i) {
-            store.AddRecToLib(i, Record("Area"), RecordLayout::Extended);
+            sink.AddRecToLib(i, Record("Area"), RecordLayout::Extended);
         }
         store.Checkpoint();
         const QString copy = base.filePath("backup.mdb");
@@ -282,12 +434,18 @@ private slots:
         Peek holder(db);
         QVERIFY(holder.Exec("PRAGMA journal_mode=DELETE")); // as a file another program wrote
         QVERIFY(holder.Exec("BEGIN EXCLUSIVE"));
-        RecordStore store(db);
-        QVERIFY(!store.ADOConnectAccess());
-        QVERIFY2(store.LastError().contains("locked"), qPrintable(store.LastError()));
+        RecordStore store(db, StoreAccess::ReadWrite);
+        StoreRecordSink sink(store);
+        try {
+            store.Open();
+            QFAIL("the lock should keep it from opening");
+        } catch (const store::StoreError& e) {
+            QVERIFY2(e.Message().contains("locked"), e.what());
+            QCOMPARE(e.Kind(), store::StoreErrorKind::Locked);
+        }
         QVERIFY(holder.Exec("COMMIT"));
-        store.EmptyLoadData(); // opens it now
-        store.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
+        sink.EmptyLoadData(); // opens it now
+        sink.AddRecToLib(1, Record("Area"), RecordLayout::Extended);
         QCOMPARE(Peek(db).Column("RecNo"), QStringList({"1"}));
     }
 
@@ -296,11 +454,11 @@ private slots:
         const QString db = Place("nulls");
         Peek(db).Exec("INSERT INTO LoadData (RecNo, MODE) VALUES ('1', NULL)");
         RecordStore store(db, store::StoreAccess::ReadOnly);
-        QVERIFY(store.ADOConnectAccess());
-        store.Table().Open();
-        QVERIFY(store.Table().index(0, 1).data(Qt::EditRole).isNull());
-        QCOMPARE(store.Table().index(0, 1).data(Qt::DisplayRole).toString(), QString());
-        const auto sheet = output::SheetFromTable(store.Table(), output::AllColumns(store.Table()));
+        LoadDataModel table(store);
+        table.Open();
+        QVERIFY(table.index(0, 1).data(Qt::EditRole).isNull());
+        QCOMPARE(table.index(0, 1).data(Qt::DisplayRole).toString(), QString());
+        const auto sheet = output::SheetFromTable(table, output::AllColumns(table));
         QCOMPARE(sheet.Rows[0][1].kind, output::SheetCell::Kind::Blank);
         QCOMPARE(sheet.Rows[0][0].kind, output::SheetCell::Kind::Label);
     }

@@ -5,8 +5,8 @@
 #include "main_form.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "program_folder.h"
-#include "record_store.h"
 #include "recording_prompts.h"
+#include "store_record_sink.h"
 
 // The main window of a program folder of its own, its table filled with `rows` records made
 // by `record` (numbered from 1), as after a download.
@@ -18,9 +18,9 @@ struct FilledWindow {
     FilledWindow(RecordingPrompts& prompts, int rows,
                  const std::function<rangedesk::MeasurementRecord(int)>& record)
         : w(bus, prompts, folder.Path()) {
-        w.Store().EmptyLoadData();
+        w.Sink().EmptyLoadData();
         for (int i = 1; i <= rows; ++i) {
-            w.Store().AddRecToLib(i, record(i), rangedesk::RecordLayout::Extended);
+            w.Sink().AddRecToLib(i, record(i), rangedesk::RecordLayout::Extended);
         }
         w.SetRecordsLoaded();
     }

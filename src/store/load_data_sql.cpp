@@ -1,0 +1,116 @@
+#include "load_data_sql.h"
+
+#include <QStringList>
+
+#include "load_data_columns.h"
+
+namespace rangedesk::store::sql {
+namespace {
+
+using records::ColumnKind;
+
+QStringList Names(bool withRecordNumber) {
+    QStringList names;
+    for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
+        if (withRecordNumber || records::ColumnInfo(c).Kind != ColumnKind::RecordNumber) {
+            names << records::ColumnName(c);
+        }
+    }
+    return names;
+}
+
+} // namespace
+
+QString RecordNumberColumn() {
+    for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
+        if (records::ColumnInfo(c).Kind == ColumnKind::RecordNumber) {
+            return records::ColumnName(c);
+        }
+    }
+    return {};
+}
+
+namespace {
+
+QString Placeholders(qsizetype count) {
+    QStringList marks;
+    for (qsizetype i = 0; i < count; ++i) {
+        marks << "?";
+    }
+    return marks.join(", ");
+}
+
+} // namespace
+
+QString LoadDataColumns() {
+    return Names(true).join(", ");
+}
+
+QString KeptTextColumns() {
+    return Names(false).join(", ");
+}
+
+QString CheckLoadData() {
+    return "SELECT " + LoadDataColumns() + " FROM LoadData LIMIT 0";
+}
+
+QString SelectLoadData() {
+    return "SELECT rowid, " + LoadDataColumns() + " FROM LoadData ORDER BY rowid";
+}
+
+QString InsertLoadDataRow() {
+    return "INSERT INTO LoadData (" + LoadDataColumns() + ") VALUES (" +
+           Placeholders(records::kLoadDataColumnCount) + ")";
+}
+
+QString UpdateLoadDataCell(int column) {
+    // The name comes from the program's own table, never from the user.
+    return "UPDATE LoadData SET " + records::ColumnName(column) + " = ? WHERE rowid = ?";
+}
+
+QString DeleteLoadData() {
+    return "delete from LoadData";
+}
+
+QString InsertKeptRecord() {
+    const QStringList texts = Names(false);
+    return "INSERT OR REPLACE INTO DownloadRecords (download_id, " + RecordNumberColumn() +
+           ", reply, " + texts.join(", ") + ") VALUES (?, ?, ?, " + Placeholders(texts.size()) +
+           ")";
+}
+
+QString SelectKeptRecords() {
+    const QString number = RecordNumberColumn();
+    return "SELECT " + number + ", reply, " + KeptTextColumns() +
+           " FROM DownloadRecords WHERE download_id = ? ORDER BY " + number;
+}
+
+QString UpdateKeptTexts() {
+    QStringList sets;
+    for (const QString& name : Names(false)) {
+        sets << name + " = ?";
+    }
+    return "UPDATE DownloadRecords SET " + sets.join(", ") + " WHERE download_id = ? AND " +
+           RecordNumberColumn() + " = ?";
+}
+
+QString LoadDataFromKeptRecords() {
+    QStringList values;
+    for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
+        const QString name = records::ColumnName(c);
+        values << (records::ColumnInfo(c).Kind == ColumnKind::RecordNumber
+                       ? "CAST(" + name + " AS TEXT)"
+                       : name);
+    }
+    return "INSERT INTO LoadData (" + LoadDataColumns() + ") SELECT " + values.join(", ") +
+           " FROM DownloadRecords WHERE download_id = ? ORDER BY " + RecordNumberColumn();
+}
+
+QString CountNewKeptRecords() {
+    const QString number = RecordNumberColumn();
+    return "SELECT COUNT(*) FROM DownloadRecords r WHERE r.download_id = ? AND NOT EXISTS (SELECT "
+           "1 FROM DownloadRecords p WHERE p.download_id = ? AND p." +
+           number + " = r." + number + " AND p.reply IS r.reply)";
+}
+
+} // namespace rangedesk::store::sql
