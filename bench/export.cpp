@@ -74,7 +74,7 @@ int ExportOnce(const QString& format, int rows) {
     const double start = bench::NowSeconds();
     QString error;
     try {
-        output::ExportTable(table, output::AllColumns(table), which, records::LocalPath(path));
+        output::ExportTable(table, output::AllColumns(table), which, files::LocalPath(path));
     } catch (const output::ExportError& e) {
         error = QString::fromUtf8(e.what());
     }

@@ -39,7 +39,7 @@ void PrintOn(QPrinter& printer, const QAbstractItemModel& table,
              const std::vector<std::filesystem::path>& protectedFiles) {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         (void)output::PrintTableToPdf(table, definition,
-                                      records::LocalPath(printer.outputFileName()), protectedFiles);
+                                      files::LocalPath(printer.outputFileName()), protectedFiles);
         return;
     }
     (void)output::PrintTable(table, definition, printer);
@@ -75,7 +75,7 @@ void TMainForm::ExportView(QTableView& view) {
     }
     path = QFileInfo(path).absoluteFilePath();
     output::ExportOptions options;
-    options.Protected = output::DatabaseFiles(records::LocalPath(store_->Path()));
+    options.Protected = output::DatabaseFiles(files::LocalPath(store_->Path()));
     options.ConfirmReplace = [&](const std::filesystem::path&) {
         const CursorOverride arrow(Qt::ArrowCursor);
         return prompts_.Ask({"Query  Information",
@@ -85,7 +85,7 @@ void TMainForm::ExportView(QTableView& view) {
     };
     try {
         const CursorOverride wait(Qt::WaitCursor);
-        if (!output::ExportTable(*view.model(), GridColumns(view), format, records::LocalPath(path),
+        if (!output::ExportTable(*view.model(), GridColumns(view), format, files::LocalPath(path),
                                  options)) {
             return; // the user kept the file
         }
@@ -103,15 +103,15 @@ void TMainForm::ExportView(QTableView& view) {
 void TMainForm::PrintBtnClick() {
     store_->Open(); // opened again when it could not be at start
     const QAbstractItemModel& table = *table_;
-    const std::filesystem::path definition = records::LocalPath(location_.ReportDefinition);
-    const auto protectedFiles = output::DatabaseFiles(records::LocalPath(store_->Path()));
+    const std::filesystem::path definition = files::LocalPath(location_.ReportDefinition);
+    const auto protectedFiles = output::DatabaseFiles(files::LocalPath(store_->Path()));
     // Before any dialog: a definition that cannot be read is said even for an empty table.
     if (!output::PrepareReport(table, definition)) {
         prompts_.Ask({"Print Error", output::kNoRowsToPrint, MessageIcon::Error});
         return;
     }
     if (!printToPdf_.isEmpty()) {
-        (void)output::PrintTableToPdf(table, definition, records::LocalPath(printToPdf_),
+        (void)output::PrintTableToPdf(table, definition, files::LocalPath(printToPdf_),
                                       protectedFiles);
         return;
     }

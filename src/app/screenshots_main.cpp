@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
     }
 
     const std::filesystem::path definition =
-        records::LocalPath(programDir.filePath("lib/Vermo.rav"));
+        files::LocalPath(programDir.filePath("lib/Vermo.rav"));
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewWidget preview(&printer);
     QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* p) {

@@ -82,8 +82,8 @@ int RunDownload(const CliOptions& options) {
                 : options.Database.isEmpty()
                     ? store::LocateData(QCoreApplication::applicationDirPath()).Database
                     : options.Database;
-            csvTarget.emplace(records::LocalPath(options.Csv), output::SpecialFile::WriteInto,
-                              output::DatabaseFiles(records::LocalPath(database)));
+            csvTarget.emplace(files::LocalPath(options.Csv), output::SpecialFile::WriteInto,
+                              output::DatabaseFiles(files::LocalPath(database)));
             csv.emplace(*csvTarget);
         }
         std::vector<records::RecordSink*> sinks;

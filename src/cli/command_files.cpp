@@ -56,13 +56,13 @@ int RunExport(const CliOptions& options) {
         store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
         store::LoadDataModel table(store);
         table.Open();
-        const std::filesystem::path target = records::LocalPath(path);
+        const std::filesystem::path target = files::LocalPath(path);
         output::ExportOptions exportOptions;
-        exportOptions.Protected = output::DatabaseFiles(records::LocalPath(store.Path()));
+        exportOptions.Protected = output::DatabaseFiles(files::LocalPath(store.Path()));
         output::ExportTable(table, output::AllColumns(table), format, target, exportOptions);
         if (path != "-") {
             std::fprintf(stderr, "Exported %d records to %s\n", table.rowCount(),
-                         qPrintable(records::ShownPath(std::filesystem::absolute(target))));
+                         qPrintable(files::ShownPath(std::filesystem::absolute(target))));
         }
         return kDone;
     } catch (const FileError& e) {
@@ -119,10 +119,10 @@ int RunPrint(const CliOptions& options) {
         table.Open();
         const output::PrintOutcome outcome = output::PrintTableToPdf(
             table,
-            records::LocalPath(
+            files::LocalPath(
                 store::LocateData(QCoreApplication::applicationDirPath()).ReportDefinition),
-            records::LocalPath(options.Pdf),
-            output::DatabaseFiles(records::LocalPath(store.Path())));
+            files::LocalPath(options.Pdf),
+            output::DatabaseFiles(files::LocalPath(store.Path())));
         if (outcome == output::PrintOutcome::NoRows) {
             PrintError(output::kNoRowsToPrint);
             return kFileError;

@@ -72,7 +72,7 @@ int Show(store::DownloadHistory& history, qint64 id, const CliOptions& options,
     records.SetDownload(id);
     const auto columns = output::AllColumns(records);
     if (!options.Csv.isEmpty()) {
-        output::OutputTarget target(records::LocalPath(options.Csv), output::SpecialFile::WriteInto,
+        output::OutputTarget target(files::LocalPath(options.Csv), output::SpecialFile::WriteInto,
                                     protectedFiles);
         target.Write(output::CsvFromTable(records, columns,
                                           {output::CsvSeparatorFor(QLocale()), true},
@@ -96,13 +96,13 @@ int Export(store::DownloadHistory& history, qint64 id, const QString& path,
     store::DownloadRecordsModel records(history);
     records.SetDownload(id);
     const output::ExportFormat format = ExportFormatFor(options, path);
-    const std::filesystem::path target = records::LocalPath(path);
+    const std::filesystem::path target = files::LocalPath(path);
     output::ExportOptions exportOptions;
     exportOptions.Protected = protectedFiles;
     output::ExportTable(records, output::AllColumns(records), format, target, exportOptions);
     if (path != "-") {
         std::fprintf(stderr, "Exported %d records of download %lld to %s\n", records.rowCount(), id,
-                     qPrintable(records::ShownPath(std::filesystem::absolute(target))));
+                     qPrintable(files::ShownPath(std::filesystem::absolute(target))));
     }
     return kDone;
 }
@@ -129,7 +129,7 @@ int RunHistory(const CliOptions& options) {
         }
         if (!writes) {
             const auto protectedFiles =
-                output::DatabaseFiles(records::LocalPath(store.Path()));
+                output::DatabaseFiles(files::LocalPath(store.Path()));
             return action == "show"
                        ? Show(history, id, options, protectedFiles)
                        : Export(history, id, options.Arguments.value(1), options, protectedFiles);

@@ -7,14 +7,14 @@ QString MessageOf(const QString& file, const QString& reason) {
     return file.isEmpty() ? reason : QString("cannot write %1: %2").arg(file, reason);
 }
 
-ExportError::Kind KindOf(records::FileError::Kind kind) {
+ExportError::Kind KindOf(files::FileError::Kind kind) {
     switch (kind) {
-    case records::FileError::Kind::NotRegularFile:
+    case files::FileError::Kind::NotRegularFile:
         return ExportError::Kind::NotRegularFile;
-    case records::FileError::Kind::Folder:
+    case files::FileError::Kind::Folder:
         return ExportError::Kind::Folder;
-    case records::FileError::Kind::System:
-    case records::FileError::Kind::TooLarge:
+    case files::FileError::Kind::System:
+    case files::FileError::Kind::TooLarge:
         break;
     }
     return ExportError::Kind::System;
@@ -29,7 +29,7 @@ ExportError::ExportError(Kind kind, QString file, QString reason, const QString&
     : std::runtime_error(message.toStdString()), kind_(kind), file_(std::move(file)),
       reason_(std::move(reason)) {}
 
-ExportError ExportError::From(const records::FileError& error) {
+ExportError ExportError::From(const files::FileError& error) {
     return ExportError(KindOf(error.GetKind()), error.File(), error.Reason(),
                        QString::fromStdString(error.what()));
 }

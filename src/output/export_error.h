@@ -26,7 +26,7 @@ public:
     ExportError(Kind kind, QString file, QString reason);
     ExportError(Kind kind, QString file, QString reason, const QString& message);
     // The same failure of a file primitive, as an output failure.
-    static ExportError From(const records::FileError& error);
+    static ExportError From(const files::FileError& error);
 
     Kind GetKind() const { return kind_; }
     // The file as shown to the user, empty when the failure is not a file's.

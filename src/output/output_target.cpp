@@ -22,7 +22,7 @@ namespace {
 const QString kStandardOutput = QStringLiteral("standard output");
 
 ExportError SystemError(const QString& name, int error) {
-    return ExportError(ExportError::Kind::System, name, records::SystemReason(error));
+    return ExportError(ExportError::Kind::System, name, files::SystemReason(error));
 }
 
 bool SameInode(const struct stat& a, const struct stat& b) {
@@ -42,8 +42,8 @@ bool SameFile(const fs::path& a, const fs::path& b) {
     if (aExists || bExists) {
         return false;
     }
-    const fs::path fa = records::FollowLinks(a);
-    const fs::path fb = records::FollowLinks(b);
+    const fs::path fa = files::FollowLinks(a);
+    const fs::path fb = files::FollowLinks(b);
     struct stat da {
     }, db{};
     return fa.filename() == fb.filename() && ::stat(fa.parent_path().c_str(), &da) == 0 &&
@@ -90,7 +90,7 @@ void CheckTarget(const fs::path& path, SpecialFile special,
         CheckStandardOutput(protectedFiles);
         return;
     }
-    const QString name = records::ShownPath(path);
+    const QString name = files::ShownPath(path);
     for (const fs::path& file : protectedFiles) {
         if (SameFile(path, file)) {
             RefuseProtected(name);
@@ -123,7 +123,7 @@ OutputTarget::OutputTarget(const fs::path& path, SpecialFile special,
         }
         return;
     }
-    name_ = records::ShownPath(path);
+    name_ = files::ShownPath(path);
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
         // A FIFO or a device to write into (CheckTarget refused the rest).
@@ -140,8 +140,8 @@ OutputTarget::OutputTarget(const fs::path& path, SpecialFile special,
         ::close(std::exchange(streamFd_, -1));
     }
     try {
-        file_ = std::make_unique<records::AtomicFile>(path);
-    } catch (const records::FileError& e) {
+        file_ = std::make_unique<files::AtomicFile>(path);
+    } catch (const files::FileError& e) {
         throw ExportError::From(e);
     }
 }
@@ -166,11 +166,11 @@ void OutputTarget::Write(QByteArrayView bytes) {
     try {
         if (file_) {
             file_->Write(bytes);
-        } else if (const int error = records::WriteAll(streamFd_, bytes.data(), bytes.size());
+        } else if (const int error = files::WriteAll(streamFd_, bytes.data(), bytes.size());
                    error != 0) {
             throw SystemError(name_, error);
         }
-    } catch (const records::FileError& e) {
+    } catch (const files::FileError& e) {
         Fail(ExportError::From(e));
     } catch (const ExportError& e) {
         Fail(e);
@@ -182,7 +182,7 @@ QIODevice& OutputTarget::Device() {
         return file_->Device();
     }
     if (!streamDevice_) {
-        streamDevice_ = std::make_unique<records::FdWriteDevice>(streamFd_);
+        streamDevice_ = std::make_unique<files::FdWriteDevice>(streamFd_);
     }
     return *streamDevice_;
 }
@@ -194,7 +194,7 @@ void OutputTarget::Commit() {
     if (file_) {
         try {
             file_->Commit();
-        } catch (const records::FileError& e) {
+        } catch (const files::FileError& e) {
             throw ExportError::From(e);
         }
         return;

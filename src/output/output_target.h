@@ -12,10 +12,10 @@
 
 class QIODevice;
 
-namespace rangedesk::records {
+namespace rangedesk::files {
 class AtomicFile;
 class FdWriteDevice;
-} // namespace rangedesk::records
+} // namespace rangedesk::files
 
 namespace rangedesk::output {
 
@@ -64,8 +64,8 @@ private:
     bool standardOutput_ = false;
     int streamFd_ = -1; // standard output or an opened FIFO/device
     bool ownsStream_ = false;
-    std::unique_ptr<records::AtomicFile> file_;
-    std::unique_ptr<records::FdWriteDevice> streamDevice_;
+    std::unique_ptr<files::AtomicFile> file_;
+    std::unique_ptr<files::FdWriteDevice> streamDevice_;
     std::optional<ExportError> failure_;
 };
 

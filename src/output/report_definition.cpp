@@ -42,7 +42,7 @@ std::optional<std::vector<std::string>> Words(std::string_view line) {
 
 // A text of the file quoted in a message, its control characters escaped.
 std::string Quoted(std::string_view text) {
-    return "\"" + records::EscapeControls(text) + "\"";
+    return "\"" + files::EscapeControls(text) + "\"";
 }
 
 // The sensible range of each kind of number; anything else (nan, inf, 1e308) is refused.

@@ -36,12 +36,12 @@ QPageSize PageSizeNamed(const std::string& name) {
 }
 
 QString Shown(const std::string& text) {
-    return QString::fromStdString(records::EscapeControls(text));
+    return QString::fromStdString(files::EscapeControls(text));
 }
 
 [[noreturn]] void Refuse(const std::filesystem::path& file, const QString& why) {
     throw ReportError(
-        QString("Report definition %1, %2").arg(records::ShownPath(file), why).toStdString());
+        QString("Report definition %1, %2").arg(files::ShownPath(file), why).toStdString());
 }
 
 // The column of the table whose heading is the field's name; -1 when there is none.
@@ -179,8 +179,8 @@ void PaintPages(const QAbstractItemModel& table, const ReportDefinition& def,
 ReportDefinition LoadReportDefinition(const std::filesystem::path& file) {
     QByteArray text;
     try {
-        text = records::ReadRegularFile(file, kMaxReportDefinitionBytes);
-    } catch (const records::FileError& e) {
+        text = files::ReadRegularFile(file, kMaxReportDefinitionBytes);
+    } catch (const files::FileError& e) {
         throw ReportError(QString("Cannot open the report definition %1: %2")
                               .arg(e.File(), e.Reason())
                               .toStdString());

@@ -49,14 +49,14 @@ void WriteWorkbook(const QAbstractItemModel& table, const std::vector<SheetColum
     }
     try {
         // Never committed: removed once copied.
-        const records::AtomicFile scratch(records::LocalPath(QDir::tempPath()) /
+        const files::AtomicFile scratch(files::LocalPath(QDir::tempPath()) /
                                           "rangedesk-export.xlsx");
         if (const QString error = WriteXlsx(table, columns, scratch.TemporaryPath(), options.Title);
             !error.isEmpty()) {
             throw ExportError(ExportError::Kind::System, target.Name(), error);
         }
-        target.Write(records::ReadRegularFile(scratch.TemporaryPath(), kMaxStreamedWorkbook));
-    } catch (const records::FileError& e) {
+        target.Write(files::ReadRegularFile(scratch.TemporaryPath(), kMaxStreamedWorkbook));
+    } catch (const files::FileError& e) {
         throw ExportError(ExportError::Kind::System, target.Name(), e.what());
     }
 }

@@ -4,12 +4,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include "file_error.h"
+#include "file_names.h"
+#include "regular_file.h"
 #include "store_error.h"
-#include "unique_fd.h"
 
 namespace rangedesk::store {
 namespace {
@@ -22,52 +22,41 @@ constexpr std::size_t kReadVersionOffset = 19;
 constexpr unsigned char kWalVersion = 2;
 constexpr std::size_t kHeaderLength = 100;
 
-[[noreturn]] void Refuse(StoreErrorKind kind, const QString& path, const QString& reason) {
-    throw StoreError(kind, StoreAction::Open, path, reason);
-}
-
-[[noreturn]] void RefuseForErrno(int error, const QString& path) {
-    const QString reason = QString::fromLocal8Bit(std::strerror(error));
-    Refuse(error == ENOENT || error == ENOTDIR ? StoreErrorKind::Missing : StoreErrorKind::Io, path,
-           reason);
-}
-
-void RequireRegular(const struct stat& st, const QString& path) {
-    if (S_ISDIR(st.st_mode)) {
-        Refuse(StoreErrorKind::NotOurs, path, "it is a folder");
+// The store's words for why the file cannot be a database.
+[[noreturn]] void Refuse(const files::FileError& e, const QString& path) {
+    switch (e.GetKind()) {
+    case files::FileError::Kind::Folder:
+        throw StoreError(StoreErrorKind::NotOurs, StoreAction::Open, path, "it is a folder");
+    case files::FileError::Kind::NotRegularFile:
+        throw StoreError(StoreErrorKind::NotOurs, StoreAction::Open, path,
+                         "it is not a regular file");
+    case files::FileError::Kind::TooLarge:
+    case files::FileError::Kind::System:
+        break;
     }
-    if (!S_ISREG(st.st_mode)) {
-        Refuse(StoreErrorKind::NotOurs, path, "it is not a regular file");
-    }
+    const int error = e.SystemError();
+    throw StoreError(error == ENOENT || error == ENOTDIR ? StoreErrorKind::Missing
+                                                         : StoreErrorKind::Io,
+                     StoreAction::Open, path, e.Reason());
 }
 
 } // namespace
 
 DatabaseFileFacts InspectDatabaseFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st {};
-    if (::stat(name.constData(), &st) != 0) {
-        RefuseForErrno(errno, path);
-    }
-    RequireRegular(st, path);
-    // Never blocks, even if a pipe took the file's place since.
-    const hid::UniqueFd fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd.valid()) {
-        RefuseForErrno(errno, path);
-    }
-    if (::fstat(fd.get(), &st) != 0) {
-        RefuseForErrno(errno, path);
-    }
-    RequireRegular(st, path);
     unsigned char header[kHeaderLength] = {};
-    const ssize_t n = ::pread(fd.get(), header, sizeof header, 0);
-    if (n < 0) {
-        RefuseForErrno(errno, path);
+    qint64 n = 0;
+    try {
+        // Never blocks on a pipe, and a device in the file's place is refused.
+        files::RegularFileReader file(files::LocalPath(path));
+        n = file.Read(reinterpret_cast<char*>(header), qint64(sizeof header));
+    } catch (const files::FileError& e) {
+        Refuse(e, path);
     }
     // An empty file is an empty database to SQLite; opening it finds no LoadData.
     if (n > 0 && (std::size_t(n) < kHeaderTextLength ||
                   std::memcmp(header, kHeaderText, kHeaderTextLength) != 0)) {
-        Refuse(StoreErrorKind::NotOurs, path, "file is not a database");
+        throw StoreError(StoreErrorKind::NotOurs, StoreAction::Open, path,
+                         "file is not a database");
     }
     DatabaseFileFacts facts;
     facts.WriteAheadLog =

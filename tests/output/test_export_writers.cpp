@@ -75,7 +75,7 @@ QJsonObject RunReader(const QString& script, const QStringList& arguments) {
 void Export(const QAbstractItemModel& table, output::ExportFormat format, const QString& path,
             const std::vector<output::SheetColumn>& columns = {}) {
     output::ExportTable(table, columns.empty() ? output::AllColumns(table) : columns, format,
-                        records::LocalPath(path));
+                        files::LocalPath(path));
 }
 
 // The C library's numbers follow this locale while it lives, as under a user's settings.

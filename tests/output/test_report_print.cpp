@@ -56,7 +56,7 @@ class TestReportPrint : public QObject {
         const QString pdf = dir.filePath("out.pdf");
         QFile::remove(pdf);
         const auto outcome =
-            output::PrintTableToPdf(table, definition, records::LocalPath(pdf), {});
+            output::PrintTableToPdf(table, definition, files::LocalPath(pdf), {});
         if (outcome != output::PrintOutcome::Printed) {
             return {};
         }
@@ -97,13 +97,13 @@ private slots:
     void emptyTable() {
         const auto table = LoadDataTable(0, Record);
         const QString pdf = dir.filePath("none.pdf");
-        QCOMPARE(output::PrintTableToPdf(*table, kInstalledDefinition, records::LocalPath(pdf), {}),
+        QCOMPARE(output::PrintTableToPdf(*table, kInstalledDefinition, files::LocalPath(pdf), {}),
                  output::PrintOutcome::NoRows);
         QVERIFY(!QFile::exists(pdf));
         QVERIFY_THROWS_EXCEPTION(
             output::ReportError,
-            (void)output::PrintTableToPdf(*table, records::LocalPath(dir.filePath("missing.rav")),
-                                          records::LocalPath(pdf), {}));
+            (void)output::PrintTableToPdf(*table, files::LocalPath(dir.filePath("missing.rav")),
+                                          files::LocalPath(pdf), {}));
         QVERIFY(!QFile::exists(pdf));
     }
 
@@ -139,7 +139,7 @@ private slots:
         }
         const auto table = LoadDataTable(2, Record);
         try {
-            Print(*table, records::LocalPath(path));
+            Print(*table, files::LocalPath(path));
             QFAIL("printed");
         } catch (const output::ReportError& e) {
             const QString message = QString::fromUtf8(e.what());
@@ -166,7 +166,7 @@ private slots:
         WriteText(path, "rangedesk-report 1\n" + layout + "column RecNo No 20 left\n");
         const auto table = LoadDataTable(999, Record);
         try {
-            Print(*table, records::LocalPath(path));
+            Print(*table, files::LocalPath(path));
             QFAIL("printed");
         } catch (const output::ReportError& e) {
             const QString message = QString::fromUtf8(e.what());
@@ -183,7 +183,7 @@ private slots:
         WriteText(path, "rangedesk-report 1\npage A5 landscape\nmargins 10 50 10 50\n"
                         "column RecNo No 20 left\ncolumn RESULT Result 30 right\n");
         const auto table = LoadDataTable(40, Record);
-        const QStringList pages = Print(*table, records::LocalPath(path));
+        const QStringList pages = Print(*table, files::LocalPath(path));
         QVERIFY(pages.size() > 1);
         int rows = 0;
         for (const QString& page : pages) {
@@ -198,7 +198,7 @@ private slots:
         WriteText(path, "rangedesk-report 1\ncolumn RecNo No 300 left\n"
                         "column MODE Mode 300 left\ncolumn RESULT Outcome 300 right\n");
         const auto table = LoadDataTable(2, Record);
-        const QStringList pages = Print(*table, records::LocalPath(path));
+        const QStringList pages = Print(*table, files::LocalPath(path));
         QCOMPARE(pages.size(), 1);
         QVERIFY2(pages[0].contains("Outcome"), qPrintable(pages[0]));
         QVERIFY2(pages[0].contains("12.342 m2"), qPrintable(pages[0]));
@@ -210,7 +210,7 @@ private slots:
         WriteText(path, "rangedesk-report 1\ncolumn \x1b]0;owned\x07 No 20 left\n");
         const auto table = LoadDataTable(2, Record);
         try {
-            Print(*table, records::LocalPath(path));
+            Print(*table, files::LocalPath(path));
             QFAIL("printed");
         } catch (const output::ReportError& e) {
             const QByteArray message(e.what());

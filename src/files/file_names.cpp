@@ -5,7 +5,7 @@
 #include <cstring>
 #include <sys/stat.h>
 
-namespace rangedesk::records {
+namespace rangedesk::files {
 
 std::filesystem::path LocalPath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
@@ -40,4 +40,4 @@ QString SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-} // namespace rangedesk::records
+} // namespace rangedesk::files

@@ -9,7 +9,7 @@
 #include "file_error.h"
 #include "file_names.h"
 
-namespace rangedesk::records {
+namespace rangedesk::files {
 namespace {
 
 FileError ReadError(FileError::Kind kind, const std::filesystem::path& path, const QString& reason,
@@ -91,4 +91,4 @@ QByteArray ReadRegularFile(const std::filesystem::path& path, qint64 limit) {
     return bytes;
 }
 
-} // namespace rangedesk::records
+} // namespace rangedesk::files

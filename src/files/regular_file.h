@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-namespace rangedesk::records {
+namespace rangedesk::files {
 
 // A regular file open for reading. It is opened without waiting (a FIFO gives no writer to
 // wait for) and checked once open, so a name swapped for a device in between is caught too; a
@@ -31,4 +31,4 @@ private:
 // FileError naming the file and why.
 QByteArray ReadRegularFile(const std::filesystem::path& path, qint64 limit);
 
-} // namespace rangedesk::records
+} // namespace rangedesk::files

@@ -6,7 +6,7 @@
 
 #include "escaped_text.h"
 
-namespace rangedesk::records {
+namespace rangedesk::files {
 
 // A file name is bytes: a name from Qt (a dialog, a setting) as the bytes the system uses.
 std::filesystem::path LocalPath(const QString& name);
@@ -23,4 +23,4 @@ QString ShownPath(const std::filesystem::path& path);
 // The system's reason for an error number: "No space left on device".
 QString SystemReason(int error);
 
-} // namespace rangedesk::records
+} // namespace rangedesk::files

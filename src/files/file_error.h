@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-namespace rangedesk::records {
+namespace rangedesk::files {
 
 // A file that cannot be read or written: the message names the file and says why, once.
 class FileError : public std::runtime_error {
@@ -36,4 +36,4 @@ private:
     int error_;
 };
 
-} // namespace rangedesk::records
+} // namespace rangedesk::files

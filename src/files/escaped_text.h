@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace rangedesk::records {
+namespace rangedesk::files {
 
 // Bytes from outside (a file, a file name) for a message: control characters - C0, DEL and the
 // UTF-8 C1 controls, which terminals take as escape sequences - as \xHH, the rest unchanged.
@@ -31,4 +31,4 @@ inline std::string EscapeControls(std::string_view text) {
     return out;
 }
 
-} // namespace rangedesk::records
+} // namespace rangedesk::files

@@ -2,7 +2,7 @@
 
 #include <QIODevice>
 
-namespace rangedesk::records {
+namespace rangedesk::files {
 
 // Writes every byte to a descriptor, retrying after a signal or a short write and waiting
 // while a non-blocking stream is full. Returns 0, or the system's error number.
@@ -27,4 +27,4 @@ private:
     int error_ = 0;
 };
 
-} // namespace rangedesk::records
+} // namespace rangedesk::files

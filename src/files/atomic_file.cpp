@@ -18,7 +18,7 @@
 
 namespace fs = std::filesystem;
 
-namespace rangedesk::records {
+namespace rangedesk::files {
 namespace {
 
 FileError WriteError(const QString& file, int error) {
@@ -53,8 +53,8 @@ void SyncFolder(const fs::path& folder) {
 
 } // namespace
 
-AtomicFile::AtomicFile(const fs::path& target)
-    : shown_(ShownPath(target)), target_(FollowLinks(target)) {
+AtomicFile::AtomicFile(const fs::path& target, AtomicFileOptions options)
+    : shown_(ShownPath(target)), options_(options), target_(FollowLinks(target)) {
     std::string pattern = (target_.parent_path() / ".rangedesk-XXXXXX").native();
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0) {
@@ -113,14 +113,23 @@ void AtomicFile::Commit() {
         }
         mode = old.st_mode & 07777;
     }
-    if (::fchmod(fd_, mode) != 0) {
+    if (::fchmod(fd_, options_.Mode.value_or(mode)) != 0) {
         throw WriteError(shown_, errno);
     }
     const int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0) {
         throw WriteError(shown_, errno);
     }
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    if (options_.KeepExisting) {
+        // The file that is there wins; the temporary goes with this object.
+        if (::renameat2(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target_.c_str(),
+                        RENAME_NOREPLACE) != 0) {
+            if (errno != EEXIST) {
+                throw WriteError(shown_, errno);
+            }
+            return;
+        }
+    } else if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
         throw WriteError(shown_, errno);
     }
     committed_ = true;
@@ -134,14 +143,29 @@ void WriteFileAtomically(const fs::path& target, QByteArrayView bytes) {
 }
 
 void CopyFileAtomically(const fs::path& source, const fs::path& target,
-                        const std::function<void(const fs::path& temporary)>& check) {
+                        const std::function<void(const fs::path& temporary)>& check,
+                        std::optional<qint64> limit, AtomicFileOptions options) {
     RegularFileReader in(source);
-    AtomicFile out(target);
+    const auto tooLarge = [&] {
+        const QString reason = QString("it is larger than %1 bytes").arg(*limit);
+        return FileError(FileError::Kind::TooLarge, ShownPath(source), reason,
+                         QString("cannot read %1: %2").arg(ShownPath(source), reason));
+    };
+    if (limit && in.Size() > *limit) {
+        throw tooLarge();
+    }
+    AtomicFile out(target, options);
     std::vector<char> buffer(1 << 16);
+    qint64 total = 0;
     for (;;) {
         const qint64 n = in.Read(buffer.data(), qint64(buffer.size()));
         if (n == 0) {
             break;
+        }
+        // The file may grow while it is read.
+        total += n;
+        if (limit && total > *limit) {
+            throw tooLarge();
         }
         out.Write(QByteArrayView(buffer.data(), n));
     }
@@ -151,4 +175,4 @@ void CopyFileAtomically(const fs::path& source, const fs::path& target,
     out.Commit();
 }
 
-} // namespace rangedesk::records
+} // namespace rangedesk::files

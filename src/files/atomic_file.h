@@ -6,12 +6,23 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <sys/types.h>
 
 class QIODevice;
 
-namespace rangedesk::records {
+namespace rangedesk::files {
 
 class FdWriteDevice;
+
+// What committing does that differs from replacing a file as a user's export does.
+struct AtomicFileOptions {
+    // The mode the file gets; without one, the replaced file's, or what the umask gives.
+    std::optional<mode_t> Mode;
+    // A file that is there when committing (one another process made meanwhile) stays, and
+    // the temporary goes: for a file made once and then the user's own.
+    bool KeepExisting = false;
+};
 
 // A file replaced whole or not at all. It is written as a temporary beside the target, with a
 // short name (".rangedesk-XXXXXX", so a target name of up to 255 bytes still works), and
@@ -22,7 +33,7 @@ class FdWriteDevice;
 class AtomicFile {
 public:
     // Creates the temporary; throws FileError.
-    explicit AtomicFile(const std::filesystem::path& target);
+    explicit AtomicFile(const std::filesystem::path& target, AtomicFileOptions options = {});
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
@@ -43,6 +54,7 @@ private:
     void RemoveTemporary() noexcept;
 
     QString shown_;
+    AtomicFileOptions options_;
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     int fd_ = -1;
@@ -53,11 +65,13 @@ private:
 // Writes `bytes` to `target` through an AtomicFile.
 void WriteFileAtomically(const std::filesystem::path& target, QByteArrayView bytes);
 
-// Copies the regular file `source` to `target` through an AtomicFile. `check`, when given, runs
-// on the complete temporary before it is put in place (to see that it is what it should be);
-// whatever it throws leaves the target as it was and reaches the caller. Throws FileError.
+// Copies the regular file `source` (at most `limit` bytes, none for no limit) to `target`
+// through an AtomicFile. `check`, when given, runs on the complete temporary before it is put
+// in place (to see that it is what it should be); whatever it throws leaves the target as it
+// was and reaches the caller. Throws FileError.
 void CopyFileAtomically(
     const std::filesystem::path& source, const std::filesystem::path& target,
-    const std::function<void(const std::filesystem::path& temporary)>& check = {});
+    const std::function<void(const std::filesystem::path& temporary)>& check = {},
+    std::optional<qint64> limit = std::nullopt, AtomicFileOptions options = {});
 
-} // namespace rangedesk::records
+} // namespace rangedesk::files

@@ -5,7 +5,7 @@
 #include <poll.h>
 #include <unistd.h>
 
-namespace rangedesk::records {
+namespace rangedesk::files {
 
 int WriteAll(int fd, const char* data, qint64 size) {
     qint64 done = 0;
@@ -45,4 +45,4 @@ qint64 FdWriteDevice::writeData(const char* data, qint64 size) {
     return size;
 }
 
-} // namespace rangedesk::records
+} // namespace rangedesk::files

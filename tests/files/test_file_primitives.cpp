@@ -14,7 +14,7 @@
 #include "file_names.h"
 #include "regular_file.h"
 
-using namespace rangedesk::records;
+using namespace rangedesk::files;
 namespace fs = std::filesystem;
 
 namespace {
@@ -121,6 +121,48 @@ private slots:
         QCOMPARE(seen, content);
         QCOMPARE(ReadBytes(folder / "copy"), passes ? content : QByteArray("old"));
         QCOMPARE(Entries(folder), std::size_t(2));
+    }
+
+    // A file made once and then the user's own: private, never over one made meanwhile, and a
+    // source that grows past its limit is refused.
+    void copyOfAPrivateFile_data() {
+        QTest::addColumn<bool>("madeMeanwhile");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<QByteArray>("result");
+        QTest::newRow("new, private") << false << qint64(100) << QByteArray("template");
+        QTest::newRow("made meanwhile stays") << true << qint64(100) << QByteArray("theirs");
+        QTest::newRow("over the limit") << false << qint64(4) << QByteArray();
+    }
+    void copyOfAPrivateFile() {
+        QFETCH(bool, madeMeanwhile);
+        QFETCH(qint64, limit);
+        QFETCH(QByteArray, result);
+        QTemporaryDir dir;
+        const fs::path folder = dir.path().toStdString();
+        WriteBytes(folder / "template", "template");
+        AtomicFileOptions options;
+        options.Mode = 0600;
+        options.KeepExisting = true;
+        try {
+            CopyFileAtomically(
+                folder / "template", folder / "copy",
+                [&](const fs::path&) {
+                    if (madeMeanwhile) {
+                        WriteBytes(folder / "copy", "theirs");
+                    }
+                },
+                limit, options);
+            QVERIFY(!result.isEmpty());
+        } catch (const FileError& e) {
+            QVERIFY(result.isEmpty());
+            QCOMPARE(e.GetKind(), FileError::Kind::TooLarge);
+        }
+        QCOMPARE(ReadBytes(folder / "copy"), result);
+        if (!madeMeanwhile && !result.isEmpty()) {
+            QCOMPARE(fs::status(folder / "copy").permissions() & fs::perms::all,
+                     fs::perms::owner_read | fs::perms::owner_write);
+        }
+        QCOMPARE(Entries(folder), std::size_t(result.isEmpty() ? 1 : 2));
     }
 
     void copyNeedsARegularSource() {
