@@ -6,7 +6,6 @@
 #include <optional>
 #include <unistd.h>
 
-#include "cli_file_error.h"
 #include "cli_meter.h"
 #include "commands.h"
 #include "csv_record_sink.h"
@@ -65,69 +64,60 @@ int RunDownload(const CliOptions& options) {
     if (const int status = CheckMeter(meter); status != kDone) {
         return status;
     }
-    try {
-        std::optional<store::RecordStore> store;
-        std::optional<store::StoreRecordSink> storeSink;
-        if (!options.NoDatabase) {
-            store.emplace(DatabaseFor(options), store::StoreAccess::ReadWrite);
-            store->Open();
-            storeSink.emplace(*store);
-        }
-        std::optional<output::OutputTarget> csvTarget;
-        std::optional<output::CsvRecordSink> csv;
-        if (!options.Csv.isEmpty()) {
-            // Never the database, whether this download writes it or not.
-            const QString database =
-                store ? store->Path()
-                : options.Database.isEmpty()
-                    ? store::LocateData(QCoreApplication::applicationDirPath()).Database
-                    : options.Database;
-            csvTarget.emplace(files::LocalPath(options.Csv), output::SpecialFile::WriteInto,
-                              output::DatabaseFiles(files::LocalPath(database)));
-            csv.emplace(*csvTarget);
-        }
-        std::vector<records::RecordSink*> sinks;
-        if (storeSink) {
-            sinks.push_back(&*storeSink);
-        }
-        if (csv) {
-            sinks.push_back(&*csv);
-        }
-        FanOutSink sink(sinks);
-
-        meter::MeterOperations& ops = meter.Operations();
-        ops.SetRecordSink(&sink);
-        ProgressPrinter progress(stderr, ProgressStyle(options));
-        QObject::connect(&ops, &meter::MeterOperations::downloadProgress,
-                         [&](int record, int total) { progress.Show(record, total); });
-        std::optional<records::DownloadSummary> summary;
-        QObject::connect(&ops, &meter::MeterOperations::downloadFinished,
-                         [&](const records::DownloadSummary& s) { summary = s; });
-        meter::InterruptWatch interrupt;
-        QObject::connect(&interrupt, &meter::InterruptWatch::interrupted, &ops,
-                         &meter::MeterOperations::CancelDownload);
-
-        meter.Session().Submit(meter::MeterSession::Request::Download);
-        progress.Finish();
-        if (csv && csv->Started()) {
-            csvTarget->Commit(); // the rows downloaded, whatever ended the download
-        }
-        const QString message = records::DownloadSummaryText(*summary);
-        if (summary->End == records::DownloadEnd::DatabaseError) {
-            PrintError("download stopped: " + message);
-        } else if (!message.isEmpty()) {
-            std::fprintf(stderr, "%s\n", message.toUtf8().constData());
-        }
-        std::fprintf(stderr, "%s\n", SummaryLine(*summary).toUtf8().constData());
-        return StatusOf(*summary, interrupt.Interrupted());
-    } catch (const FileError& e) {
-        PrintError(QString::fromUtf8(e.what()));
-    } catch (const output::ExportError& e) {
-        PrintError(QString::fromUtf8(e.what()));
-    } catch (const store::StoreError& e) {
-        PrintError(e.Message());
+    std::optional<store::RecordStore> store;
+    std::optional<store::StoreRecordSink> storeSink;
+    if (!options.NoDatabase) {
+        store.emplace(DatabaseFor(options), store::StoreAccess::ReadWrite);
+        store->Open();
+        storeSink.emplace(*store);
     }
-    return kFileError;
+    std::optional<output::OutputTarget> csvTarget;
+    std::optional<output::CsvRecordSink> csv;
+    if (!options.Csv.isEmpty()) {
+        // Never the database, whether this download writes it or not.
+        const QString database =
+            store ? store->Path()
+            : options.Database.isEmpty()
+                ? store::LocateData(QCoreApplication::applicationDirPath()).Database
+                : options.Database;
+        csvTarget.emplace(files::LocalPath(options.Csv), output::SpecialFile::WriteInto,
+                          output::DatabaseFiles(files::LocalPath(database)));
+        csv.emplace(*csvTarget);
+    }
+    std::vector<records::RecordSink*> sinks;
+    if (storeSink) {
+        sinks.push_back(&*storeSink);
+    }
+    if (csv) {
+        sinks.push_back(&*csv);
+    }
+    FanOutSink sink(sinks);
+
+    meter::MeterOperations& ops = meter.Operations();
+    ops.SetRecordSink(&sink);
+    ProgressPrinter progress(stderr, ProgressStyle(options));
+    QObject::connect(&ops, &meter::MeterOperations::downloadProgress,
+                     [&](int record, int total) { progress.Show(record, total); });
+    std::optional<records::DownloadSummary> summary;
+    QObject::connect(&ops, &meter::MeterOperations::downloadFinished,
+                     [&](const records::DownloadSummary& s) { summary = s; });
+    meter::InterruptWatch interrupt;
+    QObject::connect(&interrupt, &meter::InterruptWatch::interrupted, &ops,
+                     &meter::MeterOperations::CancelDownload);
+
+    meter.Session().Submit(meter::MeterSession::Request::Download);
+    progress.Finish();
+    if (csv && csv->Started()) {
+        csvTarget->Commit(); // the rows downloaded, whatever ended the download
+    }
+    const QString message = records::DownloadSummaryText(*summary);
+    if (summary->End == records::DownloadEnd::DatabaseError) {
+        PrintError("download stopped: " + message);
+    } else if (!message.isEmpty()) {
+        std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+    }
+    std::fprintf(stderr, "%s\n", SummaryLine(*summary).toUtf8().constData());
+    return StatusOf(*summary, interrupt.Interrupted());
 }
 
 } // namespace rangedesk::cli

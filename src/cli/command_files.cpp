@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "cli_file_error.h"
 #include "commands.h"
 #include "data_location.h"
 #include "exit_status.h"
@@ -20,6 +19,7 @@
 #include "output_target.h"
 #include "record_store.h"
 #include "report_print.h"
+#include "standard_output.h"
 #include "store_error.h"
 #include "table_export.h"
 
@@ -40,11 +40,11 @@ output::ExportFormat ExportFormatFor(const CliOptions& options, const QString& p
 namespace {
 
 void PrintRecord(const MeasurementRecord& r) {
-    std::cout << r.ModeText << '\t' << r.UnitText;
+    std::string line = r.ModeText + '\t' + r.UnitText;
     for (const auto& slot : r.Slots) {
-        std::cout << '\t' << slot.ValueText << '\t' << slot.SuffixText;
+        line += '\t' + slot.ValueText + '\t' + slot.SuffixText;
     }
-    std::cout << '\n';
+    PrintOut(QByteArray::fromStdString(line + '\n'));
 }
 
 } // namespace
@@ -52,27 +52,18 @@ void PrintRecord(const MeasurementRecord& r) {
 int RunExport(const CliOptions& options) {
     const QString path = options.Arguments.front();
     const output::ExportFormat format = ExportFormatFor(options, path);
-    try {
-        store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
-        store::LoadDataModel table(store);
-        table.Open();
-        const std::filesystem::path target = files::LocalPath(path);
-        output::ExportOptions exportOptions;
-        exportOptions.Protected = output::DatabaseFiles(files::LocalPath(store.Path()));
-        output::ExportTable(table, output::AllColumns(table), format, target, exportOptions);
-        if (path != "-") {
-            std::fprintf(stderr, "Exported %d records to %s\n", table.rowCount(),
-                         qPrintable(files::ShownPath(std::filesystem::absolute(target))));
-        }
-        return kDone;
-    } catch (const FileError& e) {
-        PrintError(QString::fromUtf8(e.what()));
-    } catch (const output::ExportError& e) {
-        PrintError(QString::fromUtf8(e.what()));
-    } catch (const store::StoreError& e) {
-        PrintError(e.Message());
+    store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
+    store::LoadDataModel table(store);
+    table.Open();
+    const std::filesystem::path target = files::LocalPath(path);
+    output::ExportOptions exportOptions;
+    exportOptions.Protected = output::DatabaseFiles(files::LocalPath(store.Path()));
+    output::ExportTable(table, output::AllColumns(table), format, target, exportOptions);
+    if (path != "-") {
+        std::fprintf(stderr, "Exported %d records to %s\n", table.rowCount(),
+                     qPrintable(files::ShownPath(std::filesystem::absolute(target))));
     }
-    return kFileError;
+    return kDone;
 }
 
 int RunDecode(const CliOptions& options) {
@@ -113,31 +104,19 @@ int RunDecode(const CliOptions& options) {
 }
 
 int RunPrint(const CliOptions& options) {
-    try {
-        store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
-        store::LoadDataModel table(store);
-        table.Open();
-        const output::PrintOutcome outcome = output::PrintTableToPdf(
-            table,
-            files::LocalPath(
-                store::LocateData(QCoreApplication::applicationDirPath()).ReportDefinition),
-            files::LocalPath(options.Pdf),
-            output::DatabaseFiles(files::LocalPath(store.Path())));
-        if (outcome == output::PrintOutcome::NoRows) {
-            PrintError(output::kNoRowsToPrint);
-            return kFileError;
-        }
-        return kDone;
-    } catch (const FileError& e) {
-        PrintError(QString::fromUtf8(e.what()));
-    } catch (const output::ReportError& e) {
-        PrintError(QString::fromUtf8(e.what()));
-    } catch (const output::ExportError& e) {
-        PrintError(QString::fromUtf8(e.what()));
-    } catch (const store::StoreError& e) {
-        PrintError(e.Message());
+    store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadOnly);
+    store::LoadDataModel table(store);
+    table.Open();
+    const output::PrintOutcome outcome = output::PrintTableToPdf(
+        table,
+        files::LocalPath(
+            store::LocateData(QCoreApplication::applicationDirPath()).ReportDefinition),
+        files::LocalPath(options.Pdf), output::DatabaseFiles(files::LocalPath(store.Path())));
+    if (outcome == output::PrintOutcome::NoRows) {
+        PrintError(output::kNoRowsToPrint);
+        return kFileError;
     }
-    return kFileError;
+    return kDone;
 }
 
 } // namespace rangedesk::cli

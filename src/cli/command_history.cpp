@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <optional>
 
-#include "cli_file_error.h"
 #include "commands.h"
 #include "csv_text.h"
 #include "download_history.h"
@@ -18,15 +17,12 @@
 #include "history_models.h"
 #include "output_target.h"
 #include "record_store.h"
+#include "standard_output.h"
 #include "store_error.h"
 #include "table_export.h"
 
 namespace rangedesk::cli {
 namespace {
-
-void PrintLine(const QString& text) {
-    std::printf("%s\n", text.toUtf8().constData());
-}
 
 int List(store::DownloadHistory& history, const CliOptions& options) {
     const std::vector<store::DownloadInfo> downloads = history.List();
@@ -45,7 +41,7 @@ int List(store::DownloadHistory& history, const CliOptions& options) {
                                     {"new", history.NewRecords(d)},
                                     {"outcome", d.Outcome}});
         }
-        std::printf("%s", QJsonDocument(list).toJson(QJsonDocument::Indented).constData());
+        PrintOut(QJsonDocument(list).toJson(QJsonDocument::Indented));
         return kDone;
     }
     if (downloads.empty()) {
@@ -113,53 +109,41 @@ int RunHistory(const CliOptions& options) {
     const QString& action = options.Action;
     const qint64 id = options.Arguments.value(0).toLongLong();
     const bool writes = action == "load" || action == "delete" || action == "redecode";
-    try {
-        // Listing, showing and exporting only read: the file stays as it is.
-        store::RecordStore store(DatabaseFor(options), writes ? store::StoreAccess::ReadWrite
-                                                              : store::StoreAccess::ReadOnly);
-        store.Open();
-        store::DownloadHistory history(store);
-        if (action.isEmpty()) {
-            return List(history, options);
-        }
-        const std::optional<store::DownloadInfo> download = history.Find(id);
-        if (!download) {
-            PrintError(QString("there is no download %1 in %2").arg(id).arg(store.Path()));
-            return kFileError;
-        }
-        if (!writes) {
-            const auto protectedFiles =
-                output::DatabaseFiles(files::LocalPath(store.Path()));
-            return action == "show"
-                       ? Show(history, id, options, protectedFiles)
-                       : Export(history, id, options.Arguments.value(1), options, protectedFiles);
-        }
-        store::DownloadWriter writer(store);
-        if (action == "load") {
-            writer.Load(id);
-            std::fprintf(stderr, "Download %lld (%d records) is in LoadData now.\n", id,
-                         int(store.ReadLoadData().size()));
-        } else if (action == "delete") {
-            writer.Delete(id);
-            std::fprintf(stderr, "Download %lld deleted.\n", id);
-        } else {
-            const store::RedecodeResult result = writer.Redecode(id);
-            PrintLine(QString("Download %1: %2 of %3 records changed.")
-                          .arg(id)
-                          .arg(result.Changed)
-                          .arg(result.Kept));
-        }
-        return kDone;
-    } catch (const store::StoreError& e) {
-        PrintError(e.Message());
-    } catch (const store::HistoryRefusal& e) {
-        PrintError(QString::fromUtf8(e.what()));
-    } catch (const FileError& e) {
-        PrintError(QString::fromUtf8(e.what()));
-    } catch (const output::ExportError& e) {
-        PrintError(QString::fromUtf8(e.what()));
+    // Listing, showing and exporting only read: the file stays as it is.
+    store::RecordStore store(DatabaseFor(options),
+                             writes ? store::StoreAccess::ReadWrite : store::StoreAccess::ReadOnly);
+    store.Open();
+    store::DownloadHistory history(store);
+    if (action.isEmpty()) {
+        return List(history, options);
     }
-    return kFileError;
+    const std::optional<store::DownloadInfo> download = history.Find(id);
+    if (!download) {
+        PrintError(QString("there is no download %1 in %2").arg(id).arg(store.Path()));
+        return kFileError;
+    }
+    if (!writes) {
+        const auto protectedFiles = output::DatabaseFiles(files::LocalPath(store.Path()));
+        return action == "show"
+                   ? Show(history, id, options, protectedFiles)
+                   : Export(history, id, options.Arguments.value(1), options, protectedFiles);
+    }
+    store::DownloadWriter writer(store);
+    if (action == "load") {
+        writer.Load(id);
+        std::fprintf(stderr, "Download %lld (%d records) is in LoadData now.\n", id,
+                     int(store.ReadLoadData().size()));
+    } else if (action == "delete") {
+        writer.Delete(id);
+        std::fprintf(stderr, "Download %lld deleted.\n", id);
+    } else {
+        const store::RedecodeResult result = writer.Redecode(id);
+        PrintLine(QString("Download %1: %2 of %3 records changed.")
+                      .arg(id)
+                      .arg(result.Changed)
+                      .arg(result.Kept));
+    }
+    return kDone;
 }
 
 } // namespace rangedesk::cli

@@ -13,6 +13,7 @@
 #include "exit_status.h"
 #include "meter_link.h"
 #include "meter_operations.h"
+#include "standard_output.h"
 
 namespace rangedesk::cli {
 namespace {
@@ -22,10 +23,6 @@ constexpr int kFirstScanMs = 5000;
 
 QString Hex4(std::uint16_t value) {
     return QString("%1").arg(value, 4, 16, QChar('0'));
-}
-
-void PrintLine(const QString& text) {
-    std::printf("%s\n", text.toUtf8().constData());
 }
 
 } // namespace
@@ -43,7 +40,7 @@ int RunDevices(const CliOptions& options) {
                                     {"node", m.Node},
                                     {"access", m.FullAccess}});
         }
-        std::printf("%s", QJsonDocument(list).toJson(QJsonDocument::Indented).constData());
+        PrintOut(QJsonDocument(list).toJson(QJsonDocument::Indented));
     } else {
         for (const meter::FoundMeter& m : meters) {
             PrintLine(QString("model %1  %2:%3  %4  %5")
@@ -92,7 +89,7 @@ int RunRead(const CliOptions& options) {
     if (options.Json) {
         const QJsonObject object{{"distance_m", reading.TenthsOfMillimetre / 10000.0},
                                  {"text", text}};
-        std::printf("%s\n", QJsonDocument(object).toJson(QJsonDocument::Compact).constData());
+        PrintOut(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
     } else {
         PrintLine(text);
     }

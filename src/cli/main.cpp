@@ -12,6 +12,7 @@
 #include "commands.h"
 #include "data_location.h"
 #include "exit_status.h"
+#include "standard_output.h"
 
 namespace rangedesk::cli {
 
@@ -35,15 +36,30 @@ namespace {
 
 int Run(const CliOptions& options) {
     if (options.Version) {
-        std::printf("rangedesk-cli %s\ndatabase: %s\n", RANGEDESK_VERSION,
-                    qPrintable(DatabaseFor(options)));
+        PrintOut(QString("rangedesk-cli %1\ndatabase: %2\n")
+                     .arg(RANGEDESK_VERSION, DatabaseFor(options))
+                     .toUtf8());
         return kDone;
     }
     if (options.Help) {
-        std::printf("%s", qPrintable(HelpText(options.Command)));
+        PrintOut(HelpText(options.Command).toUtf8());
         return kDone;
     }
     return options.Row->Run(options);
+}
+
+// The one place where a failure becomes an exit status: every error names its file or device
+// and the reason in one line; a database, file or output failure is status 5.
+int RunChecked(const CliOptions& options) {
+    int status = kFileError;
+    try {
+        status = Run(options);
+        FlushOut();
+    } catch (const std::exception& e) {
+        PrintError(QString::fromUtf8(e.what()));
+        return kFileError;
+    }
+    return status;
 }
 
 } // namespace
@@ -76,5 +92,5 @@ int main(int argc, char** argv) {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName("RangeDesk");
-    return Run(options);
+    return RunChecked(options);
 }

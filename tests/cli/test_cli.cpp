@@ -358,18 +358,41 @@ private slots:
         QTest::newRow("history show into a full device")
             << QStringList{"history", "show", "1", "--csv", "/dev/full"}
             << "cannot write /dev/full: No space left on device";
+        QTest::newRow("history show") << QStringList{"history", "show", "1"} << stdoutFull;
+        QTest::newRow("history list") << QStringList{"history", "--json"} << stdoutFull;
+        QTest::newRow("print to standard output") << QStringList{"print", "--pdf", "-"}
+                                                  << stdoutFull;
+        QTest::newRow("read") << QStringList{"read", "--simulate", "3"} << stdoutFull;
+        QTest::newRow("devices") << QStringList{"devices", "--simulate", "3"} << stdoutFull;
+        QTest::newRow("version") << QStringList{"--version"} << stdoutFull;
     }
     void fullOutput() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, says);
         const QString db = FreshDatabase(dir, "full.mdb");
         QCOMPARE(Cli({"download", "--simulate", "3:3", "--db", db, "--quiet"}).exit, 0);
-        if (arguments[0] != "download") {
+        if (arguments[0] == "history" || arguments[0] == "export" || arguments[0] == "print") {
             arguments << "--db" << db;
         }
         const Run run = Cli(arguments, {}, {}, "/dev/full");
         QCOMPARE(run.exit, 5);
         QVERIFY2(run.err.contains(says.toUtf8()), run.err.constData());
+    }
+
+    // A reader that goes away ends the download as failed, with the reason, never "running".
+    void readerGoneEndsTheDownload() {
+        const QString db = FreshDatabase(dir, "pipe.mdb");
+        QProcess shell;
+        shell.start("sh", {"-c", QString("'%1' download --simulate 3:400 --db '%2' --csv - "
+                                         "--quiet | head -c 10 > /dev/null; echo $? >&2")
+                                     .arg(QString(RANGEDESK_CLI), db)});
+        QVERIFY(shell.waitForFinished(kRunMs));
+        const QByteArray err = shell.readAllStandardError();
+        QVERIFY2(err.contains("Broken pipe"), err.constData());
+        const Run run = Cli({"history", "--json", "--db", db});
+        const QJsonArray list = QJsonDocument::fromJson(run.out).array();
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list[0].toObject()["outcome"].toString(), QString("failed"));
     }
 
     // The database is never an output of a command, however it is named.
