@@ -12,6 +12,7 @@
 #include "commands.h"
 #include "data_location.h"
 #include "exit_status.h"
+#include "file_names.h"
 #include "standard_output.h"
 
 namespace rangedesk::cli {
@@ -72,7 +73,8 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        // File names keep their bytes, UTF-8 or not.
+        arguments << rangedesk::files::NameFromBytes(argv[i]);
     }
     CliOptions options;
     try {

@@ -8,7 +8,11 @@
 
 namespace rangedesk::files {
 
-// A file name is bytes: a name from Qt (a dialog, a setting) as the bytes the system uses.
+// A file name is bytes, and names need not be valid UTF-8. A name taken from the command line
+// keeps every byte: what is not UTF-8 is held as the code points U+DC80..U+DCFF, one per byte,
+// and given back as those bytes.
+QString NameFromBytes(const QByteArray& bytes);
+// A name from Qt (a dialog, a setting, the command line) as the bytes the system uses.
 std::filesystem::path LocalPath(const QString& name);
 
 // The file a name stands for once every link in its last part is followed (links may be

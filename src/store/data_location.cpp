@@ -11,6 +11,7 @@
 
 #include "copy_checked_file.h"
 #include "database_opener.h"
+#include "file_names.h"
 #include "store_error.h"
 
 namespace rangedesk::store {
@@ -31,7 +32,7 @@ void MakeFolders(const QString& folder, const QString& database) {
     const QString path = QDir::cleanPath(folder);
     for (qsizetype end = path.indexOf('/', 1);; end = path.indexOf('/', end + 1)) {
         const QString made = end < 0 ? path : path.left(end);
-        if (::mkdir(QFile::encodeName(made).constData(), 0700) != 0 && errno != EEXIST) {
+        if (::mkdir(files::LocalPath(made).c_str(), 0700) != 0 && errno != EEXIST) {
             const int error = errno;
             throw StoreError(
                 error == EACCES || error == EROFS ? StoreErrorKind::ReadOnly : StoreErrorKind::Io,
@@ -75,7 +76,7 @@ DataLocation ChooseDataLocation(const QString& programDir, const QString& userDa
 DataLocation LocateData(const QString& programDir) {
     const QString lib = QDir(programDir).filePath("lib");
     const bool installed = QFileInfo(programDir).canonicalFilePath().startsWith("/usr/");
-    const bool writable = !installed && ::access(QFile::encodeName(lib).constData(), W_OK) == 0;
+    const bool writable = !installed && ::access(files::LocalPath(lib).c_str(), W_OK) == 0;
     const QString userDir =
         UserDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
     const bool userReport =
@@ -92,7 +93,7 @@ void PrepareUserDatabase(const DataLocation& location) {
                          "HOME is not set to an absolute folder, so there is no folder for it");
     }
     struct stat st {};
-    if (::lstat(QFile::encodeName(location.Database).constData(), &st) == 0) {
+    if (::lstat(files::LocalPath(location.Database).c_str(), &st) == 0) {
         return; // made before; opening it says what is wrong with it, if anything
     }
     MakeFolders(QFileInfo(location.Database).absolutePath(), location.Database);

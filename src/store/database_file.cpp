@@ -62,7 +62,7 @@ DatabaseFileFacts InspectDatabaseFile(const QString& path) {
     facts.WriteAheadLog =
         std::size_t(n) > kReadVersionOffset && header[kReadVersionOffset] == kWalVersion;
     struct stat log {};
-    facts.LogPresent = ::stat(QFile::encodeName(path + "-wal").constData(), &log) == 0;
+    facts.LogPresent = ::stat(files::LocalPath(path + "-wal").c_str(), &log) == 0;
     return facts;
 }
 

@@ -1,7 +1,5 @@
 #include "database_opener.h"
 
-#include <QFileInfo>
-
 #include "database_file.h"
 #include "load_data_sql.h"
 #include "schema.h"
@@ -46,7 +44,7 @@ void PrepareForWriting(SqlConnection& connection) {
 
 OpenedDatabase OpenDatabase(const QString& path, StoreAccess access) {
     const DatabaseFileFacts facts = InspectDatabaseFile(path);
-    QString uri = DatabaseUri(QFileInfo(path).absoluteFilePath(), access);
+    QString uri = DatabaseUri(path, access);
     if (access == StoreAccess::ReadOnly && facts.WriteAheadLog && !facts.LogPresent) {
         uri += "&immutable=1";
     }
@@ -65,8 +63,7 @@ OpenedDatabase OpenDatabase(const QString& path, StoreAccess access) {
 void CheckPrivateDatabaseFile(const QString& path) {
     InspectDatabaseFile(path);
     SqlConnection connection(path, StoreAccess::ReadOnly);
-    connection.Open(DatabaseUri(QFileInfo(path).absoluteFilePath(), StoreAccess::ReadOnly) +
-                        "&immutable=1",
+    connection.Open(DatabaseUri(path, StoreAccess::ReadOnly) + "&immutable=1",
                     ConnectOptions(StoreAccess::ReadOnly));
     CheckLoadData(connection);
     RefuseNewerLayout(connection, SchemaVersion(connection));

@@ -10,6 +10,6 @@ enum class StoreAccess { ReadWrite, ReadOnly };
 
 // The SQLite URI that opens exactly this file, never creating it: every character that a URI
 // gives a meaning ("?", "#", "%") or that is not plain ASCII is percent-encoded.
-QString DatabaseUri(const QString& absolutePath, StoreAccess access);
+QString DatabaseUri(const QString& path, StoreAccess access);
 
 } // namespace rangedesk::store

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "file_names.h"
 #include "store_error.h"
 
 namespace rangedesk::store {
@@ -53,7 +54,7 @@ WriterHolder ReadHolder(int fd) {
 // other.
 mode_t LockFileMode(const QString& databasePath) {
     struct stat st {};
-    if (::stat(QFile::encodeName(databasePath).constData(), &st) == 0) {
+    if (::stat(files::LocalPath(databasePath).c_str(), &st) == 0) {
         return st.st_mode & 0666;
     }
     return 0600;
@@ -86,7 +87,7 @@ void WriterLock::Acquire() {
     }
     // Named when taken: the database may have been made since this object was.
     lockPath_ = LockPathOf(databasePath_);
-    const QByteArray path = QFile::encodeName(lockPath_);
+    const QByteArray path = QByteArray::fromStdString(files::LocalPath(lockPath_).native());
     const mode_t mode = LockFileMode(databasePath_);
     for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
         hid::UniqueFd fd(::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, mode));
@@ -138,7 +139,7 @@ void WriterLock::Release() {
     if (!Held()) {
         return;
     }
-    const QByteArray path = QFile::encodeName(lockPath_);
+    const QByteArray path = QByteArray::fromStdString(files::LocalPath(lockPath_).native());
     if (SameFile(fd_.get(), path)) {
         ::unlink(path.constData());
     }
@@ -146,7 +147,8 @@ void WriterLock::Release() {
 }
 
 std::optional<WriterHolder> WriterLock::HolderOf(const QString& databasePath) {
-    const QByteArray path = QFile::encodeName(LockPathOf(databasePath));
+    const QByteArray path =
+        QByteArray::fromStdString(files::LocalPath(LockPathOf(databasePath)).native());
     const hid::UniqueFd fd(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
     if (!fd.valid()) {
         return std::nullopt; // no file: no writer

@@ -6,11 +6,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 
 #include <csignal>
 #include <sys/stat.h>
@@ -360,8 +363,8 @@ private slots:
             << "cannot write /dev/full: No space left on device";
         QTest::newRow("history show") << QStringList{"history", "show", "1"} << stdoutFull;
         QTest::newRow("history list") << QStringList{"history", "--json"} << stdoutFull;
-        QTest::newRow("print to standard output") << QStringList{"print", "--pdf", "-"}
-                                                  << stdoutFull;
+        QTest::newRow("print to standard output")
+            << QStringList{"print", "--pdf", "-"} << stdoutFull;
         QTest::newRow("read") << QStringList{"read", "--simulate", "3"} << stdoutFull;
         QTest::newRow("devices") << QStringList{"devices", "--simulate", "3"} << stdoutFull;
         QTest::newRow("version") << QStringList{"--version"} << stdoutFull;
@@ -377,6 +380,25 @@ private slots:
         const Run run = Cli(arguments, {}, {}, "/dev/full");
         QCOMPARE(run.exit, 5);
         QVERIFY2(run.err.contains(says.toUtf8()), run.err.constData());
+    }
+
+    // Names that are not UTF-8 are the bytes they are: the database opens and the export goes
+    // to exactly that name.
+    void namesThatAreNotUtf8() {
+        const QString db = FreshDatabase(dir, "latin.mdb");
+        QCOMPARE(Cli({"download", "--simulate", "3:3", "--db", db, "--quiet"}).exit, 0);
+        QProcess shell;
+        shell.setWorkingDirectory(dir.path());
+        shell.start("sh", {"-c", QString("db=$(printf 'caf\\351.mdb'); cp '%1' \"$db\" && "
+                                         "'%2' export --db \"$db\" \"$(printf 'r\\377.csv')\"")
+                                     .arg(db, QString(RANGEDESK_CLI))});
+        QVERIFY(shell.waitForFinished(kRunMs));
+        QVERIFY2(shell.exitCode() == 0, shell.readAllStandardError().constData());
+        const std::filesystem::path written =
+            std::filesystem::path(dir.path().toStdString()) / "r\377.csv";
+        std::ifstream in(written, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        QCOMPARE(CsvLines(QByteArray::fromStdString(bytes)).size(), 4);
     }
 
     // A reader that goes away ends the download as failed, with the reason, never "running".

@@ -165,6 +165,29 @@ private slots:
         QCOMPARE(Entries(folder), std::size_t(result.isEmpty() ? 1 : 2));
     }
 
+    // Names from the command line keep every byte through Qt's strings.
+    void namesKeepTheirBytes_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("validUtf8");
+        QTest::newRow("ASCII") << QByteArray("plain.csv") << true;
+        QTest::newRow("UTF-8") << QByteArray("k\xc3\xbc"
+                                             "che \xe5\x8e\xa8.csv")
+                               << true;
+        QTest::newRow("emoji") << QByteArray("\xf0\x9f\x98\x80.csv") << true;
+        QTest::newRow("Latin-1") << QByteArray("caf\xe9.csv") << false;
+        QTest::newRow("cut sequence") << QByteArray("a\xe5\x8e.csv") << false;
+        QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf") << false;
+        QTest::newRow("encoded surrogate") << QByteArray("\xed\xb3\xa9") << false;
+        QTest::newRow("every high byte") << QByteArray("\x80\xbf\xfe\xff") << false;
+    }
+    void namesKeepTheirBytes() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, validUtf8);
+        const QString name = NameFromBytes(bytes);
+        QCOMPARE(QByteArray::fromStdString(LocalPath(name).native()), bytes);
+        QCOMPARE(name == QString::fromUtf8(bytes), validUtf8);
+    }
+
     void copyNeedsARegularSource() {
         QTemporaryDir dir;
         const fs::path copy = fs::path(dir.path().toStdString()) / "copy";
