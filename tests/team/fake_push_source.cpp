@@ -73,6 +73,27 @@ void FakePushSource::AddJob(const TeamJob& job) {
     Queue(OutboxEntry::Kind::Job, job.Uuid, 0);
 }
 
+void FakePushSource::KeepCopy(const TeamDownload& download,
+                              const std::vector<TeamRecord>& records) {
+    QMutexLocker lock(&mutex_);
+    downloads_[download.Uuid] = download;
+    for (const TeamRecord& r : records) {
+        records_[{r.Download, r.RecNo}] = r;
+    }
+}
+
+void FakePushSource::SetJob(const QUuid& download, const QUuid& job, const QDateTime& when) {
+    QMutexLocker lock(&mutex_);
+    TeamDownload& d = downloads_.at(download);
+    d.Job = job;
+    if (!Waits(OutboxEntry::Kind::Download, download, 0)) {
+        ++d.JobVersion.Number;
+    }
+    d.JobVersion.Changed = when;
+    d.JobVersion.ChangedBy = desk_;
+    Queue(OutboxEntry::Kind::Download, download, 0);
+}
+
 void FakePushSource::EditLabel(const QUuid& download, int recNo, const QString& label,
                                const QDateTime& when) {
     QMutexLocker lock(&mutex_);

@@ -19,6 +19,10 @@ public:
     // depend only on the desk and the number, and queues them.
     void AddDownloads(int count, int records, int firstNumber = 0);
     void AddJob(const rangedesk::team::TeamJob& job);
+    // Keeps another desk's download here without queueing it, as one taken from the team.
+    void KeepCopy(const rangedesk::team::TeamDownload& download,
+                  const std::vector<rangedesk::team::TeamRecord>& records);
+    void SetJob(const QUuid& download, const QUuid& job, const QDateTime& when);
     // Edits a record's label as the store does: version bumped once per push, queued.
     void EditLabel(const QUuid& download, int recNo, const QString& label, const QDateTime& when);
     QUuid DownloadUuid(int number) const;

@@ -101,7 +101,7 @@ PgTestServer::PgTestServer() : dir_(QDir::tempPath() + "/rangedesk-pg-XXXXXX") {
     conf.write(QString("listen_addresses = '127.0.0.1'\nport = %1\n"
                        "unix_socket_directories = '%2/sock'\n"
                        "ssl = on\nssl_cert_file = '%2/server.crt'\nssl_key_file = '%2/server.key'\n"
-                       "fsync = off\nfull_page_writes = off\nsynchronous_commit = off\n"
+                       "fsync = off\nfull_page_writes = off\n"
                        "max_connections = 40\nshared_buffers = 32MB\n")
                    .arg(port_)
                    .arg(d)
