@@ -2,7 +2,8 @@
 # Installs the Debian packages RangeDesk needs that are missing, then configures the build.
 #   scripts/setup.sh          what building and running need
 #   scripts/setup.sh --test   that, plus the test tools: the emulator of the kernel test, the
-#                             fuzzing runtime, PDF and spreadsheet readers, the package checks
+#                             fuzzing runtime, PDF and spreadsheet readers, the package checks,
+#                             the PostgreSQL server the team tests start
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
@@ -11,6 +12,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev libxlsxwriter-dev
   fonts-liberation fonts-wqy-microhei sqlite3 dpkg-dev
+  libpq-dev libqt6sql6-psql qtkeychain-qt6-dev
 )
 if [ "${1:-}" = "--test" ]; then
   packages+=(
@@ -18,6 +20,7 @@ if [ "${1:-}" = "--test" ]; then
     python3 python3-xlrd python3-openpyxl poppler-utils
     qemu-system-x86 busybox-static cpio kmod
     lintian desktop-file-utils appstream
+    postgresql openssl
   )
 fi
 missing=()
