@@ -4,6 +4,11 @@
 #include <QSqlDriver>
 #include <QSqlError>
 
+#include <libpq-fe.h>
+
+#include <memory>
+#include <optional>
+
 #include "connection_failure.h"
 #include "team_error.h"
 
@@ -107,6 +112,53 @@ bool TeamConnection::IsOpen() const {
     }
     QSqlQuery query(db_);
     return query.exec("SELECT 1");
+}
+
+} // namespace rangedesk::team
+
+namespace rangedesk::team {
+namespace {
+
+using Result = std::unique_ptr<PGresult, decltype(&PQclear)>;
+
+QSqlError LibpqError(PGconn* conn, const PGresult* result) {
+    const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    return QSqlError(QString(), QString::fromUtf8(PQerrorMessage(conn)).trimmed(),
+                     QSqlError::StatementError, state ? QString::fromLatin1(state) : QString());
+}
+
+} // namespace
+
+void TeamConnection::CopyIn(const QString& table, const QByteArray& rows,
+                            const QString& operation) {
+    // QPSQL lends its libpq connection; COPY is the one thing it does not speak itself.
+    const QVariant handle = db_.driver()->handle();
+    PGconn* conn = handle.isValid() ? *static_cast<PGconn* const*>(handle.constData()) : nullptr;
+    if (!conn) {
+        Fail(operation, QSqlError({}, "no connection", QSqlError::ConnectionError));
+    }
+    Result start(PQexec(conn, ("COPY " + table + " FROM STDIN").toUtf8().constData()), &PQclear);
+    if (PQresultStatus(start.get()) != PGRES_COPY_IN) {
+        Fail(operation, LibpqError(conn, start.get()));
+    }
+    constexpr qsizetype kChunk = 1 << 20;
+    bool sent = true;
+    for (qsizetype at = 0; sent && at < rows.size(); at += kChunk) {
+        sent = PQputCopyData(conn, rows.constData() + at, int(std::min(kChunk, rows.size() - at))) == 1;
+    }
+    if (PQputCopyEnd(conn, sent ? nullptr : "the push stopped") != 1) {
+        Fail(operation, LibpqError(conn, nullptr));
+    }
+    std::optional<QSqlError> error;
+    while (PGresult* raw = PQgetResult(conn)) {
+        Result result(raw, &PQclear);
+        if (PQresultStatus(raw) != PGRES_COMMAND_OK && !error) {
+            error = LibpqError(conn, raw);
+        }
+    }
+    if (error || !sent) {
+        Fail(operation, error.value_or(LibpqError(conn, nullptr)));
+    }
 }
 
 } // namespace rangedesk::team

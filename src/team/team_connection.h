@@ -39,9 +39,14 @@ public:
     // Whether the session is still usable (false after the server went away).
     bool IsOpen() const;
 
-private:
+    // Copies `rows`, already in COPY's text format (tab-separated, \N for NULL, escaped), into
+    // `table` (a temporary staging table): the fast path of a bulk push.
+    void CopyIn(const QString& table, const QByteArray& rows, const QString& operation);
+
+    // Throws the TeamError of a failed statement: the SQLSTATE decides the kind.
     [[noreturn]] void Fail(const QString& operation, const QSqlError& error) const;
 
+private:
     ServerAddress address_;
     QString desk_;
     QString name_; // the QSqlDatabase connection name

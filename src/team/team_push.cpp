@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 
 #include "conflict_text.h"
+#include "copy_text.h"
 #include "team_connection.h"
 #include "team_json.h"
 
@@ -43,14 +44,21 @@ FROM jsonb_to_recordset(?::jsonb) AS x(uuid uuid, started timestamptz, finished 
 ON CONFLICT (uuid) DO NOTHING
 )sql";
 
+// Records come through a staging table by COPY, then into their table without doubling.
+constexpr const char* kMakeIncomingRecords = R"sql(
+CREATE TEMPORARY TABLE IF NOT EXISTS rangedesk_incoming_records (
+    download uuid, recno integer, reply bytea, mode text, unit text, dist1 text, dist2 text,
+    dist3 text, result text, label text, note text, deduction boolean, search text,
+    version integer, changed timestamptz, changed_by text
+) ON COMMIT DELETE ROWS
+)sql";
+
 constexpr const char* kInsertRecords = R"sql(
 INSERT INTO rangedesk.records (download, recno, reply, mode, unit, dist1, dist2, dist3, result,
     label, note, deduction, search, version, changed, changed_by)
-SELECT download, recno, decode(reply, 'hex'), mode, unit, dist1, dist2, dist3, result, label,
-    note, deduction, search, version, changed, changed_by
-FROM jsonb_to_recordset(?::jsonb) AS x(download uuid, recno integer, reply text, mode text,
-    unit text, dist1 text, dist2 text, dist3 text, result text, label text, note text,
-    deduction boolean, search text, version integer, changed timestamptz, changed_by text)
+SELECT download, recno, reply, mode, unit, dist1, dist2, dist3, result, label, note,
+    deduction, search, version, changed, changed_by
+FROM rangedesk_incoming_records
 ON CONFLICT (download, recno) DO NOTHING
 )sql";
 
@@ -81,7 +89,7 @@ struct TeamPush::Batch {
     QJsonArray Jobs;
     QJsonArray Downloads;
     QJsonArray DownloadEdits;
-    QJsonArray Records;
+    QByteArray RecordLines; // COPY text
     QJsonArray RecordEdits;
     QJsonArray Readings;
     qint64 RecordCount = 0;
@@ -116,7 +124,7 @@ PushReport TeamPush::Push(const ProgressFn& progress, const std::atomic_bool* st
                     batch.Downloads.append(DownloadJson(*download));
                     batch.DownloadEdits.append(DownloadJson(*download));
                     for (const TeamRecord& record : source_.LoadRecords(entry.Uuid)) {
-                        batch.Records.append(RecordJson(record));
+                        AppendRecordCopyLine(batch.RecordLines, record);
                         ++batch.RecordCount;
                     }
                 }
@@ -170,14 +178,17 @@ void TeamPush::Send(Batch& batch, PushReport& report) {
         results.emplace_back(kind, out);
         return out;
     };
-    auto insertDownloads = [&](const QJsonArray& downloads, const QJsonArray& records) {
+    auto insertDownloads = [&](const QJsonArray& downloads, const QByteArray& records) {
         if (!downloads.isEmpty()) {
             c.Exec(kInsertDownloads, {Compact(downloads)},
                    QString("pushing %1 downloads").arg(downloads.size()));
         }
         if (!records.isEmpty()) {
-            c.Exec(kInsertRecords, {Compact(records)},
-                   QString("pushing %1 records").arg(records.size()));
+            // In this transaction: a rolled-back one takes a table it made with it.
+            c.Exec("SET LOCAL client_min_messages = warning", {}, "preparing the push");
+            c.Exec(kMakeIncomingRecords, {}, "preparing the push");
+            c.CopyIn("rangedesk_incoming_records", records, "pushing records");
+            c.Exec(kInsertRecords, {}, "pushing records");
         }
     };
 
@@ -185,11 +196,12 @@ void TeamPush::Send(Batch& batch, PushReport& report) {
     try {
         c.Exec("SELECT set_config('rangedesk.desk', ?, true)", {c.Desk()}, "naming the desk");
         edit("edit_jobs", "job", batch.Jobs);
-        insertDownloads(batch.Downloads, batch.Records);
+        insertDownloads(batch.Downloads, batch.RecordLines);
         edit("edit_downloads", "download", batch.DownloadEdits);
         const QJsonArray recordResults = edit("edit_records", "record", batch.RecordEdits);
         // A record edited before its download reached the server: send the download first.
-        QJsonArray missingDownloads, missingRecords, retry;
+        QJsonArray missingDownloads, retry;
+        QByteArray missingRecords;
         QSet<QUuid> sent;
         for (const QJsonValue& r : recordResults) {
             const QJsonObject result = r.toObject();
@@ -208,7 +220,7 @@ void TeamPush::Send(Batch& batch, PushReport& report) {
             if (const auto download = source_.LoadDownload(uuid)) {
                 missingDownloads.append(DownloadJson(*download));
                 for (const TeamRecord& record : source_.LoadRecords(uuid)) {
-                    missingRecords.append(RecordJson(record));
+                    AppendRecordCopyLine(missingRecords, record);
                 }
             }
         }

@@ -58,7 +58,7 @@ QString PgTestServer::Bin(const QString& tool) const {
     return BinDir() + "/" + tool;
 }
 
-PgTestServer::PgTestServer() : dir_(QDir::tempPath() + "/rangedesk-pg-XXXXXX") {
+PgTestServer::PgTestServer(Sync sync) : dir_(QDir::tempPath() + "/rangedesk-pg-XXXXXX") {
     if (BinDir().isEmpty()) {
         error_ = "the PostgreSQL server binaries are not installed";
         return;
@@ -101,10 +101,10 @@ PgTestServer::PgTestServer() : dir_(QDir::tempPath() + "/rangedesk-pg-XXXXXX") {
     conf.write(QString("listen_addresses = '127.0.0.1'\nport = %1\n"
                        "unix_socket_directories = '%2/sock'\n"
                        "ssl = on\nssl_cert_file = '%2/server.crt'\nssl_key_file = '%2/server.key'\n"
-                       "fsync = off\nfull_page_writes = off\n"
-                       "max_connections = 40\nshared_buffers = 32MB\n")
+                       "max_connections = 40\nshared_buffers = 128MB\n%3")
                    .arg(port_)
                    .arg(d)
+                   .arg(sync == Sync::Fast ? "fsync = off\nfull_page_writes = off\n" : "")
                    .toUtf8());
     conf.close();
     QFile hba(d + "/data/pg_hba.conf");

@@ -15,7 +15,10 @@ public:
     // Whether the server binaries are installed; tests skip without them.
     static QString BinDir();
 
-    PgTestServer();
+    // Fast: no fsync (tests; a stopped server still keeps every commit, the machine does not
+    // crash). Durable: as a real server runs (benchmarks).
+    enum class Sync { Fast, Durable };
+    explicit PgTestServer(Sync sync = Sync::Fast);
     ~PgTestServer();
     PgTestServer(const PgTestServer&) = delete;
     PgTestServer& operator=(const PgTestServer&) = delete;

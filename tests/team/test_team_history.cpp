@@ -47,7 +47,8 @@ private slots:
         job.Version.ChangedBy = "desk-h";
         desk_->AddJob(job);
         desk_->SetJob(desk_->DownloadUuid(0), job.Uuid, job.Created);
-        desk_->EditLabel(desk_->DownloadUuid(1), 2, "Kitchen WINDOW", job.Created);
+        // Characters COPY must escape, and another script.
+        desk_->EditLabel(desk_->DownloadUuid(1), 2, "Kitchen WINDOW\t\\N \\ \r\n 窗", job.Created);
         Push(*desk_, "desk-h");
         reader_ = Connect(server_->SocketUrl("desk2"), "desk-reader");
     }
@@ -72,7 +73,7 @@ private slots:
         const QUuid uuid = desk_->DownloadUuid(1);
         const std::vector<TeamRecord> records = history.Records(uuid);
         QCOMPARE(records, desk_->LoadRecords(uuid));
-        QCOMPARE(records[1].Label, QString("Kitchen WINDOW"));
+        QCOMPARE(records[1].Label, QString("Kitchen WINDOW\t\\N \\ \r\n 窗"));
         QCOMPARE(records[0].Reply.size(), 37);
     }
 
