@@ -106,7 +106,18 @@ void TeamPusher::Run() {
                             FailureMessage(TeamFailure::NewerSchema, connection_->Server(), {}));
         }
         TeamPush push(*connection_, *source_, serverId_);
-        Report(push.Push([this](const PushProgress& p) { emit Progress(p); }, &stop_));
+        Report(push.Push(
+            [this](const PushProgress& p) {
+                emit Progress(p);
+                TeamStatus waiting;
+                waiting.Now = TeamStatus::State::Waiting;
+                waiting.Waiting = p.Total - p.Done;
+                waiting.LastPush = status_.LastPush;
+                if (waiting.Waiting > 0) {
+                    SetStatus(waiting);
+                }
+            },
+            &stop_));
         Report(push.Pull());
         status.Waiting = source_->PendingCount();
         status.Now = status.Waiting == 0 ? TeamStatus::State::UpToDate : TeamStatus::State::Waiting;

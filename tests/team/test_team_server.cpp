@@ -7,6 +7,7 @@
 
 #include <thread>
 
+#include "team_check.h"
 #include "team_error.h"
 #include "team_test_util.h"
 
@@ -167,6 +168,39 @@ private slots:
             ConnectFailure(server_->TcpUrl("desk2", "localhost", "sslmode=require"), {});
         qunsetenv("PGPASSFILE");
         QVERIFY2(!error, error ? qPrintable(error->Message()) : "");
+    }
+
+    // What the Settings' "Check connection" shows.
+    void checkConnection_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("connected") << server_->SocketUrl("desk1") << "" << true << 0
+                                   << "connected, schema version 1";
+        QTest::newRow("typed password") << Tls("localhost") << "secret-1" << true << 0
+                                        << "desk1@localhost";
+        QTest::newRow("wrong typed password")
+            << Tls("localhost") << "secret-2" << false << int(TeamFailure::WrongPassword)
+            << "password authentication failed";
+        QTest::newRow("not an address") << "postgresql://h/db?colour=red" << "" << false
+                                        << int(TeamFailure::BadAddress) << "colour";
+    }
+
+    void checkConnection() {
+        QFETCH(QString, server);
+        QFETCH(QString, password);
+        QFETCH(bool, ok);
+        QFETCH(int, failure);
+        QFETCH(QString, says);
+        const TeamCheck check = CheckTeamServer({server, "desk-check"}, password);
+        QCOMPARE(check.Ok, ok);
+        if (!ok) {
+            QCOMPARE(int(check.Failure), failure);
+        }
+        QVERIFY2(check.Message.startsWith("team server ") && check.Message.contains(says),
+                 qPrintable(check.Message));
     }
 
     void newerSchemaIsReadOnly() {
