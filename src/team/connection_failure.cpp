@@ -7,7 +7,10 @@ namespace rangedesk::team {
 namespace {
 
 // libpq's and the server's message fragments, the most specific first.
-constexpr std::array<std::pair<const char*, TeamFailure>, 16> kFragments = {{
+constexpr std::array<std::pair<const char*, TeamFailure>, 19> kFragments = {{
+    // Something answered, but not PostgreSQL.
+    {"invalid response to SSL negotiation", TeamFailure::NotOurs},
+    {"expected authentication request", TeamFailure::NotOurs},
     {"password authentication failed", TeamFailure::WrongPassword},
     {"no password supplied", TeamFailure::WrongPassword},
     {"fe_sendauth", TeamFailure::WrongPassword},
@@ -17,6 +20,7 @@ constexpr std::array<std::pair<const char*, TeamFailure>, 16> kFragments = {{
     {"SSL", TeamFailure::TlsRefused},
     {"no pg_hba.conf entry", TeamFailure::NoRights},
     {"permission denied", TeamFailure::NoRights},
+    {"role \"", TeamFailure::NoRights}, // role "x" does not exist
     {"does not exist", TeamFailure::NotOurs},
     {"Connection refused", TeamFailure::Unreachable},
     {"No such file or directory", TeamFailure::Unreachable},

@@ -53,8 +53,8 @@ void AppendRecordCopyLine(QByteArray& out, const TeamRecord& r) {
     } else {
         out += "\\\\x" + r.Reply.toHex(); // bytea's hex input, its backslash escaped for COPY
     }
-    for (const QString* text : {&r.Mode, &r.Unit, &r.Dist1, &r.Dist2, &r.Dist3, &r.Result,
-                                &r.Label, &r.Note}) {
+    for (const QString* text :
+         {&r.Mode, &r.Unit, &r.Dist1, &r.Dist2, &r.Dist3, &r.Result, &r.Label, &r.Note}) {
         Tab(out);
         AppendCopyField(out, *text);
     }

@@ -4,11 +4,10 @@
 #include "server_address.h"
 #include "server_schema.h"
 #include "team_connection.h"
-#include "team_keyring.h"
 
 namespace rangedesk::team {
 
-TeamCheck CheckTeamServer(const TeamSettings& settings, const QString& typedPassword) {
+TeamCheck CheckTeamServer(const TeamSettings& settings, const QString& password) {
     TeamCheck check;
     const ParsedAddress parsed = ParseServerAddress(settings.Server);
     if (!parsed.Address) {
@@ -16,9 +15,6 @@ TeamCheck CheckTeamServer(const TeamSettings& settings, const QString& typedPass
         check.Message = FailureMessage(TeamFailure::BadAddress, settings.Server, parsed.Error);
         return check;
     }
-    const QString password = typedPassword.isEmpty()
-                                 ? KeyringPassword(parsed.Address->Text).value_or(QString())
-                                 : typedPassword;
     try {
         TeamConnection connection(*parsed.Address, settings.Desk, password);
         const ServerSchema schema = CheckServerSchema(connection);

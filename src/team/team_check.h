@@ -16,9 +16,10 @@ struct TeamCheck {
     QString Message; // one sentence naming the server: the answer or the reason
 };
 
-// Connects with `settings` (and a typed password, else libpq's own sources and the keyring)
-// and checks the schema and the login's role. Blocks up to the connection timeout (10 s unless
-// the address says otherwise): call it off the GUI thread.
-TeamCheck CheckTeamServer(const TeamSettings& settings, const QString& typedPassword = {});
+// Connects with `settings` (and `password`, typed or read from the keyring on the main
+// thread; empty leaves libpq its own sources) and checks the schema and the login's role.
+// Blocks up to the connection timeout (10 s unless the address says otherwise): the window
+// runs it off the GUI thread.
+TeamCheck CheckTeamServer(const TeamSettings& settings, const QString& password = {});
 
 } // namespace rangedesk::team

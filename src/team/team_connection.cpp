@@ -144,7 +144,8 @@ void TeamConnection::CopyIn(const QString& table, const QByteArray& rows,
     constexpr qsizetype kChunk = 1 << 20;
     bool sent = true;
     for (qsizetype at = 0; sent && at < rows.size(); at += kChunk) {
-        sent = PQputCopyData(conn, rows.constData() + at, int(std::min(kChunk, rows.size() - at))) == 1;
+        sent = PQputCopyData(conn, rows.constData() + at,
+                             int(std::min(kChunk, rows.size() - at))) == 1;
     }
     if (PQputCopyEnd(conn, sent ? nullptr : "the push stopped") != 1) {
         Fail(operation, LibpqError(conn, nullptr));

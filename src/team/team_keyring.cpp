@@ -1,7 +1,9 @@
 #include "team_keyring.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 
 #include <memory>

@@ -69,9 +69,6 @@ void TeamPusher::Connect() {
         throw TeamError(TeamFailure::BadAddress,
                         FailureMessage(TeamFailure::BadAddress, settings_.Server, parsed.Error));
     }
-    if (password_.isEmpty()) {
-        password_ = KeyringPassword(parsed.Address->Text).value_or(QString());
-    }
     connection_ = std::make_unique<TeamConnection>(*parsed.Address, settings_.Desk, password_);
     const ServerSchema schema = CheckServerSchema(*connection_);
     serverId_ = schema.ServerId;

@@ -31,6 +31,7 @@ class TeamPusher : public QObject {
     Q_OBJECT
 
 public:
+    // `password`: typed or from the keyring; empty leaves libpq its own sources.
     TeamPusher(TeamSettings settings, PushSourceFactory factory, QString password = {});
     ~TeamPusher() override;
 
@@ -76,8 +77,9 @@ private:
     TeamStatus status_;
 };
 
-// Owns the pusher's thread: the window (or a test) makes one when a team server is set, and
-// ending it stops the push after its batch in flight and waits for the thread.
+// Owns the pusher's thread: the window (or a test) makes one on the main thread when a team
+// server is set; a typed password, else the keyring's, is read here. Ending it stops the push
+// after its batch in flight and waits for the thread.
 class TeamSync : public QObject {
     Q_OBJECT
 

@@ -245,6 +245,30 @@ private slots:
         QCOMPARE(one.Record(download, 1).Label, QString("second"));
     }
 
+    // A desk that runs takes over another desk's edit when the server announces it, without
+    // pushing anything itself.
+    void remoteEditReachesARunningDesk() {
+        FakePushSource owner("desk-live-1");
+        owner.AddDownloads(1, 3);
+        const QUuid download = owner.DownloadUuid(0);
+        FakePushSource* running = nullptr; // owned by the pusher
+        const TeamDownload copy = *owner.LoadDownload(download);
+        const std::vector<TeamRecord> records = owner.LoadRecords(download);
+        TeamSync sync({Url(1), "desk-live-2"}, [&] {
+            auto source = std::make_unique<FakePushSource>("desk-live-2");
+            source->KeepCopy(copy, records);
+            running = source.get();
+            return source;
+        });
+        TeamStatus status;
+        QVERIFY(WaitForState(sync, TeamStatus::State::UpToDate, &status));
+        QSignalSpy applied(&sync, &TeamSync::RemoteEditsApplied);
+        owner.EditLabel(download, 2, "ceiling", kTen);
+        PushAll(owner, 2, "desk-live-1");
+        QTRY_COMPARE_WITH_TIMEOUT(running->Record(download, 2).Label, QString("ceiling"), 5000);
+        QVERIFY(applied.count() >= 1 || applied.wait(2000));
+    }
+
     void newerSchemaPushesNothing() {
         QVERIFY(server_->Psql("UPDATE rangedesk.schema_version SET version = version + 1", "team"));
         TeamSync sync({Url(3), "desk-ro"}, [] {

@@ -177,15 +177,15 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("failure");
         QTest::addColumn<QString>("says");
-        QTest::newRow("connected") << server_->SocketUrl("desk1") << "" << true << 0
-                                   << "connected, schema version 1";
-        QTest::newRow("typed password") << Tls("localhost") << "secret-1" << true << 0
-                                        << "desk1@localhost";
+        QTest::newRow("connected")
+            << server_->SocketUrl("desk1") << "" << true << 0 << "connected, schema version 1";
+        QTest::newRow("typed password")
+            << Tls("localhost") << "secret-1" << true << 0 << "desk1@localhost";
         QTest::newRow("wrong typed password")
             << Tls("localhost") << "secret-2" << false << int(TeamFailure::WrongPassword)
             << "password authentication failed";
-        QTest::newRow("not an address") << "postgresql://h/db?colour=red" << "" << false
-                                        << int(TeamFailure::BadAddress) << "colour";
+        QTest::newRow("not an address") << "postgresql://h/db?colour=red"
+                                        << "" << false << int(TeamFailure::BadAddress) << "colour";
     }
 
     void checkConnection() {

@@ -1,6 +1,8 @@
 // The team layer's pure parts: addresses, failure words, status texts, search keys, conflict
 // texts and the rows' JSON, row by row.
+#include <QDirIterator>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "conflict_text.h"
@@ -8,6 +10,7 @@
 #include "search_text.h"
 #include "server_address.h"
 #include "team_json.h"
+#include "team_keyring.h"
 #include "team_status.h"
 
 using namespace rangedesk::team;
@@ -96,6 +99,10 @@ private slots:
                              << int(TeamFailure::NoRights);
         QTest::newRow("database") << "FATAL:  database \"team\" does not exist"
                                   << int(TeamFailure::NotOurs);
+        QTest::newRow("no such role")
+            << "FATAL:  role \"desk9\" does not exist" << int(TeamFailure::NoRights);
+        QTest::newRow("not postgres")
+            << "received invalid response to SSL negotiation: H" << int(TeamFailure::NotOurs);
         QTest::newRow("anything else") << "something new" << int(TeamFailure::Unreachable);
     }
 
@@ -191,6 +198,29 @@ private slots:
         job.Name = "厨房";
         job.Version.ChangedBy = "DESK-C";
         QVERIFY(ConflictText(job, {}).startsWith("Job \"厨房\": changed by DESK-C"));
+    }
+
+    // Without a desktop keyring a typed password is refused with a reason, never written to a
+    // file instead.
+    void noKeyringKeepsNothing() {
+        QTemporaryDir home;
+        const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+        const QString reason = KeepPasswordInKeyring("postgresql://d@h/team", "pw-3141592");
+        const auto read = KeyringPassword("postgresql://d@h/team");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus);
+        qputenv("XDG_CONFIG_HOME", xdg);
+        QVERIFY(!reason.isEmpty());
+        QVERIFY(!read);
+        QDirIterator files(home.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY2(!file.readAll().contains("pw-3141592"), qPrintable(file.fileName()));
+        }
     }
 
     void rowsSurviveJson() {
