@@ -4,8 +4,8 @@
 #   scripts/setup.sh --test   that, plus the test tools: the emulator of the kernel test, the
 #                             fuzzing runtime, PDF and spreadsheet readers (LibreOffice among
 #                             them), the package checks, the de_DE.UTF-8 locale that the exports
-#                             are tested under, and the display servers and mock D-Bus services
-#                             of the typing tests
+#                             are tested under, the display servers and mock D-Bus services of
+#                             the typing tests, and the PostgreSQL server the team tests start
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
@@ -16,6 +16,7 @@ packages=(
   fonts-liberation fonts-wqy-microhei sqlite3 dpkg-dev
   libxtst-dev libx11-xcb-dev libxkbcommon-dev libxkbcommon-x11-dev xkb-data
   libwayland-dev libwayland-bin
+  libpq-dev libqt6sql6-psql qtkeychain-qt6-dev
 )
 if [ "${1:-}" = "--test" ]; then
   packages+=(
@@ -24,6 +25,7 @@ if [ "${1:-}" = "--test" ]; then
     qemu-system-x86 busybox-static cpio kmod
     lintian desktop-file-utils appstream
     xvfb x11-xkb-utils sway qt6-wayland dbus-daemon python3-dbusmock
+    postgresql openssl
   )
 fi
 missing=()

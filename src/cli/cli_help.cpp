@@ -14,6 +14,7 @@ Exit status:
   3    a meter was found but cannot be opened (the udev rule is missing)
   4    download incomplete: records missing, the meter unplugged, no answer
   5    database or file error
+  6    team server: not reachable, refused, or rows still wait
   130  interrupted (Ctrl+C)
 )";
     static const QString kGlobal = R"(
@@ -81,6 +82,7 @@ Example:
   echo "23 00 10 00 00 98 3a 00 00 ..." | rangedesk-cli decode --model 1
 )"},
         {"history", R"(Usage: rangedesk-cli history [--json] [--db FILE]
+       rangedesk-cli history --team [--json] [--search TEXT]
        rangedesk-cli history show ID [--csv -]
        rangedesk-cli history export ID FILE [--format xls|xlsx|csv]
        rangedesk-cli history load ID
@@ -96,10 +98,43 @@ since the previous download from that meter, and outcome.
   delete ID     remove the download from the history
   redecode ID   decode the kept bytes again with this version's decoder, and say how many
                 records changed
+  --team        the team's downloads from the team server, with the desk and user that made
+                them and their job; --json gives the keys of history --json (the ID is the
+                download's UUID) plus "desk", "user" and "job"
+  --search TEXT only downloads whose job, client, or a record's mode, label or note holds
+                TEXT, in any case and script
 
 Examples:
   rangedesk-cli history
+  rangedesk-cli history --team --search kitchen
   rangedesk-cli history export 12 site.xlsx
+)"},
+        {"team", R"(Usage: rangedesk-cli team init SERVER
+       rangedesk-cli team connect SERVER [--desk NAME]
+       rangedesk-cli team disconnect
+       rangedesk-cli team status [--json] [--db FILE]
+       rangedesk-cli team push [--db FILE]
+
+A team server is a PostgreSQL database that every desk pushes its downloads, jobs, labels,
+notes, deductions and readings to. Each desk keeps working on its own database; a download
+never waits for the server. SERVER is a libpq URL
+(postgresql://user@host:port/db?sslmode=verify-full, host=/path for a Unix socket), a keyword
+list (host=... dbname=...) or a service of pg_service.conf (service=NAME). Passwords come from
+libpq's own sources (~/.pgpass, the service file, PGPASSWORD) or the desktop's keyring, never
+from the command line or the settings.
+  init SERVER     once, by the administrator: creates the roles rangedesk_desk and
+                  rangedesk_admin, the schema and its version table; upgrades an older schema
+  connect SERVER  this desk pushes to SERVER from now on (kept in the user's settings) and
+                  checks the connection; --desk NAME names the desk (default: the host name)
+  disconnect      this desk stops pushing; its work stays in its own database
+  status          reachable, the schema version, the changes waiting, the last push, and the
+                  counts on this desk and on the server (--json for a script)
+  push            pushes what waits now, with progress; exit status 0 only when nothing waits
+
+Examples:
+  rangedesk-cli team init postgresql://postgres@db.example.com/rangedesk
+  rangedesk-cli team connect "postgresql://desk_north@db.example.com/rangedesk?sslmode=verify-full"
+  rangedesk-cli team status --json
 )"},
         {"print", R"(Usage: rangedesk-cli print --pdf FILE [--db FILE]
 
@@ -125,6 +160,7 @@ Commands:
   decode     decode captured record replies
   print      print the records to a PDF file
   history    every download kept: list, show, export, load, delete, redecode
+  team       the team server: init, connect, disconnect, status, push
 
 "rangedesk-cli COMMAND --help" shows a command's options and examples.
 )") + kGlobal +

@@ -8,8 +8,8 @@ namespace rangedesk::cli {
 namespace {
 
 // Options that take a value.
-const QStringList kValueOptions = {"--device", "--simulate", "--db",   "--csv",
-                                   "--format", "--pdf",      "--model"};
+const QStringList kValueOptions = {"--device", "--simulate", "--db",     "--csv", "--format",
+                                   "--pdf",    "--model",    "--search", "--desk"};
 // Options every command takes.
 const QStringList kGlobalOptions = {"--device", "--simulate", "--quiet",
                                     "--help",   "-h",         "--version"};
@@ -72,6 +72,13 @@ void Apply(CliOptions& o, const QString& option, const QString& value) {
         o.Pdf = FileName(option, value);
     } else if (option == "--model") {
         o.Model = WholeNumber(option, value, 1, 4);
+    } else if (option == "--search") {
+        o.Search = value;
+    } else if (option == "--desk") {
+        if (value.trimmed().isEmpty()) {
+            throw UsageError("--desk needs a name, not an empty text");
+        }
+        o.Desk = value.trimmed();
     }
 }
 
@@ -86,6 +93,8 @@ void ApplyFlag(CliOptions& o, const QString& option) {
         o.Json = true;
     } else if (option == "--no-db") {
         o.NoDatabase = true;
+    } else if (option == "--team") {
+        o.Team = true;
     }
 }
 
@@ -142,6 +151,7 @@ void CheckArguments(const CliOptions& o) {
     QStringList names;
     for (const Argument argument : wanted) {
         names << (argument == Argument::DownloadId ? "a download ID"
+                  : argument == Argument::Server   ? "a server (URL or service=NAME)"
                   : wanted.size() == 1             ? "one FILE"
                                                    : "a FILE");
     }
@@ -155,6 +165,9 @@ void CheckArguments(const CliOptions& o) {
         bool ok = false;
         if (wanted[i] == Argument::DownloadId && (value.toLongLong(&ok) <= 0 || !ok)) {
             throw UsageError(needs + QString(", not \"%1\"").arg(value));
+        }
+        if (wanted[i] == Argument::Server && value.trimmed().isEmpty()) {
+            throw UsageError(Words(o) + " needs a server, not an empty text");
         }
         if (wanted[i] == Argument::File && value.isEmpty()) {
             throw UsageError(Words(o) + " needs a file name, not an empty text");
@@ -171,6 +184,10 @@ void CheckCombinations(const CliOptions& o) {
     }
     if (o.Command == "download" && o.NoDatabase && o.Csv.isEmpty()) {
         throw UsageError("download --no-db needs --csv FILE (or - for standard output)");
+    }
+    // TO BE WIRED BY THE STORE: the local history's search; until then only the team's.
+    if (o.Command == "history" && !o.Search.isEmpty() && !o.Team) {
+        throw UsageError("history --search works with --team for now");
     }
     if (o.Command == "download" && o.NoDatabase && !o.Database.isEmpty()) {
         throw UsageError("download takes --db or --no-db, not both");

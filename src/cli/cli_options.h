@@ -29,6 +29,9 @@ struct CliOptions {
     std::optional<output::ExportFormat> Format;             // --format xls|xlsx|csv
     QString Pdf;                                            // --pdf FILE
     int Model = 0;                                          // --model N
+    bool Team = false;                                      // history --team
+    QString Search;                                         // history --search TEXT
+    QString Desk;                                           // team connect --desk NAME
     QStringList Arguments; // what follows the command's words and options
 };
 

@@ -106,6 +106,9 @@ int Export(store::DownloadHistory& history, qint64 id, const QString& path,
 } // namespace
 
 int RunHistory(const CliOptions& options) {
+    if (options.Team) {
+        return RunTeamHistory(options);
+    }
     const QString& action = options.Action;
     const qint64 id = options.Arguments.value(0).toLongLong();
     const bool writes = action == "load" || action == "delete" || action == "redecode";

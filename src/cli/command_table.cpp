@@ -11,21 +11,27 @@ constexpr std::array<Argument, 0> kNone{};
 constexpr std::array<Argument, 1> kFile{Argument::File};
 constexpr std::array<Argument, 1> kDownload{Argument::DownloadId};
 constexpr std::array<Argument, 2> kDownloadAndFile{Argument::DownloadId, Argument::File};
+constexpr std::array<Argument, 1> kServer{Argument::Server};
 
-const std::array<CommandRow, 12>& Rows() {
-    static const std::array<CommandRow, 12> rows = {{
+const std::array<CommandRow, 17>& Rows() {
+    static const std::array<CommandRow, 17> rows = {{
         {"devices", "", {"--json"}, kNone, StoreUse::None, RunDevices},
         {"read", "", {"--json"}, kNone, StoreUse::None, RunRead},
         {"download", "", {"--csv", "--no-db"}, kNone, StoreUse::ReadWrite, RunDownload},
         {"export", "", {"--format"}, kFile, StoreUse::ReadOnly, RunExport},
         {"decode", "", {"--model"}, kNone, StoreUse::None, RunDecode},
         {"print", "", {"--pdf"}, kNone, StoreUse::ReadOnly, RunPrint},
-        {"history", "", {"--json"}, kNone, StoreUse::ReadOnly, RunHistory},
+        {"history", "", {"--json", "--team", "--search"}, kNone, StoreUse::ReadOnly, RunHistory},
         {"history", "show", {"--csv"}, kDownload, StoreUse::ReadOnly, RunHistory},
         {"history", "export", {"--format"}, kDownloadAndFile, StoreUse::ReadOnly, RunHistory},
         {"history", "load", {}, kDownload, StoreUse::ReadWrite, RunHistory},
         {"history", "delete", {}, kDownload, StoreUse::ReadWrite, RunHistory},
         {"history", "redecode", {}, kDownload, StoreUse::ReadWrite, RunHistory},
+        {"team", "init", {}, kServer, StoreUse::None, RunTeamInit},
+        {"team", "connect", {"--desk"}, kServer, StoreUse::None, RunTeamConnect},
+        {"team", "disconnect", {}, kNone, StoreUse::None, RunTeamDisconnect},
+        {"team", "status", {"--json"}, kNone, StoreUse::ReadOnly, RunTeamStatus},
+        {"team", "push", {}, kNone, StoreUse::ReadWrite, RunTeamPush},
     }};
     return rows;
 }

@@ -13,7 +13,7 @@ namespace rangedesk::cli {
 enum class StoreUse { None, ReadOnly, ReadWrite };
 
 // What follows a command's words.
-enum class Argument { DownloadId, File };
+enum class Argument { DownloadId, File, Server };
 
 // One command (or one action of a command): its words, the options it takes, its arguments,
 // the database access it needs, and the function that runs it.

@@ -15,6 +15,14 @@ int RunExport(const CliOptions& options);
 int RunDecode(const CliOptions& options);
 int RunPrint(const CliOptions& options);
 int RunHistory(const CliOptions& options);
+// The team server (command_team.cpp).
+int RunTeamInit(const CliOptions& options);
+int RunTeamConnect(const CliOptions& options);
+int RunTeamDisconnect(const CliOptions& options);
+int RunTeamStatus(const CliOptions& options);
+int RunTeamPush(const CliOptions& options);
+// history --team: the team's downloads from the server.
+int RunTeamHistory(const CliOptions& options);
 
 // "rangedesk-cli: " and the message, on standard error.
 void PrintError(const QString& message);

@@ -10,6 +10,7 @@ enum ExitStatus : int {
     kNoAccess = 3,
     kIncomplete = 4, // records missing, meter unplugged, no answer
     kFileError = 5,  // database or file
+    kTeam = 6,       // team server: not reachable, refused, or rows still wait
     kInterrupted = 130,
 };
 
