@@ -13,6 +13,7 @@
 #include "local_push_source.h"
 #include "server_address.h"
 #include "server_schema.h"
+#include "standard_output.h"
 #include "team_connection.h"
 #include "team_error.h"
 #include "team_history.h"
@@ -27,10 +28,6 @@ using namespace rangedesk::team;
 
 void Say(const QString& text) {
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-}
-
-void PrintLine(const QString& text) {
-    std::printf("%s\n", text.toUtf8().constData());
 }
 
 QJsonValue TimeJson(const QDateTime& time) {
@@ -62,22 +59,6 @@ TeamSettings ConfiguredOrFail() {
     return settings;
 }
 
-// Runs a team command: usage errors, team errors and local failures each to their status.
-int Guarded(const std::function<int()>& command) {
-    try {
-        return command();
-    } catch (const UsageError& e) {
-        PrintError(e.Message());
-        return kUsage;
-    } catch (const TeamError& e) {
-        PrintError(e.Message());
-        return kTeam;
-    } catch (const std::exception& e) {
-        PrintError(QString::fromUtf8(e.what()));
-        return kFileError;
-    }
-}
-
 QString MeterText(const TeamDownload& d) {
     return d.Model > 0 ? QString("model %1").arg(d.Model) : QString("-");
 }
@@ -85,245 +66,232 @@ QString MeterText(const TeamDownload& d) {
 } // namespace
 
 int RunTeamInit(const CliOptions& options) {
-    return Guarded([&] {
-        const ServerAddress address = AddressOf(options.Arguments.value(0));
-        TeamConnection connection(address, DefaultDeskName(),
-                                  KeyringPassword(address.Text).value_or(QString()));
-        const InitOutcome outcome = InitServerSchema(connection);
-        if (outcome.FromVersion == outcome.ToVersion) {
-            Say(QString("Team server %1: schema version %2, nothing to upgrade.")
-                    .arg(connection.Server())
-                    .arg(outcome.ToVersion));
-        } else {
-            Say(QString("Team server %1: schema version %2 %3.")
-                    .arg(connection.Server())
-                    .arg(outcome.ToVersion)
-                    .arg(outcome.FromVersion == 0
-                             ? "created"
-                             : QString("(upgraded from %1)").arg(outcome.FromVersion)));
-        }
-        if (outcome.RolesMade) {
-            Say(QString("Roles %1 (desks) and %2 (administrators) made. Give each desk's login "
-                        "role the first, e.g.:\n  CREATE ROLE desk_north LOGIN PASSWORD '...' IN "
-                        "ROLE %1;")
-                    .arg(kDeskRole, kAdminRole));
-        }
-        return int(kDone);
-    });
+    const ServerAddress address = AddressOf(options.Arguments.value(0));
+    TeamConnection connection(address, DefaultDeskName(),
+                              KeyringPassword(address.Text).value_or(QString()));
+    const InitOutcome outcome = InitServerSchema(connection);
+    if (outcome.FromVersion == outcome.ToVersion) {
+        Say(QString("Team server %1: schema version %2, nothing to upgrade.")
+                .arg(connection.Server())
+                .arg(outcome.ToVersion));
+    } else {
+        Say(QString("Team server %1: schema version %2 %3.")
+                .arg(connection.Server())
+                .arg(outcome.ToVersion)
+                .arg(outcome.FromVersion == 0
+                         ? "created"
+                         : QString("(upgraded from %1)").arg(outcome.FromVersion)));
+    }
+    if (outcome.RolesMade) {
+        Say(QString("Roles %1 (desks) and %2 (administrators) made. Give each desk's login "
+                    "role the first, e.g.:\n  CREATE ROLE desk_north LOGIN PASSWORD '...' IN "
+                    "ROLE %1;")
+                .arg(kDeskRole, kAdminRole));
+    }
+    return kDone;
 }
 
 int RunTeamConnect(const CliOptions& options) {
-    return Guarded([&] {
-        const ServerAddress address = AddressOf(options.Arguments.value(0));
-        TeamSettings settings = LoadTeamSettings();
-        settings.Server = address.Text;
-        if (!options.Desk.isEmpty()) {
-            settings.Desk = options.Desk;
-        }
-        SaveTeamSettings(settings);
-        Say(QString("Team server set: %1, this desk is \"%2\".")
-                .arg(address.Describe(), settings.Desk));
-        try {
-            auto connection = ConnectConfigured(settings);
-            const ServerSchema schema = CheckServerSchema(*connection);
-            if (schema.ReadOnly) {
-                Say(FailureMessage(TeamFailure::NewerSchema, connection->Server(), {}));
-            } else {
-                Say(QString("Team server %1 answers: schema version %2.")
-                        .arg(connection->Server())
-                        .arg(schema.Version));
-            }
-        } catch (const TeamError& e) {
-            PrintError(e.Message());
-            Say("The setting is kept: this desk pushes once the server can be used.");
-            return int(kTeam);
-        }
-        return int(kDone);
-    });
-}
-
-int RunTeamDisconnect(const CliOptions&) {
-    return Guarded([&] {
-        const TeamSettings settings = LoadTeamSettings();
-        if (!settings.IsSet()) {
-            Say("No team server is set.");
-            return int(kDone);
-        }
-        ClearTeamServer();
-        ForgetKeyringPassword(settings.Server.trimmed());
-        Say(QString("Team server %1 forgotten; this desk's work stays in its own database.")
-                .arg(settings.Server.trimmed()));
-        return int(kDone);
-    });
-}
-
-int RunTeamStatus(const CliOptions& options) {
-    return Guarded([&] {
-        const TeamSettings settings = ConfiguredOrFail();
-        QJsonObject status{{"server", AddressOf(settings.Server).Describe()},
-                           {"desk", settings.Desk},
-                           {"known_schema_version", KnownSchemaVersion()}};
-        QString localError;
-        try {
-            auto source = LocalPushSource(DatabaseFor(options));
-            const LocalCounts local = source->Counts();
-            status["waiting"] = source->PendingCount();
-            status["last_push"] =
-                TimeJson(QDateTime::fromString(source->State("team/lastPush"), Qt::ISODateWithMs));
-            status["local"] = QJsonObject{{"jobs", local.Jobs},
-                                          {"downloads", local.Downloads},
-                                          {"records", local.Records},
-                                          {"readings", local.Readings}};
-        } catch (const std::exception& e) {
-            localError = QString::fromUtf8(e.what());
-            status["local_error"] = localError;
-        }
-        bool reachable = false;
-        try {
-            auto connection = ConnectConfigured(settings);
-            const ServerSchema schema = CheckServerSchema(*connection);
-            const ServerCounts counts = TeamHistory(*connection).Counts(settings.Desk);
-            reachable = true;
-            status["schema_version"] = schema.Version;
-            status["read_only"] = schema.ReadOnly;
-            status["server_counts"] = QJsonObject{{"downloads", counts.Downloads},
-                                                  {"records", counts.Records},
-                                                  {"desk_downloads", counts.DeskDownloads},
-                                                  {"desk_records", counts.DeskRecords}};
-        } catch (const TeamError& e) {
-            status["error"] = e.Message();
-        }
-        status["reachable"] = reachable;
-        if (options.Json) {
-            std::printf("%s", QJsonDocument(status).toJson(QJsonDocument::Indented).constData());
-            return int(reachable ? kDone : kTeam);
-        }
-        PrintLine("Server:\t" + status["server"].toString());
-        PrintLine("Desk:\t" + settings.Desk);
-        PrintLine("Reachable:\t" +
-                  QString(reachable ? "yes" : "no (" + status["error"].toString() + ")"));
-        if (reachable) {
-            PrintLine(QString("Schema version:\t%1 (this RangeDesk knows %2)%3")
-                          .arg(status["schema_version"].toInt())
-                          .arg(KnownSchemaVersion())
-                          .arg(status["read_only"].toBool() ? ", read-only" : ""));
-            const QJsonObject counts = status["server_counts"].toObject();
-            PrintLine(QString("On the server:\t%1 downloads, %2 records; from this desk %3 "
-                              "downloads, %4 records")
-                          .arg(counts["downloads"].toInteger())
-                          .arg(counts["records"].toInteger())
-                          .arg(counts["desk_downloads"].toInteger())
-                          .arg(counts["desk_records"].toInteger()));
-        }
-        if (localError.isEmpty()) {
-            const QJsonObject local = status["local"].toObject();
-            PrintLine(QString("On this desk:\t%1 downloads, %2 records, %3 jobs, %4 readings")
-                          .arg(local["downloads"].toInteger())
-                          .arg(local["records"].toInteger())
-                          .arg(local["jobs"].toInteger())
-                          .arg(local["readings"].toInteger()));
-            PrintLine(QString("Waiting:\t%1").arg(status["waiting"].toInteger()));
-            PrintLine("Last push:\t" + (status["last_push"].isNull()
-                                            ? QString("never")
-                                            : QDateTime::fromString(status["last_push"].toString(),
-                                                                    Qt::ISODateWithMs)
-                                                  .toLocalTime()
-                                                  .toString("yyyy-MM-dd HH:mm:ss")));
-        } else {
-            PrintLine("Waiting:\tunknown (" + localError + ")");
-        }
-        return int(reachable ? kDone : kTeam);
-    });
-}
-
-int RunTeamPush(const CliOptions& options) {
-    return Guarded([&] {
-        const TeamSettings settings = ConfiguredOrFail();
-        std::unique_ptr<PushSource> source = LocalPushSource(DatabaseFor(options));
+    const ServerAddress address = AddressOf(options.Arguments.value(0));
+    TeamSettings settings = LoadTeamSettings();
+    settings.Server = address.Text;
+    if (!options.Desk.isEmpty()) {
+        settings.Desk = options.Desk;
+    }
+    SaveTeamSettings(settings);
+    Say(QString("Team server set: %1, this desk is \"%2\".")
+            .arg(address.Describe(), settings.Desk));
+    try {
         auto connection = ConnectConfigured(settings);
         const ServerSchema schema = CheckServerSchema(*connection);
         if (schema.ReadOnly) {
-            throw TeamError(TeamFailure::NewerSchema,
-                            FailureMessage(TeamFailure::NewerSchema, connection->Server(), {}));
+            Say(FailureMessage(TeamFailure::NewerSchema, connection->Server(), {}));
+        } else {
+            Say(QString("Team server %1 answers: schema version %2.")
+                    .arg(connection->Server())
+                    .arg(schema.Version));
         }
-        TeamPush push(*connection, *source, schema.ServerId);
-        PushReport report;
-        try {
-            report = push.Push([&](const PushProgress& p) {
-                if (!options.Quiet) {
-                    std::fprintf(stderr, "Pushed %lld of %lld changes (%lld records)\n", p.Done,
-                                 p.Total, p.Records);
-                }
-            });
-            const PushReport pulled = push.Pull();
-            report.Conflicts += pulled.Conflicts;
-            report.RemoteEdits += pulled.RemoteEdits;
-        } catch (const TeamError& e) {
-            PrintError(e.Message());
-            Say(QString("%1 changes still wait; the next push goes on from there.")
-                    .arg(source->PendingCount()));
-            return int(kTeam);
-        }
-        for (const QString& conflict : report.Conflicts) {
-            Say(conflict);
-        }
-        const qint64 waiting = source->PendingCount();
-        Say(QString("Team server %1: %2 changes pushed (%3 records), %4 edits of other desks "
-                    "taken over, %5 waiting.")
-                .arg(connection->Server())
-                .arg(report.Entries)
-                .arg(report.Records)
-                .arg(report.RemoteEdits)
-                .arg(waiting));
-        return int(waiting == 0 ? kDone : kTeam);
-    });
+    } catch (const TeamError& e) {
+        PrintError(e.Message());
+        Say("The setting is kept: this desk pushes once the server can be used.");
+        return kTeam;
+    }
+    return kDone;
+}
+
+int RunTeamDisconnect(const CliOptions&) {
+    const TeamSettings settings = LoadTeamSettings();
+    if (!settings.IsSet()) {
+        Say("No team server is set.");
+        return kDone;
+    }
+    ClearTeamServer();
+    ForgetKeyringPassword(settings.Server.trimmed());
+    Say(QString("Team server %1 forgotten; this desk's work stays in its own database.")
+            .arg(settings.Server.trimmed()));
+    return kDone;
+}
+
+int RunTeamStatus(const CliOptions& options) {
+    const TeamSettings settings = ConfiguredOrFail();
+    QJsonObject status{{"server", AddressOf(settings.Server).Describe()},
+                       {"desk", settings.Desk},
+                       {"known_schema_version", KnownSchemaVersion()}};
+    QString localError;
+    try {
+        auto source = LocalPushSource(DatabaseFor(options));
+        const LocalCounts local = source->Counts();
+        status["waiting"] = source->PendingCount();
+        status["last_push"] =
+            TimeJson(QDateTime::fromString(source->State("team/lastPush"), Qt::ISODateWithMs));
+        status["local"] = QJsonObject{{"jobs", local.Jobs},
+                                      {"downloads", local.Downloads},
+                                      {"records", local.Records},
+                                      {"readings", local.Readings}};
+    } catch (const std::exception& e) {
+        localError = QString::fromUtf8(e.what());
+        status["local_error"] = localError;
+    }
+    bool reachable = false;
+    try {
+        auto connection = ConnectConfigured(settings);
+        const ServerSchema schema = CheckServerSchema(*connection);
+        const ServerCounts counts = TeamHistory(*connection).Counts(settings.Desk);
+        reachable = true;
+        status["schema_version"] = schema.Version;
+        status["read_only"] = schema.ReadOnly;
+        status["server_counts"] = QJsonObject{{"downloads", counts.Downloads},
+                                              {"records", counts.Records},
+                                              {"desk_downloads", counts.DeskDownloads},
+                                              {"desk_records", counts.DeskRecords}};
+    } catch (const TeamError& e) {
+        status["error"] = e.Message();
+    }
+    status["reachable"] = reachable;
+    if (options.Json) {
+        PrintOut(QJsonDocument(status).toJson(QJsonDocument::Indented));
+        return int(reachable ? kDone : kTeam);
+    }
+    PrintLine("Server:\t" + status["server"].toString());
+    PrintLine("Desk:\t" + settings.Desk);
+    PrintLine("Reachable:\t" +
+              QString(reachable ? "yes" : "no (" + status["error"].toString() + ")"));
+    if (reachable) {
+        PrintLine(QString("Schema version:\t%1 (this RangeDesk knows %2)%3")
+                      .arg(status["schema_version"].toInt())
+                      .arg(KnownSchemaVersion())
+                      .arg(status["read_only"].toBool() ? ", read-only" : ""));
+        const QJsonObject counts = status["server_counts"].toObject();
+        PrintLine(QString("On the server:\t%1 downloads, %2 records; from this desk %3 "
+                          "downloads, %4 records")
+                      .arg(counts["downloads"].toInteger())
+                      .arg(counts["records"].toInteger())
+                      .arg(counts["desk_downloads"].toInteger())
+                      .arg(counts["desk_records"].toInteger()));
+    }
+    if (localError.isEmpty()) {
+        const QJsonObject local = status["local"].toObject();
+        PrintLine(QString("On this desk:\t%1 downloads, %2 records, %3 jobs, %4 readings")
+                      .arg(local["downloads"].toInteger())
+                      .arg(local["records"].toInteger())
+                      .arg(local["jobs"].toInteger())
+                      .arg(local["readings"].toInteger()));
+        PrintLine(QString("Waiting:\t%1").arg(status["waiting"].toInteger()));
+        PrintLine("Last push:\t" +
+                  (status["last_push"].isNull()
+                       ? QString("never")
+                       : QDateTime::fromString(status["last_push"].toString(), Qt::ISODateWithMs)
+                             .toLocalTime()
+                             .toString("yyyy-MM-dd HH:mm:ss")));
+    } else {
+        PrintLine("Waiting:\tunknown (" + localError + ")");
+    }
+    return int(reachable ? kDone : kTeam);
+}
+
+int RunTeamPush(const CliOptions& options) {
+    const TeamSettings settings = ConfiguredOrFail();
+    std::unique_ptr<PushSource> source = LocalPushSource(DatabaseFor(options));
+    auto connection = ConnectConfigured(settings);
+    const ServerSchema schema = CheckServerSchema(*connection);
+    if (schema.ReadOnly) {
+        throw TeamError(TeamFailure::NewerSchema,
+                        FailureMessage(TeamFailure::NewerSchema, connection->Server(), {}));
+    }
+    TeamPush push(*connection, *source, schema.ServerId);
+    PushReport report;
+    try {
+        report = push.Push([&](const PushProgress& p) {
+            if (!options.Quiet) {
+                std::fprintf(stderr, "Pushed %lld of %lld changes (%lld records)\n", p.Done,
+                             p.Total, p.Records);
+            }
+        });
+        const PushReport pulled = push.Pull();
+        report.Conflicts += pulled.Conflicts;
+        report.RemoteEdits += pulled.RemoteEdits;
+    } catch (const TeamError& e) {
+        PrintError(e.Message());
+        Say(QString("%1 changes still wait; the next push goes on from there.")
+                .arg(source->PendingCount()));
+        return kTeam;
+    }
+    for (const QString& conflict : report.Conflicts) {
+        Say(conflict);
+    }
+    const qint64 waiting = source->PendingCount();
+    Say(QString("Team server %1: %2 changes pushed (%3 records), %4 edits of other desks "
+                "taken over, %5 waiting.")
+            .arg(connection->Server())
+            .arg(report.Entries)
+            .arg(report.Records)
+            .arg(report.RemoteEdits)
+            .arg(waiting));
+    return int(waiting == 0 ? kDone : kTeam);
 }
 
 int RunTeamHistory(const CliOptions& options) {
-    return Guarded([&] {
-        const TeamSettings settings = ConfiguredOrFail();
-        auto connection = ConnectConfigured(settings);
-        CheckServerSchema(*connection); // a newer schema is read, never written
-        const std::vector<TeamHistoryRow> rows = TeamHistory(*connection).List(options.Search);
-        if (options.Json) {
-            QJsonArray list;
-            for (const TeamHistoryRow& row : rows) {
-                const TeamDownload& d = row.Download;
-                list.append(QJsonObject{
-                    {"id", d.Uuid.toString(QUuid::WithoutBraces)},
-                    {"started", TimeJson(d.Started)},
-                    {"finished", TimeJson(d.Finished)},
-                    {"model", d.Model},
-                    {"vendor", d.Vendor},
-                    {"product", d.Product},
-                    {"asked", d.Asked},
-                    {"stored", d.Stored},
-                    {"new", d.NewRecords},
-                    {"outcome", d.Outcome},
-                    {"desk", d.Desk},
-                    {"user", d.User},
-                    {"job", row.JobName.isEmpty() ? QJsonValue() : QJsonValue(row.JobName)}});
-            }
-            std::printf("%s", QJsonDocument(list).toJson(QJsonDocument::Indented).constData());
-            return int(kDone);
-        }
-        if (rows.empty()) {
-            Say(options.Search.isEmpty() ? QString("The team server holds no download yet.")
-                                         : "No team download matches \"" + options.Search + "\".");
-            return int(kDone);
-        }
-        PrintLine("ID\tDate and time\tMeter\tRecords\tNew\tOutcome\tDesk\tUser\tJob");
+    const TeamSettings settings = ConfiguredOrFail();
+    auto connection = ConnectConfigured(settings);
+    CheckServerSchema(*connection); // a newer schema is read, never written
+    const std::vector<TeamHistoryRow> rows = TeamHistory(*connection).List(options.Search);
+    if (options.Json) {
+        QJsonArray list;
         for (const TeamHistoryRow& row : rows) {
             const TeamDownload& d = row.Download;
-            PrintLine(QStringList{d.Uuid.toString(QUuid::WithoutBraces),
-                                  d.Started.toLocalTime().toString("yyyy-MM-dd HH:mm:ss"),
-                                  MeterText(d), QString("%1 of %2").arg(d.Stored).arg(d.Asked),
-                                  QString::number(d.NewRecords), d.Outcome, d.Desk, d.User,
-                                  row.JobName}
-                          .join('\t'));
+            list.append(QJsonObject{
+                {"id", d.Uuid.toString(QUuid::WithoutBraces)},
+                {"started", TimeJson(d.Started)},
+                {"finished", TimeJson(d.Finished)},
+                {"model", d.Model},
+                {"vendor", d.Vendor},
+                {"product", d.Product},
+                {"asked", d.Asked},
+                {"stored", d.Stored},
+                {"new", d.NewRecords},
+                {"outcome", d.Outcome},
+                {"desk", d.Desk},
+                {"user", d.User},
+                {"job", row.JobName.isEmpty() ? QJsonValue() : QJsonValue(row.JobName)}});
         }
-        return int(kDone);
-    });
+        PrintOut(QJsonDocument(list).toJson(QJsonDocument::Indented));
+        return kDone;
+    }
+    if (rows.empty()) {
+        Say(options.Search.isEmpty() ? QString("The team server holds no download yet.")
+                                     : "No team download matches \"" + options.Search + "\".");
+        return kDone;
+    }
+    PrintLine("ID\tDate and time\tMeter\tRecords\tNew\tOutcome\tDesk\tUser\tJob");
+    for (const TeamHistoryRow& row : rows) {
+        const TeamDownload& d = row.Download;
+        PrintLine(QStringList{d.Uuid.toString(QUuid::WithoutBraces),
+                              d.Started.toLocalTime().toString("yyyy-MM-dd HH:mm:ss"), MeterText(d),
+                              QString("%1 of %2").arg(d.Stored).arg(d.Asked),
+                              QString::number(d.NewRecords), d.Outcome, d.Desk, d.User, row.JobName}
+                      .join('\t'));
+    }
+    return kDone;
 }
 
 } // namespace rangedesk::cli

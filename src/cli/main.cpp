@@ -14,6 +14,7 @@
 #include "exit_status.h"
 #include "file_names.h"
 #include "standard_output.h"
+#include "team_error.h"
 
 namespace rangedesk::cli {
 
@@ -49,13 +50,20 @@ int Run(const CliOptions& options) {
     return options.Row->Run(options);
 }
 
-// The one place where a failure becomes an exit status: every error names its file or device
-// and the reason in one line; a database, file or output failure is status 5.
+// The one place where a failure becomes an exit status: every error names its file, device or
+// server and the reason in one line; a usage error is 1, a database, file or output failure 5,
+// a team server that cannot be used 6.
 int RunChecked(const CliOptions& options) {
     int status = kFileError;
     try {
         status = Run(options);
         FlushOut();
+    } catch (const UsageError& e) {
+        PrintError(e.Message());
+        return kUsage;
+    } catch (const team::TeamError& e) {
+        PrintError(e.Message());
+        return kTeam;
     } catch (const std::exception& e) {
         PrintError(QString::fromUtf8(e.what()));
         return kFileError;
