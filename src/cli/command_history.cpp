@@ -70,8 +70,7 @@ int Show(store::DownloadHistory& history, qint64 id, const CliOptions& options,
     if (!options.Csv.isEmpty()) {
         output::OutputTarget target(files::LocalPath(options.Csv), output::SpecialFile::WriteInto,
                                     protectedFiles);
-        target.Write(output::CsvFromTable(records, columns,
-                                          {output::CsvSeparatorFor(QLocale()), true},
+        target.Write(output::CsvFromTable(records, columns, output::CsvOptionsFor(QLocale()),
                                           !target.IsStandardOutput()));
         target.Commit();
         return kDone;

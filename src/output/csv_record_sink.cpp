@@ -1,12 +1,14 @@
 #include "csv_record_sink.h"
 
+#include <QLocale>
+
 #include "load_data_columns.h"
 #include "load_data_row.h"
 #include "output_target.h"
 
 namespace rangedesk::output {
 
-CsvRecordSink::CsvRecordSink(OutputTarget& out) : out_(out) {}
+CsvRecordSink::CsvRecordSink(OutputTarget& out) : out_(out), options_(CsvOptionsFor(QLocale())) {}
 
 void CsvRecordSink::EmptyLoadData() {
     if (started_) {

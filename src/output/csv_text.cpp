@@ -16,6 +16,10 @@ const QRegularExpression kMeterNumber(
 
 } // namespace
 
+CsvOptions CsvOptionsFor(const QLocale& locale) {
+    return {CsvSeparatorFor(locale), true};
+}
+
 QChar CsvSeparatorFor(const QLocale& locale) {
     return locale.decimalPoint() == QStringLiteral(",") ? u';' : u',';
 }

@@ -18,6 +18,8 @@ struct CsvOptions {
 
 // "," unless the locale writes decimals with a comma, then ";".
 QChar CsvSeparatorFor(const QLocale& locale);
+// The one rule for every CSV the program writes: the locale's separator, formulas guarded.
+CsvOptions CsvOptionsFor(const QLocale& locale);
 
 // True for a text a spreadsheet could run as a formula: one that begins with "=", "+", "-",
 // "@", a tab or a carriage return, unless the whole text is a number with an optional unit as

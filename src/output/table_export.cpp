@@ -32,7 +32,8 @@ bool ExistsAsFile(const fs::path& path) {
 
 void WriteCsv(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
               OutputTarget& target, const ExportOptions& options) {
-    const CsvOptions csv{options.CsvSeparator.value_or(CsvSeparatorFor(QLocale())), true};
+    CsvOptions csv = CsvOptionsFor(QLocale());
+    csv.Separator = options.CsvSeparator.value_or(csv.Separator);
     target.Write(CsvFromTable(table, columns, csv, !target.IsStandardOutput()));
 }
 
@@ -50,7 +51,7 @@ void WriteWorkbook(const QAbstractItemModel& table, const std::vector<SheetColum
     try {
         // Never committed: removed once copied.
         const files::AtomicFile scratch(files::LocalPath(QDir::tempPath()) /
-                                          "rangedesk-export.xlsx");
+                                        "rangedesk-export.xlsx");
         if (const QString error = WriteXlsx(table, columns, scratch.TemporaryPath(), options.Title);
             !error.isEmpty()) {
             throw ExportError(ExportError::Kind::System, target.Name(), error);

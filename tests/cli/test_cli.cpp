@@ -249,6 +249,44 @@ private slots:
         QCOMPARE(Rows(db).size(), 20); // --no-db left the database alone
     }
 
+    // Every CSV follows one rule: ";" where the locale writes decimals with a comma.
+    void csvSeparatorFollowsTheLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("header");
+        QTest::newRow("C") << "C.UTF-8"
+                           << "RecNo,MODE,UNIT,DIST1,DIST2,DIST3,RESULT";
+        QTest::newRow("de_DE") << "de_DE.UTF-8"
+                               << "RecNo;MODE;UNIT;DIST1;DIST2;DIST3;RESULT";
+    }
+    void csvSeparatorFollowsTheLocale() {
+        QFETCH(QString, locale);
+        QFETCH(QString, header);
+        const QString db = FreshDatabase(dir, "locale.mdb");
+        const QStringList env{"LC_ALL=" + locale, "LANG=" + locale};
+        const Run download =
+            Cli({"download", "--simulate", "3:2", "--db", db, "--csv", "-", "--quiet"}, {}, env);
+        QCOMPARE(download.exit, 0);
+        QCOMPARE(CsvLines(download.out).first(), header);
+        const Run exported = Cli({"export", "--db", db, "-"}, {}, env);
+        QCOMPARE(CsvLines(exported.out).first(), header);
+        const Run shown = Cli({"history", "show", "1", "--csv", "-", "--db", db}, {}, env);
+        QCOMPARE(CsvLines(shown.out).first(), header);
+    }
+
+    // A CSV target that cannot be written is found before the meter is asked anything: the
+    // database keeps what it held.
+    void unwritableCsvTargetChangesNothing() {
+        const QString db = FreshDatabase(dir, "target.mdb");
+        QCOMPARE(Cli({"download", "--simulate", "3:4", "--db", db, "--quiet"}).exit, 0);
+        const Run run = Cli({"download", "--simulate", "3:2", "--db", db, "--csv",
+                             dir.filePath("no/such/folder/x.csv")});
+        QCOMPARE(run.exit, 5);
+        QCOMPARE(Rows(db).size(), 4);
+        const QJsonArray list =
+            QJsonDocument::fromJson(Cli({"history", "--json", "--db", db}).out).array();
+        QCOMPARE(list.size(), 1);
+    }
+
     void incompleteDownloads_data() {
         QTest::addColumn<QString>("faults");
         QTest::addColumn<int>("stored");

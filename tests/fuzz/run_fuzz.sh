@@ -14,7 +14,7 @@ targets=(
   "replies 1000000 200 $src/src/decode $src/src/meter|$src/src/decode/*.cpp $src/src/meter/reply_checks.cpp"
   "report_descriptor 1000000 1024 $linux|$linux/sysfs_text.cpp"
   "uevent 1000000 1024 $linux|$linux/sysfs_text.cpp $linux/uevent_message.cpp"
-  "report_definition 500000 2048 $src/src/output $src/src/records|$src/src/output/report_definition.cpp"
+  "report_definition 500000 2048 $src/src/output $src/src/files|$src/src/output/report_definition.cpp"
   "hex_line 1000000 512 $src/src/cli|$src/src/cli/hex_line.cpp"
 )
 for entry in "${targets[@]}"; do
