@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     }
     { // Simulated layer: the interface answers inside the write.
         sim::SimHidBus bus;
-        auto iface = bus.Plug({0x0486, 0x5750, 0x100, 65, 65, true, true});
+        auto iface = bus.Plug({0x0486, 0x5750, 0x100, 65, 65, true, true, {}});
         iface->SetBehaviour([](sim::SimInterface& self, std::span<const std::uint8_t>) {
             const std::vector<std::uint8_t> reply(64, 0);
             self.SendInput(0, reply);
@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
     { // Ten readers with nothing to read.
         sim::SimHidBus bus;
         for (int i = 0; i < 10; ++i) {
-            bus.Plug({0x0486, std::uint16_t(0x5750 + i), 0x100, 65, 65, true, true});
+            bus.Plug({0x0486, std::uint16_t(0x5750 + i), 0x100, 65, 65, true, true, {}});
         }
         THidDeviceController controller(bus);
         controller.SetDevThreadSleepTime(50);

@@ -29,7 +29,7 @@ double AppendMs(bool keepHistory) {
     store::RecordStore store(folder.LibFile("DistLib.mdb"), store::StoreAccess::ReadWrite);
     store::StoreRecordSink sink(store);
     if (keepHistory) {
-        sink.BeginDownload({3, 0x0486, 0x5750});
+        sink.BeginDownload(rangedesk::records::DownloadSource{3, 0x0486, 0x5750, {}, false, "."});
     }
     sink.EmptyLoadData();
     MeasurementRecord record;

@@ -47,6 +47,7 @@ public:
     std::uint16_t VendorID() const { return attributes_.VendorID; }
     std::uint16_t ProductID() const { return attributes_.ProductID; }
     std::uint16_t VersionNumber() const { return attributes_.VersionNumber; }
+    const std::string& SerialNumber() const { return attributes_.SerialNumber; }
     const THidPnPInfo& PnPInfo() const { return *pnp_; }
     THidDeviceController* Owner() const { return owner_; }
 

@@ -15,6 +15,7 @@ struct MeterConnection {
     std::uint16_t ProductID = 0;
     QString Node;            // the device node, e.g. /dev/hidraw3
     bool FullAccess = false; // it could be opened for reading and writing
+    QString Serial;          // the USB serial number; empty when it reports none
 
     bool Connected() const { return Model > 0; }
     RecordLayout Layout() const { return records::LayoutFor(Model); }

@@ -19,6 +19,7 @@ struct FoundMeter {
     std::uint16_t ProductID = 0;
     QString Node;            // the device node, e.g. /dev/hidraw3
     bool FullAccess = false; // it can be opened for reading and writing
+    QString Serial;          // the USB serial number; empty when it reports none
     hid::THidDevice* Device = nullptr;
 };
 

@@ -89,8 +89,12 @@ void MeterLink::EnterMeterTaken(hid::THidDevice& device, int model) {
         state_ = LinkState::Ready;
     }
     meterDevice_ = &device;
-    connection_ = {model, device.VendorID(), device.ProductID(),
-                   QString::fromStdString(device.PnPInfo().DevicePath), device.FullAccess()};
+    connection_ = {model,
+                   device.VendorID(),
+                   device.ProductID(),
+                   QString::fromStdString(device.PnPInfo().DevicePath),
+                   device.FullAccess(),
+                   QString::fromStdString(device.SerialNumber())};
 }
 
 void MeterLink::EnterWaiting() {

@@ -74,7 +74,8 @@ void MeterOperations::ExportAllDataClick() {
     try {
         if (sink_) {
             const MeterConnection& meter = link_.Connection();
-            sink_->BeginDownload({meter.Model, meter.VendorID, meter.ProductID});
+            sink_->BeginDownload({meter.Model, meter.VendorID, meter.ProductID, meter.Serial,
+                                  simulated_, QString::fromStdString(format_.DecimalSeparator)});
         }
         Download(summary);
     } catch (const std::exception& e) {

@@ -39,6 +39,8 @@ public:
 
     void SetRecordSink(records::RecordSink* sink) { sink_ = sink; }
     void SetFormat(NumberFormat format) { format_ = std::move(format); }
+    // Downloads of a simulated meter are marked as such.
+    void SetSimulated(bool simulated) { simulated_ = simulated; }
 
     // Key 001, then the current reading 300 ms later.
     void ReadKeyClick();
@@ -84,6 +86,7 @@ private:
     records::RecordSink* sink_ = nullptr;
     CommandTable commands_;
     NumberFormat format_;
+    bool simulated_ = false;
     QTimer timer2_;
     DownloadState state_ = DownloadState::Idle;
     QString currentReadingText_ = " ";

@@ -15,6 +15,7 @@ MeterSession::MeterSession(hid::HidPlatform& platform, QObject* parent)
       controller_(std::make_unique<hid::THidDeviceController>(platform)),
       link_(std::make_unique<MeterLink>(*controller_)),
       operations_(std::make_unique<MeterOperations>(*link_)) {
+    operations_->SetSimulated(platform.Simulated());
     connect(operations_.get(), &MeterOperations::operationEnded, this,
             &MeterSession::OperationEnded);
     connect(operations_.get(), &MeterOperations::readingReady, this,

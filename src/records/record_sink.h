@@ -12,11 +12,14 @@ namespace rangedesk::records {
 
 struct DownloadSummary;
 
-// The meter a download comes from.
+// The meter a download comes from, and how its texts were written.
 struct DownloadSource {
     int Model = 0;
     std::uint16_t VendorID = 0;
     std::uint16_t ProductID = 0;
+    QString Serial;          // the USB serial number; empty when the meter reports none
+    bool Simulated = false;  // a simulated meter's (tests, the demo), never a real one's
+    QString DecimalSeparator = QStringLiteral(".");
 };
 
 // Where a download puts its records: the record database, a CSV stream, or both.

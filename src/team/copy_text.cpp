@@ -61,7 +61,7 @@ void AppendRecordCopyLine(QByteArray& out, const TeamRecord& r) {
     Tab(out);
     out += r.Deduction ? 't' : 'f';
     Tab(out);
-    AppendCopyField(out, SearchKey({r.Mode, r.Label, r.Note}));
+    AppendCopyField(out, records::SearchKey({r.Mode, r.Label, r.Note}));
     Tab(out);
     out += QByteArray::number(r.Version.Number);
     Tab(out);

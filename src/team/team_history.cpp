@@ -55,7 +55,7 @@ QDateTime Utc(const QVariant& value) {
 TeamHistory::TeamHistory(TeamConnection& connection) : connection_(connection) {}
 
 std::vector<TeamHistoryRow> TeamHistory::List(const QString& search) {
-    const QString pattern = SearchPattern(search);
+    const QString pattern = records::SearchPattern(search);
     QString sql = kList;
     QVariantList values;
     if (!pattern.isEmpty()) {

@@ -43,7 +43,7 @@ QJsonObject JobJson(const TeamJob& j) {
     QJsonObject o{{"uuid", Uuid(j.Uuid)}, {"name", j.Name},
                   {"client", j.Client},   {"address", j.Address},
                   {"notes", j.Notes},     {"created", Time(j.Created)},
-                  {"desk", j.Desk},       {"search", SearchKey({j.Name, j.Client})}};
+                  {"desk", j.Desk},       {"search", records::SearchKey({j.Name, j.Client})}};
     PutVersion(o, j.Version);
     return o;
 }
@@ -83,7 +83,7 @@ QJsonObject RecordJson(const TeamRecord& r) {
                   {"label", r.Label},
                   {"note", r.Note},
                   {"deduction", r.Deduction},
-                  {"search", SearchKey({r.Mode, r.Label, r.Note})}};
+                  {"search", records::SearchKey({r.Mode, r.Label, r.Note})}};
     PutVersion(o, r.Version);
     return o;
 }
@@ -95,7 +95,7 @@ QJsonObject ReadingJson(const TeamReading& g) {
                   {"simulated", g.Simulated}, {"distance_tenths", g.DistanceTenths},
                   {"text", g.Text},           {"job", Uuid(g.Job)},
                   {"label", g.Label},         {"note", g.Note},
-                  {"desk", g.Desk},           {"search", SearchKey({g.Text, g.Label, g.Note})}};
+                  {"desk", g.Desk},           {"search", records::SearchKey({g.Text, g.Label, g.Note})}};
     PutVersion(o, g.Version);
     return o;
 }

@@ -13,7 +13,7 @@ namespace {
 constexpr int kTimeoutMs = 5000;
 
 sim::SimInterfaceDescription Meter(std::uint16_t product = 0x5750) {
-    return {0x0486, product, 0x0100, 65, 65, true, true};
+    return {0x0486, product, 0x0100, 65, 65, true, true, {}};
 }
 
 // A controller set up as the application sets it up, recording what it raises.

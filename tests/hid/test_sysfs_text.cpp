@@ -43,6 +43,27 @@ private slots:
         }
     }
 
+    // The serial number, where a device reports one; nothing is no error.
+    void serialNumber_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("serial");
+        QTest::newRow("uhid meter")
+            << QByteArray("HID_ID=0003:00000486:00005750\nHID_NAME=Laser Meter\nHID_UNIQ=SIM0001\n")
+            << "SIM0001";
+        QTest::newRow("reported empty") << QByteArray("HID_ID=0003:00000486:00005750\nHID_UNIQ=\n")
+                                        << "";
+        QTest::newRow("last line, no newline") << QByteArray("HID_UNIQ=ab:cd") << "ab:cd";
+        QTest::newRow("none") << QByteArray("DRIVER=hid-generic\n") << "";
+        QTest::newRow("only a key that starts alike") << QByteArray("HID_UNIQUE=x\n") << "";
+    }
+    void serialNumber() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, serial);
+        QCOMPARE(QString::fromStdString(
+                     ParseHidUniqFromUevent(std::string_view(text.constData(), text.size()))),
+                 serial);
+    }
+
     void deviceNames() {
         QCOMPARE(ParseHidDeviceSequence("0003:0486:5750.0001"), std::optional<std::uint32_t>(1));
         QCOMPARE(ParseHidDeviceSequence("0003:0486:5750.001A"), std::optional<std::uint32_t>(26));

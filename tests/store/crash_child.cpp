@@ -39,7 +39,7 @@ int DownloadForEver(const QString& path) {
     rangedesk::store::StoreRecordSink sink(store);
     try {
         store.Open();
-        sink.BeginDownload({3, 0x0486, 0x5750});
+        sink.BeginDownload(rangedesk::records::DownloadSource{3, 0x0486, 0x5750, {}, false, "."});
     } catch (const StoreError& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

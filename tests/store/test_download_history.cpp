@@ -348,7 +348,7 @@ private slots:
         QTest::addColumn<SecondWriter>("second");
         QTest::newRow("a second download") << SecondWriter([](RecordStore& store, qint64) {
             store::StoreRecordSink sink(store);
-            sink.BeginDownload({1, 0x0483, 0x5750});
+            sink.BeginDownload(rangedesk::records::DownloadSource{1, 0x0483, 0x5750, {}, false, "."});
         });
         QTest::newRow("a load") << SecondWriter(
             [](RecordStore& store, qint64 running) { DownloadWriter(store).Load(running); });

@@ -171,15 +171,15 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(QString, needle);
         QFETCH(bool, found);
-        const QString key = SearchKey(texts);
-        QString pattern = SearchPattern(needle);
+        const QString key = rangedesk::records::SearchKey(texts);
+        QString pattern = rangedesk::records::SearchPattern(needle);
         QVERIFY(pattern.startsWith('%') && pattern.endsWith('%'));
         pattern = pattern.mid(1, pattern.size() - 2);
         pattern.replace("\\%", "%").replace("\\_", "_").replace("\\\\", "\\");
         QCOMPARE(key.contains(pattern), found);
     }
 
-    void blankSearchHasNoPattern() { QVERIFY(SearchPattern("  ").isEmpty()); }
+    void blankSearchHasNoPattern() { QVERIFY(rangedesk::records::SearchPattern("  ").isEmpty()); }
 
     void conflictTextSaysWhoAndWhen() {
         TeamRecord record;

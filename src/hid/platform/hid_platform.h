@@ -23,6 +23,7 @@ struct HidAttributes {
     std::uint16_t VendorID = 0;
     std::uint16_t ProductID = 0;
     std::uint16_t VersionNumber = 0;
+    std::string SerialNumber; // the USB serial number; empty when the device reports none
 };
 
 // Report lengths count the report-ID byte, whether or not the device numbers its reports.
@@ -76,6 +77,8 @@ struct ReadResult {
 class HidPlatform {
 public:
     virtual ~HidPlatform() = default;
+    // A platform of simulated devices (tests, the demo): what comes from them is no meter's.
+    virtual bool Simulated() const { return false; }
 
     // False when the HID services cannot be used at all: no devices, no notifications.
     virtual bool Available() const = 0;

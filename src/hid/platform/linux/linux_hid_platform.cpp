@@ -149,7 +149,8 @@ std::optional<HidAttributes> LinuxHidPlatform::GetAttributes(PlatformHandle& han
     if (!id) {
         return std::nullopt;
     }
-    return HidAttributes{id->Vendor, id->Product, ReadVersion(h.hidDir)};
+    return HidAttributes{id->Vendor, id->Product, ReadVersion(h.hidDir),
+                         ParseHidUniqFromUevent(*uevent)};
 }
 
 std::optional<HidCaps> LinuxHidPlatform::GetCaps(PlatformHandle& handle) {

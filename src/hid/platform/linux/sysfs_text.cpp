@@ -57,6 +57,23 @@ std::optional<HidId> ParseHidIdFromUevent(std::string_view text) {
     return std::nullopt;
 }
 
+std::string ParseHidUniqFromUevent(std::string_view text) {
+    constexpr std::string_view kKey = "HID_UNIQ=";
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        const std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (line.starts_with(kKey)) {
+            return std::string(line.substr(kKey.size()));
+        }
+    }
+    return {};
+}
+
 std::optional<std::uint32_t> ParseHidDeviceSequence(std::string_view name) {
     // BBBB:VVVV:PPPP.NNNN
     if (name.size() < 16 || name[4] != ':' || name[9] != ':' || name[14] != '.') {

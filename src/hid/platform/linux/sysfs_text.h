@@ -17,6 +17,10 @@ struct HidId {
 // "HID_ID=0003:00000486:00005750" in a HID device's uevent file.
 std::optional<HidId> ParseHidIdFromUevent(std::string_view ueventText);
 
+// "HID_UNIQ=SN0042" in a HID device's uevent file: the USB serial number, empty when the
+// device reports none.
+std::string ParseHidUniqFromUevent(std::string_view ueventText);
+
 // The sequence number of a HID device's sysfs name "0003:0486:5750.000A" (here 10).
 std::optional<std::uint32_t> ParseHidDeviceSequence(std::string_view sysfsName);
 

@@ -185,7 +185,8 @@ std::optional<HidAttributes> SimHidBus::GetAttributes(PlatformHandle& handle) {
     if (!description.Identifiable) {
         return std::nullopt;
     }
-    return HidAttributes{description.VendorID, description.ProductID, description.VersionNumber};
+    return HidAttributes{description.VendorID, description.ProductID, description.VersionNumber,
+                         description.SerialNumber};
 }
 
 std::optional<HidCaps> SimHidBus::GetCaps(PlatformHandle& handle) {

@@ -25,6 +25,7 @@ struct SimInterfaceDescription {
     std::uint16_t OutputReportByteLength = 65; // report ID included
     bool ReadWrite = true;                     // false: opens for queries only
     bool Identifiable = true;                  // false: its attributes cannot be read
+    std::string SerialNumber;                  // empty: the device reports none
 };
 
 // A simulated HID interface. Reports written to it go to its behaviour on the GUI thread;
@@ -83,6 +84,7 @@ public:
     std::vector<std::shared_ptr<SimInterface>> Interfaces() const;
 
     bool Available() const override { return available_; }
+    bool Simulated() const override { return true; }
     std::vector<HidInterface> ListInterfaces() override;
     OpenResult Open(const std::string& path, OpenAccess access) override;
     std::optional<HidAttributes> GetAttributes(PlatformHandle& handle) override;

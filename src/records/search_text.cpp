@@ -1,6 +1,6 @@
 #include "search_text.h"
 
-namespace rangedesk::team {
+namespace rangedesk::records {
 
 QString SearchKey(const QStringList& texts) {
     QStringList folded;
@@ -13,8 +13,12 @@ QString SearchKey(const QStringList& texts) {
     return folded.join('\n');
 }
 
+QString SearchNeedle(const QString& needle) {
+    return needle.trimmed().normalized(QString::NormalizationForm_KC).toCaseFolded();
+}
+
 QString SearchPattern(const QString& needle) {
-    QString folded = needle.trimmed().normalized(QString::NormalizationForm_KC).toCaseFolded();
+    QString folded = SearchNeedle(needle);
     if (folded.isEmpty()) {
         return {};
     }
@@ -22,4 +26,4 @@ QString SearchPattern(const QString& needle) {
     return "%" + folded + "%";
 }
 
-} // namespace rangedesk::team
+} // namespace rangedesk::records

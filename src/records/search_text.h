@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace rangedesk::team {
+namespace rangedesk::records {
 
 // Texts are searched case-insensitively in any script. The server's own lower() knows only
 // ASCII under the C locale, so desks fold the texts themselves and the server compares folds.
@@ -13,4 +13,7 @@ QString SearchKey(const QStringList& texts);
 // empty when the needle is blank.
 QString SearchPattern(const QString& needle);
 
-} // namespace rangedesk::team
+// The needle itself, folded as the keys are: what instr() looks for in a key; empty when blank.
+QString SearchNeedle(const QString& needle);
+
+} // namespace rangedesk::records
