@@ -2,9 +2,13 @@
 
 #include <QSqlQuery>
 
+#include <algorithm>
+#include <functional>
+
 #include "download_outcome.h"
 #include "load_data_sql.h"
 #include "record_store.h"
+#include "search_text.h"
 #include "sql_connection.h"
 #include "writer_lock.h"
 
@@ -12,20 +16,35 @@ namespace rangedesk::store {
 namespace {
 
 constexpr const char* kDownloadColumns =
-    "SELECT id, started, finished, model, vendor, product, asked, stored, outcome, (SELECT "
-    "COUNT(*) FROM DownloadRecords r WHERE r.download_id = Downloads.id) FROM Downloads";
+    "SELECT d.id, d.uuid, d.started, d.finished, d.model, d.vendor, d.product, d.serial, "
+    "d.simulated, d.asked, d.stored, (SELECT COUNT(*) FROM DownloadRecords r WHERE "
+    "r.download_id = d.id), d.outcome, d.decimal_separator, d.job_id, j.name, j.client, d.desk, "
+    "d.user_name FROM Downloads d LEFT JOIN Jobs j ON d.job_id = j.id";
 
 DownloadInfo InfoFrom(const QSqlQuery& q) {
-    return {q.value(0).toLongLong(),
-            QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs),
-            QDateTime::fromString(q.value(2).toString(), Qt::ISODateWithMs),
-            q.value(3).toInt(),
-            q.value(4).toInt(),
-            q.value(5).toInt(),
-            q.value(6).toInt(),
-            q.value(7).toInt(),
-            q.value(9).toInt(),
-            q.value(8).toString()};
+    DownloadInfo d;
+    d.Id = q.value(0).toLongLong();
+    d.Uuid = QUuid::fromString(q.value(1).toString());
+    d.Started = QDateTime::fromString(q.value(2).toString(), Qt::ISODateWithMs);
+    d.Finished = QDateTime::fromString(q.value(3).toString(), Qt::ISODateWithMs);
+    d.Model = q.value(4).toInt();
+    d.VendorID = q.value(5).toInt();
+    d.ProductID = q.value(6).toInt();
+    d.Serial = q.value(7).toString();
+    d.Simulated = q.value(8).toInt() != 0;
+    d.Asked = q.value(9).toInt();
+    d.Stored = q.value(10).toInt();
+    d.Kept = q.value(11).toInt();
+    d.Outcome = q.value(12).toString();
+    d.DecimalSeparator = q.value(13).toString();
+    if (!q.isNull(14)) {
+        d.JobId = q.value(14).toLongLong();
+    }
+    d.JobName = q.value(15).toString();
+    d.JobClient = q.value(16).toString();
+    d.Desk = q.value(17).toString();
+    d.User = q.value(18).toString();
+    return d;
 }
 
 // A download is running only while a live process holds the database for it; one whose
@@ -60,28 +79,37 @@ std::vector<DownloadInfo> DownloadHistory::Query(const QString& where,
     return list;
 }
 
-std::vector<DownloadInfo> DownloadHistory::List() const {
-    return Query(" ORDER BY id DESC", {});
+std::vector<DownloadInfo> DownloadHistory::List(const DownloadFilter& filter) const {
+    if (filter.JobId) {
+        return Query(" WHERE d.job_id = ? ORDER BY d.id DESC", {*filter.JobId});
+    }
+    return Query(filter.WithoutJob ? " WHERE d.job_id IS NULL ORDER BY d.id DESC"
+                                   : " ORDER BY d.id DESC",
+                 {});
 }
 
 std::optional<DownloadInfo> DownloadHistory::Find(qint64 id) const {
-    std::vector<DownloadInfo> found = Query(" WHERE id = ?", {id});
+    std::vector<DownloadInfo> found = Query(" WHERE d.id = ?", {id});
     if (found.empty()) {
         return std::nullopt;
     }
     return found.front();
 }
 
-std::vector<HistoryRecord> DownloadHistory::Records(qint64 id) const {
+std::vector<HistoryRecord> DownloadHistory::RecordsWhere(qint64 id, const QString& where,
+                                                         const QVariantList& values) const {
     store_.RequireHistory();
-    QSqlQuery q = store_.Connection().Run(sql::SelectKeptRecords(), {id});
+    QSqlQuery q = store_.Connection().Run(sql::SelectKeptRecords(where), QVariantList{id} + values);
     std::vector<HistoryRecord> records;
     while (q.next()) {
         HistoryRecord r;
         r.RecNo = q.value(0).toInt();
         r.Reply = q.value(1).toByteArray();
+        r.Label = q.value(2).toString();
+        r.Note = q.value(3).toString();
+        r.Deduction = q.value(4).toInt() != 0;
         // The texts in LoadData's order: the number where it stands, the others as kept.
-        int kept = 2;
+        int kept = 5;
         for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
             r.Texts[std::size_t(c)] =
                 records::ColumnInfo(c).Kind == records::ColumnKind::RecordNumber
@@ -93,15 +121,80 @@ std::vector<HistoryRecord> DownloadHistory::Records(qint64 id) const {
     return records;
 }
 
+std::vector<HistoryRecord> DownloadHistory::Records(qint64 id, RecordChoice choice) const {
+    return RecordsWhere(id, choice == RecordChoice::OnlyNew ? " AND " + sql::NewKeptRecord() : "",
+                        {});
+}
+
 int DownloadHistory::NewRecords(const DownloadInfo& download) const {
     store_.RequireHistory();
+    return store_.Connection()
+        .Value("SELECT COUNT(*) FROM DownloadRecords r JOIN Downloads d ON r.download_id = d.id "
+               "WHERE r.download_id = ? AND " +
+                   sql::NewKeptRecord(),
+               {download.Id})
+        .toInt();
+}
+
+std::vector<SearchHit> DownloadHistory::Search(const QString& text) const {
+    const QString needle = records::SearchNeedle(text);
+    if (needle.isEmpty()) {
+        return {};
+    }
+    store_.RequireHistory();
     SqlConnection& connection = store_.Connection();
-    const qint64 before =
-        connection
-            .Value("SELECT id FROM Downloads WHERE model = ? AND id < ? ORDER BY id DESC LIMIT 1",
-                   {download.Model, download.Id})
-            .toLongLong();
-    return connection.Value(sql::CountNewKeptRecords(), {download.Id, before}).toInt();
+    // The downloads found by a record, and those found by their job.
+    std::vector<qint64> ids;
+    QSqlQuery byRecord = connection.Run(
+        "SELECT DISTINCT download_id FROM DownloadRecords WHERE instr(search, ?) > 0", {needle});
+    while (byRecord.next()) {
+        ids.push_back(byRecord.value(0).toLongLong());
+    }
+    QSqlQuery byJob = connection.Run("SELECT d.id FROM Downloads d JOIN Jobs j ON d.job_id = "
+                                     "j.id WHERE instr(j.search, ?) > 0",
+                                     {needle});
+    while (byJob.next()) {
+        ids.push_back(byJob.value(0).toLongLong());
+    }
+    std::sort(ids.begin(), ids.end(), std::greater<>());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    std::vector<SearchHit> hits;
+    for (const qint64 id : ids) {
+        if (std::optional<DownloadInfo> download = Find(id)) {
+            hits.push_back({*download, RecordsWhere(id, " AND instr(r.search, ?) > 0", {needle})});
+        }
+    }
+    return hits;
+}
+
+std::optional<qint64> DownloadHistory::LoadDataDownload() const {
+    store_.RequireHistory();
+    const QVariant value =
+        store_.Connection().Value("SELECT value FROM State WHERE key = 'loaddata_download'");
+    bool ok = false;
+    const qint64 id = value.toLongLong(&ok);
+    return ok && id > 0 ? std::optional(id) : std::nullopt;
+}
+
+QString MeterText(const DownloadInfo& download) {
+    if (download.Model <= 0) {
+        return "-";
+    }
+    QString text = QString("model %1").arg(download.Model);
+    if (!download.Serial.isEmpty()) {
+        text += " " + download.Serial;
+    }
+    return download.Simulated ? "simulated " + text : text;
+}
+
+QString DownloadCaption(const DownloadInfo& download) {
+    QString caption = QString("Download %1, %2")
+                          .arg(download.Id)
+                          .arg(download.Started.toLocalTime().toString("yyyy-MM-dd HH:mm"));
+    if (!download.JobName.isEmpty()) {
+        caption += ", " + download.JobName;
+    }
+    return caption;
 }
 
 QString RecordsText(const DownloadInfo& download) {

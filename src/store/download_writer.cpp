@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QSqlQuery>
+#include <QUuid>
 
 #include <unistd.h>
 
@@ -12,9 +13,11 @@
 #include "load_data_columns.h"
 #include "load_data_sql.h"
 #include "model_table.h"
+#include "outbox.h"
 #include "record_reply.h"
 #include "record_sink.h"
 #include "record_store.h"
+#include "search_text.h"
 #include "sql_connection.h"
 #include "store_error.h"
 
@@ -37,6 +40,16 @@ QVariantList KeptTexts(const records::LoadDataTexts& texts) {
         }
     }
     return values;
+}
+
+// The search key of a record just downloaded: its mode (it has no label or note yet).
+QString SearchOfTexts(const records::LoadDataTexts& texts) {
+    return records::SearchKey({texts[std::size_t(records::LoadDataColumn::MODE)]});
+}
+
+void ShowInLoadData(SqlConnection& connection, qint64 id) {
+    connection.Run("INSERT OR REPLACE INTO State (key, value) VALUES ('loaddata_download', ?)",
+                   {QString::number(id)}, StoreAction::Write);
 }
 
 // Lets go of a lock taken earlier, however the scope ends.
@@ -67,10 +80,14 @@ void DownloadWriter::Begin(const records::DownloadSource& source) {
     lock_.Acquire();
     try {
         const QSqlQuery insert = store_.Connection().Run(
-            "INSERT INTO Downloads (started, model, vendor, product, asked, stored, outcome) "
-            "VALUES (?, ?, ?, ?, 0, 0, ?)",
-            {Now(), source.Model, source.VendorID, source.ProductID,
-             OutcomeWord(DownloadOutcome::Running)},
+            "INSERT INTO Downloads (uuid, started, model, vendor, product, serial, simulated, "
+            "decimal_separator, asked, stored, outcome, job_id, desk, user_name) VALUES (?, ?, "
+            "?, ?, ?, ?, ?, ?, 0, 0, ?, ?, ?, ?)",
+            {QUuid::createUuid().toString(QUuid::WithoutBraces), Now(), source.Model,
+             source.VendorID, source.ProductID, NotNull(source.Serial), source.Simulated ? 1 : 0,
+             NotNull(source.DecimalSeparator), OutcomeWord(DownloadOutcome::Running),
+             job_ ? QVariant(*job_) : QVariant(), NotNull(store_.Desk().Desk),
+             NotNull(store_.Desk().User)},
             StoreAction::Write);
         current_ = insert.lastInsertId().toLongLong();
     } catch (...) {
@@ -86,10 +103,18 @@ void DownloadWriter::Finish(const records::DownloadSummary& summary) {
         return;
     }
     const ReleaseWhenDone release{lock_}; // held since Begin
-    store_.Connection().Run(
-        "UPDATE Downloads SET finished = ?, asked = ?, stored = ?, outcome = ? WHERE id = ?",
-        {Now(), summary.Asked, summary.Stored, OutcomeWord(records::OutcomeOf(summary)), id},
-        StoreAction::Write);
+    SqlConnection& connection = store_.Connection();
+    connection.InWriteTransaction([&] {
+        connection.Run(
+            "UPDATE Downloads SET finished = ?, asked = ?, stored = ?, outcome = ? WHERE id = ?",
+            {Now(), summary.Asked, summary.Stored, OutcomeWord(records::OutcomeOf(summary)), id},
+            StoreAction::Write);
+        // Whole now: it can go to a team server.
+        QueueChange(
+            connection, OutboxKind::Download,
+            QUuid::fromString(
+                connection.Value("SELECT uuid FROM Downloads WHERE id = ?", {id}).toString()));
+    });
     store_.Checkpoint();
 }
 
@@ -101,8 +126,14 @@ void DownloadWriter::Keep(int recNo, std::span<const std::uint8_t> reply,
     const QVariantList values = QVariantList{current_, recNo,
                                              QByteArray(reinterpret_cast<const char*>(reply.data()),
                                                         qsizetype(reply.size()))} +
-                                KeptTexts(texts);
+                                KeptTexts(texts) + QVariantList{NotNull(SearchOfTexts(texts))};
     store_.Connection().RunPrepared(sql::InsertKeptRecord(), values).finish();
+}
+
+void DownloadWriter::LoadDataShowsCurrent() {
+    if (Downloading()) {
+        ShowInLoadData(store_.Connection(), current_);
+    }
 }
 
 void DownloadWriter::Load(qint64 id) {
@@ -110,8 +141,10 @@ void DownloadWriter::Load(qint64 id) {
     store_.RequireHistory();
     const WriterScope hold(lock_);
     RequireDownload(id);
-    store_.ReplaceLoadData(
-        [&] { store_.Connection().Run(sql::LoadDataFromKeptRecords(), {id}, StoreAction::Write); });
+    store_.ReplaceLoadData([&] {
+        store_.Connection().Run(sql::LoadDataFromKeptRecords(), {id}, StoreAction::Write);
+        ShowInLoadData(store_.Connection(), id);
+    });
     store_.Checkpoint();
 }
 
@@ -121,6 +154,10 @@ void DownloadWriter::Delete(qint64 id) {
     const WriterScope hold(lock_);
     SqlConnection& connection = store_.Connection();
     connection.InWriteTransaction([&] {
+        // Deleted here only; what a team server holds stays there.
+        connection.Run("DELETE FROM Outbox WHERE uuid = (SELECT uuid FROM Downloads WHERE id = "
+                       "?) AND kind IN ('download', 'record')",
+                       {id}, StoreAction::Write);
         connection.Run("DELETE FROM DownloadRecords WHERE download_id = ?", {id},
                        StoreAction::Write);
         connection.Run("DELETE FROM Downloads WHERE id = ?", {id}, StoreAction::Write);
@@ -168,9 +205,11 @@ RedecodeResult DownloadWriter::Redecode(qint64 id) {
                 continue;
             }
             ++result.Changed;
+            const QString search = records::SearchKey(
+                {texts[std::size_t(records::LoadDataColumn::MODE)], record.Label, record.Note});
             connection
                 .RunPrepared(sql::UpdateKeptTexts(),
-                             KeptTexts(texts) + QVariantList{id, record.RecNo})
+                             KeptTexts(texts) + QVariantList{NotNull(search), id, record.RecNo})
                 .finish();
         }
     });

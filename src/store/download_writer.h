@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 
 #include <cstdint>
@@ -40,8 +42,13 @@ class DownloadWriter {
 public:
     explicit DownloadWriter(RecordStore& store);
 
-    // The Downloads row of a download, "running", before the meter is asked anything.
+    // The job the next downloads go into; none by default.
+    void SetJob(std::optional<qint64> jobId) { job_ = jobId; }
+    // The Downloads row of a download, "running", before the meter is asked anything: its
+    // meter, the decimal separator of its texts, its job, this desk and user.
     void Begin(const records::DownloadSource& source);
+    // LoadData was emptied for the download running: it shows that download now.
+    void LoadDataShowsCurrent();
     // How it ended; the database is checkpointed and let go. Nothing when none was begun.
     void Finish(const records::DownloadSummary& summary);
     bool Downloading() const { return current_ != 0; }
@@ -69,6 +76,7 @@ private:
     RecordStore& store_;
     WriterLock lock_;
     qint64 current_ = 0; // the Downloads row of the download running
+    std::optional<qint64> job_;
 };
 
 } // namespace rangedesk::store

@@ -9,11 +9,11 @@ namespace {
 
 using records::ColumnKind;
 
-QStringList Names(bool withRecordNumber) {
+QStringList Names(bool withRecordNumber, const QString& prefix = {}) {
     QStringList names;
     for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
         if (withRecordNumber || records::ColumnInfo(c).Kind != ColumnKind::RecordNumber) {
-            names << records::ColumnName(c);
+            names << prefix + records::ColumnName(c);
         }
     }
     return names;
@@ -75,14 +75,17 @@ QString DeleteLoadData() {
 QString InsertKeptRecord() {
     const QStringList texts = Names(false);
     return "INSERT OR REPLACE INTO DownloadRecords (download_id, " + RecordNumberColumn() +
-           ", reply, " + texts.join(", ") + ") VALUES (?, ?, ?, " + Placeholders(texts.size()) +
-           ")";
+           ", reply, " + texts.join(", ") + ", search) VALUES (?, ?, ?, " +
+           Placeholders(texts.size()) + ", ?)";
 }
 
-QString SelectKeptRecords() {
+QString SelectKeptRecords(const QString& where) {
     const QString number = RecordNumberColumn();
-    return "SELECT " + number + ", reply, " + KeptTextColumns() +
-           " FROM DownloadRecords WHERE download_id = ? ORDER BY " + number;
+    return "SELECT r." + number + ", r.reply, r.label, r.note, r.deduction, " +
+           Names(false, "r.").join(", ") +
+           " FROM DownloadRecords r JOIN Downloads d ON r.download_id = d.id WHERE "
+           "r.download_id = ?" +
+           where + " ORDER BY r." + number;
 }
 
 QString UpdateKeptTexts() {
@@ -90,7 +93,9 @@ QString UpdateKeptTexts() {
     for (const QString& name : Names(false)) {
         sets << name + " = ?";
     }
-    return "UPDATE DownloadRecords SET " + sets.join(", ") + " WHERE download_id = ? AND " +
+    return "UPDATE DownloadRecords SET " + sets.join(", ") +
+           ", search = ? WHERE download_id = ? "
+           "AND " +
            RecordNumberColumn() + " = ?";
 }
 
@@ -106,11 +111,17 @@ QString LoadDataFromKeptRecords() {
            " FROM DownloadRecords WHERE download_id = ? ORDER BY " + RecordNumberColumn();
 }
 
-QString CountNewKeptRecords() {
+QString NewKeptRecord() {
     const QString number = RecordNumberColumn();
-    return "SELECT COUNT(*) FROM DownloadRecords r WHERE r.download_id = ? AND NOT EXISTS (SELECT "
-           "1 FROM DownloadRecords p WHERE p.download_id = ? AND p." +
-           number + " = r." + number + " AND p.reply IS r.reply)";
+    // The same meter: by vendor, product and serial number where it reports one, else by model;
+    // a simulated meter is never a real one.
+    return "NOT EXISTS (SELECT 1 FROM DownloadRecords p JOIN Downloads pd ON p.download_id = "
+           "pd.id WHERE p." +
+           number + " = r." + number +
+           " AND p.reply IS r.reply AND pd.id < "
+           "d.id AND pd.simulated = d.simulated AND pd.serial = d.serial AND CASE WHEN d.serial "
+           "= '' THEN pd.model = d.model ELSE pd.vendor = d.vendor AND pd.product = d.product "
+           "END)";
 }
 
 } // namespace rangedesk::store::sql

@@ -20,10 +20,14 @@ QString SelectLoadData();               // rowid and the columns, in stored orde
 QString InsertLoadDataRow();            // one row, a value bound per column
 QString UpdateLoadDataCell(int column); // the column's value, then the rowid
 QString DeleteLoadData();               // the legacy "delete from LoadData"
-QString InsertKeptRecord();             // download, number, reply bytes, then the texts
-QString SelectKeptRecords();            // number, reply, texts of one download by number
-QString UpdateKeptTexts();              // the texts, then download and number
-QString LoadDataFromKeptRecords();      // one download's records into LoadData, by number
-QString CountNewKeptRecords();          // a download's records its predecessor lacked
+QString InsertKeptRecord(); // download, number, reply bytes, the texts, then the search key
+// Number, reply, label, note, deduction and texts of one download's records (aliases r and d,
+// its download), by number; `where` adds conditions ("" for all).
+QString SelectKeptRecords(const QString& where = {});
+QString UpdateKeptTexts();         // the texts and the search key, then download and number
+QString LoadDataFromKeptRecords(); // one download's records into LoadData, by number
+// True for a record r of download d that no earlier kept download from the same meter had with
+// the same bytes under the same number.
+QString NewKeptRecord();
 
 } // namespace rangedesk::store::sql

@@ -53,7 +53,7 @@ void RecordStore::RequireHistory() {
                              .arg(version_)
                              .arg(kSchemaVersion));
     }
-    if (version_ == 0 && !historyDerived_) {
+    if (version_ < kSchemaVersion && !historyDerived_) {
         DeriveHistoryOfOlderFile(*connection_);
         historyDerived_ = true;
     }

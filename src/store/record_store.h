@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "desk_identity.h"
 #include "load_data_columns.h"
 #include "load_data_row.h"
 #include "store_access.h"
@@ -62,6 +63,10 @@ public:
     // another program keeps it from happening, the rows stay safe in the log.
     void Checkpoint();
 
+    // Who writes: the desk and user that downloads and edits carry.
+    const DeskIdentity& Desk() const { return desk_; }
+    void SetDesk(DeskIdentity desk) { desk_ = std::move(desk); }
+
     // The open connection, for the store's own classes (the history, the writer).
     SqlConnection& Connection();
     // The history tables readable: a file of an older layout, opened to read, gets them as the
@@ -79,6 +84,7 @@ private:
     std::unique_ptr<SqlConnection> connection_;
     int version_ = 0;
     bool historyDerived_ = false;
+    DeskIdentity desk_ = DeskIdentity::OfThisMachine();
 };
 
 } // namespace rangedesk::store

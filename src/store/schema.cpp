@@ -52,6 +52,139 @@ void ImportLoadData(SqlConnection& c, const QString& schema) {
           {id}, StoreAction::Write);
 }
 
+// The steps from version 1 to version 2, frozen in turn: jobs; an identity (a UUID) for every
+// download, job and reading, so desks can share them; the meter's serial number and whether it
+// was simulated; labels, notes and deductions on kept records; readings; what waits for a team
+// server. Every download already kept is queued for the team server. Adding a column rewrites
+// no row, so the step takes no longer for a large file.
+
+// A random (version 4) UUID, lower case without braces, as QUuid writes it.
+constexpr const char* kNewUuid =
+    "lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' || "
+    "substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (abs(random()) % 4), 1) || "
+    "substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))";
+
+// The columns a table gets, for ALTER TABLE and for the views of an older file.
+struct AddedColumn {
+    const char* Name;
+    const char* Definition; // type and default, as ALTER TABLE takes it
+    const char* Value;      // what an older row reads as
+};
+
+constexpr AddedColumn kDownloadColumnsV2[] = {
+    {"uuid", "TEXT", "NULL"},
+    {"job_id", "INTEGER REFERENCES Jobs(id) ON DELETE SET NULL", "NULL"},
+    {"serial", "TEXT NOT NULL DEFAULT ''", "''"},
+    {"simulated", "INTEGER NOT NULL DEFAULT 0", "0"},
+    {"decimal_separator", "TEXT NOT NULL DEFAULT ''", "''"},
+    {"desk", "TEXT NOT NULL DEFAULT ''", "''"},
+    {"user_name", "TEXT NOT NULL DEFAULT ''", "''"},
+    {"job_version", "INTEGER NOT NULL DEFAULT 1", "1"},
+    {"changed", "TEXT", "NULL"},
+    {"changed_by", "TEXT NOT NULL DEFAULT ''", "''"},
+};
+
+constexpr AddedColumn kRecordColumnsV2[] = {
+    {"label", "TEXT NOT NULL DEFAULT ''", "''"},
+    {"note", "TEXT NOT NULL DEFAULT ''", "''"},
+    {"deduction", "INTEGER NOT NULL DEFAULT 0", "0"},
+    {"search", "TEXT NOT NULL DEFAULT ''", "lower(coalesce(MODE, ''))"},
+    {"version", "INTEGER NOT NULL DEFAULT 1", "1"},
+    {"changed", "TEXT", "NULL"},
+    {"changed_by", "TEXT NOT NULL DEFAULT ''", "''"},
+};
+
+// The tables version 2 adds whole.
+void CreateWorkModelTables(SqlConnection& c, const QString& schema) {
+    const QString tables[] = {
+        "CREATE TABLE %1.Jobs (id INTEGER PRIMARY KEY, uuid TEXT NOT NULL UNIQUE, name TEXT NOT "
+        "NULL, name_key TEXT NOT NULL UNIQUE, client TEXT NOT NULL DEFAULT '', address TEXT NOT "
+        "NULL DEFAULT '', notes TEXT NOT NULL DEFAULT '', search TEXT NOT NULL DEFAULT '', "
+        "created TEXT NOT NULL, desk TEXT NOT NULL DEFAULT '', version INTEGER NOT NULL DEFAULT "
+        "1, changed TEXT, changed_by TEXT NOT NULL DEFAULT '')",
+        "CREATE TABLE %1.Readings (id INTEGER PRIMARY KEY, uuid TEXT NOT NULL UNIQUE, taken TEXT "
+        "NOT NULL, model INTEGER NOT NULL DEFAULT 0, vendor INTEGER NOT NULL DEFAULT 0, product "
+        "INTEGER NOT NULL DEFAULT 0, serial TEXT NOT NULL DEFAULT '', simulated INTEGER NOT NULL "
+        "DEFAULT 0, distance_tenths INTEGER NOT NULL, text TEXT NOT NULL, job_id INTEGER "
+        "REFERENCES Jobs(id) ON DELETE SET NULL, label TEXT NOT NULL DEFAULT '', note TEXT NOT "
+        "NULL DEFAULT '', search TEXT NOT NULL DEFAULT '', desk TEXT NOT NULL DEFAULT '', version "
+        "INTEGER NOT NULL DEFAULT 1, changed TEXT, changed_by TEXT NOT NULL DEFAULT '')",
+        "CREATE TABLE %1.Outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT, kind TEXT NOT NULL, uuid "
+        "TEXT NOT NULL, recno INTEGER NOT NULL DEFAULT 0, UNIQUE (kind, uuid, recno))",
+        "CREATE TABLE %1.State (key TEXT PRIMARY KEY, value TEXT)",
+    };
+    for (const QString& table : tables) {
+        c.Run(table.arg(schema), {}, StoreAction::Write);
+    }
+}
+
+// Version 2 in the file itself.
+void AddWorkModel(SqlConnection& c) {
+    CreateWorkModelTables(c, "main");
+    for (const AddedColumn& column : kDownloadColumnsV2) {
+        c.Run(QString("ALTER TABLE main.Downloads ADD COLUMN %1 %2")
+                  .arg(column.Name, column.Definition),
+              {}, StoreAction::Write);
+    }
+    for (const AddedColumn& column : kRecordColumnsV2) {
+        c.Run(QString("ALTER TABLE main.DownloadRecords ADD COLUMN %1 %2")
+                  .arg(column.Name, column.Definition),
+              {}, StoreAction::Write);
+    }
+    c.Run(QString("UPDATE main.Downloads SET uuid = %1").arg(kNewUuid), {}, StoreAction::Write);
+    c.Run("UPDATE main.DownloadRecords SET search = lower(coalesce(MODE, ''))", {},
+          StoreAction::Write);
+    const char* indexes[] = {
+        "CREATE UNIQUE INDEX main.DownloadsByUuid ON Downloads(uuid)",
+        "CREATE INDEX main.DownloadsByJob ON Downloads(job_id)",
+        // The same bytes under the same number: what decides whether a record is new.
+        "CREATE INDEX main.KeptRecordsByBytes ON DownloadRecords(RecNo, reply)",
+        "CREATE INDEX main.ReadingsByJob ON Readings(job_id)",
+    };
+    for (const char* index : indexes) {
+        c.Run(index, {}, StoreAction::Write);
+    }
+    c.Run("INSERT INTO main.Outbox (kind, uuid) SELECT 'download', uuid FROM main.Downloads "
+          "ORDER BY id",
+          {}, StoreAction::Write);
+}
+
+// A file of version 1 read as version 2, without writing it: views in the connection's
+// temporary schema (found before the file's own tables) give the new columns their first
+// values, and the new tables are there, empty.
+void ViewAsWorkModel(SqlConnection& c) {
+    QStringList downloadColumns;
+    for (const AddedColumn& column : kDownloadColumnsV2) {
+        downloadColumns << QString("%1 AS %2").arg(column.Value, column.Name);
+    }
+    QStringList recordColumns;
+    for (const AddedColumn& column : kRecordColumnsV2) {
+        recordColumns << QString("%1 AS %2").arg(column.Value, column.Name);
+    }
+    c.Run(QString("CREATE TEMP VIEW Downloads AS SELECT *, %1 FROM main.Downloads")
+              .arg(downloadColumns.join(", ")));
+    c.Run(QString("CREATE TEMP VIEW DownloadRecords AS SELECT *, %1 FROM main.DownloadRecords")
+              .arg(recordColumns.join(", ")));
+    CreateWorkModelTables(c, "temp");
+}
+
+// A file of version 0 read as version 2: its history made in the temporary schema, then the
+// version-2 columns added there.
+void DeriveFromLoadData(SqlConnection& c) {
+    CreateHistoryTables(c, "temp");
+    ImportLoadData(c, "temp");
+    CreateWorkModelTables(c, "temp");
+    for (const AddedColumn& column : kDownloadColumnsV2) {
+        c.Run(QString("ALTER TABLE temp.Downloads ADD COLUMN %1 %2")
+                  .arg(column.Name, column.Definition));
+    }
+    for (const AddedColumn& column : kRecordColumnsV2) {
+        c.Run(QString("ALTER TABLE temp.DownloadRecords ADD COLUMN %1 %2")
+                  .arg(column.Name, column.Definition));
+    }
+    c.Run("UPDATE temp.DownloadRecords SET search = lower(coalesce(MODE, ''))");
+}
+
 } // namespace
 
 int SchemaVersion(SqlConnection& connection) {
@@ -61,11 +194,17 @@ int SchemaVersion(SqlConnection& connection) {
 void UpgradeSchema(SqlConnection& connection) {
     connection.InWriteTransaction(
         [&] {
-            if (SchemaVersion(connection) != 0) {
-                return; // up to date, or upgraded by another program while this one waited
+            // Read again inside the transaction: another program may have upgraded it while
+            // this one waited.
+            const int version = SchemaVersion(connection);
+            if (version >= kSchemaVersion) {
+                return;
             }
-            CreateHistoryTables(connection, "main");
-            ImportLoadData(connection, "main");
+            if (version < 1) {
+                CreateHistoryTables(connection, "main");
+                ImportLoadData(connection, "main");
+            }
+            AddWorkModel(connection);
             connection.Run(QString("PRAGMA main.user_version = %1").arg(kSchemaVersion), {},
                            StoreAction::Write);
         },
@@ -73,12 +212,16 @@ void UpgradeSchema(SqlConnection& connection) {
 }
 
 void DeriveHistoryOfOlderFile(SqlConnection& connection) {
+    const int version = SchemaVersion(connection);
     // Nothing of it reaches a file.
     connection.Run("PRAGMA temp_store = MEMORY");
     connection.Run("BEGIN");
     try {
-        CreateHistoryTables(connection, "temp");
-        ImportLoadData(connection, "temp");
+        if (version < 1) {
+            DeriveFromLoadData(connection);
+        } else {
+            ViewAsWorkModel(connection);
+        }
         connection.Run("COMMIT");
     } catch (...) {
         QSqlQuery(connection.Database()).exec("ROLLBACK");

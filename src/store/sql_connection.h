@@ -16,6 +16,11 @@ class QSqlError;
 
 namespace rangedesk::store {
 
+// A text for a column that holds no NULL: Qt binds a null QString as NULL, an empty one as ''.
+inline QString NotNull(const QString& text) {
+    return text.isNull() ? QString("") : text;
+}
+
 // One SQLite connection of the store, with the file it reaches: every statement's failure
 // becomes a StoreError whose kind comes from the engine's result code, never from its text.
 // The store's own classes use it; no header outside src/store includes this one.

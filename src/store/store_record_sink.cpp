@@ -15,6 +15,7 @@ void StoreRecordSink::FinishDownload(const records::DownloadSummary& summary) {
 
 void StoreRecordSink::EmptyLoadData() {
     store_.EmptyLoadData();
+    writer_.LoadDataShowsCurrent();
 }
 
 void StoreRecordSink::AddRecToLib(int i, const MeasurementRecord& record, RecordLayout layout,

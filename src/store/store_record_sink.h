@@ -14,6 +14,8 @@ class StoreRecordSink : public records::RecordSink {
 public:
     explicit StoreRecordSink(RecordStore& store) : store_(store), writer_(store) {}
 
+    // The job the next downloads go into; none by default.
+    void SetJob(std::optional<qint64> jobId) { writer_.SetJob(jobId); }
     void BeginDownload(const records::DownloadSource& source) override;
     void FinishDownload(const records::DownloadSummary& summary) override;
     void EmptyLoadData() override;

@@ -514,7 +514,7 @@ private slots:
         TMainForm w(bus, prompts, disk.Path(""));
         w.show();
         QTRY_VERIFY_WITH_TIMEOUT(w.Link().MeterConnected(), kTimeoutMs);
-        disk.Fill(24 * 1024);
+        disk.Fill(96 * 1024); // room for some records with their history, not for 999
         QMetaObject::invokeMethod(&w.ExportAllData(), "click", Qt::QueuedConnection);
         QTRY_VERIFY_WITH_TIMEOUT(!prompts.asked.isEmpty(), kLongTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(!w.Locked(), kTimeoutMs);

@@ -50,7 +50,7 @@ pkill -TERM -u "$user" -x rangedesk; wait $pid; rc=$?
 [ $rc -eq 0 ] || fail "rangedesk ended with $rc on SIGTERM"
 [ -s "$db" ] || fail "no database at $db"
 [ "$(stat -c %U "$db")" = "$user" ] || fail "$db is not the user's"
-[ "$(sqlite3 "$db" 'PRAGMA user_version')" = "1" ] || fail "the schema was not brought up to date"
+[ "$(sqlite3 "$db" 'PRAGMA user_version')" = "2" ] || fail "the schema was not brought up to date"
 sqlite3 "$db" 'SELECT COUNT(*) FROM LoadData; SELECT COUNT(*) FROM Downloads' >/dev/null ||
   fail "the tables are missing"
 

@@ -159,7 +159,7 @@ private slots:
             QFAIL("a newer file should not open for writing");
         } catch (const store::StoreError& e) {
             QCOMPARE(e.Kind(), store::StoreErrorKind::NewerVersion);
-            QVERIFY2(e.Message().contains("version 7") && e.Message().contains("version 1"),
+            QVERIFY2(e.Message().contains("version 7") && e.Message().contains("version 2"),
                      e.what());
         }
         QVERIFY_THROWS_EXCEPTION(store::StoreError, newer.EmptyLoadData());
@@ -348,7 +348,8 @@ private slots:
         QTest::addColumn<SecondWriter>("second");
         QTest::newRow("a second download") << SecondWriter([](RecordStore& store, qint64) {
             store::StoreRecordSink sink(store);
-            sink.BeginDownload(rangedesk::records::DownloadSource{1, 0x0483, 0x5750, {}, false, "."});
+            sink.BeginDownload(
+                rangedesk::records::DownloadSource{1, 0x0483, 0x5750, {}, false, "."});
         });
         QTest::newRow("a load") << SecondWriter(
             [](RecordStore& store, qint64 running) { DownloadWriter(store).Load(running); });

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+namespace rangedesk::store {
+
+class RecordStore;
+class SqlConnection;
+
+// Runs an edit of the history (a job, a label, a reading...) as the one writer of the database,
+// in one write transaction: refused with "in use" while another download, load or delete runs.
+// Throws StoreError.
+void EditHistory(RecordStore& store, const std::function<void(SqlConnection&)>& edit);
+
+} // namespace rangedesk::store
