@@ -24,6 +24,7 @@
 #include "meter_link.h"
 #include "meter_operations.h"
 #include "meter_session.h"
+#include "reading_keeper.h"
 #include "record_grid.h"
 #include "record_navigator.h"
 #include "record_store.h"
@@ -119,6 +120,7 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     session_ = std::make_unique<meter::MeterSession>(platform);
     Operations().SetRecordSink(sink_.get());
     live_ = new LiveMeasurement(*session_, *this);
+    readings_ = new ReadingKeeper(Operations(), *store_, this);
     recordsLoaded_ = false;
 
     gridFrame_.setInterval(kGridFrameMs);
@@ -138,6 +140,9 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     });
     connect(live_, &LiveMeasurement::readingTyped, this,
             [this](const desktop::TypeResult& r) { statusBar_->SetPanelText(1, r.message); });
+    connect(readings_, &ReadingKeeper::keepingFailed, this, [this](const QString& reason) {
+        statusBar_->SetPanelText(1, "The reading was not kept: " + reason);
+    });
 }
 
 TMainForm::~TMainForm() = default;

@@ -34,11 +34,12 @@ namespace rangedesk::store {
 class LoadDataModel;
 class RecordStore;
 class StoreRecordSink;
-}
+} // namespace rangedesk::store
 
 namespace rangedesk::app {
 
 class LiveMeasurement;
+class ReadingKeeper;
 class RecordNavigator;
 class StatusBar;
 class TForm1;
@@ -120,6 +121,8 @@ public:
     QToolButton& TypingSwitch() { return *typingSwitch_; }
     // Readings typed into other applications, and the Measure of the instance on D-Bus.
     LiveMeasurement& Live() { return *live_; }
+    // Every reading the window takes, kept in the database.
+    ReadingKeeper& Readings() { return *readings_; }
     THistoryForm* CurrentHistory() const;
     TForm1* CurrentAbout() const;
     // Where the database and the report definition in use are.
@@ -183,6 +186,7 @@ private:
     QToolButton* settingsBtn_ = nullptr;
     QToolButton* typingSwitch_ = nullptr;
     LiveMeasurement* live_ = nullptr;
+    ReadingKeeper* readings_ = nullptr;
     StatusBar* statusBar_ = nullptr;
 };
 

@@ -38,8 +38,8 @@ void PrintOn(QPrinter& printer, const QAbstractItemModel& table,
              const std::filesystem::path& definition,
              const std::vector<std::filesystem::path>& protectedFiles) {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        (void)output::PrintTableToPdf(table, definition,
-                                      files::LocalPath(printer.outputFileName()), protectedFiles);
+        (void)output::PrintTableToPdf(table, definition, files::LocalPath(printer.outputFileName()),
+                                      protectedFiles);
         return;
     }
     (void)output::PrintTable(table, definition, printer);

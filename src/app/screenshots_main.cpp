@@ -113,8 +113,7 @@ int main(int argc, char** argv) {
         history->close();
     }
 
-    const std::filesystem::path definition =
-        files::LocalPath(programDir.filePath("lib/Vermo.rav"));
+    const std::filesystem::path definition = files::LocalPath(programDir.filePath("lib/Vermo.rav"));
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewWidget preview(&printer);
     QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* p) {

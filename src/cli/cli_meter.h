@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "cli_options.h"
 #include "meter_session.h"
@@ -32,5 +33,12 @@ private:
 // Waits for the first scan; kDone when the meter is there and can be opened, otherwise the
 // exit status that says why not (with the reason on standard error).
 int CheckMeter(CliMeter& meter);
+
+// Read, then the reading 300 ms later; nothing when there was none, and `failure` says why.
+std::optional<meter::Reading> TakeReading(CliMeter& meter, QString& failure);
+// A reading as read and measure print it: "1.234 m", or {"distance_m": ..., "text": ...}.
+void PrintReading(double metres, const QString& text, bool json);
+// Keeps the reading in the database, so nothing measured is lost; a failure is said, not fatal.
+void KeepReading(const CliOptions& options, CliMeter& meter, const meter::Reading& reading);
 
 } // namespace rangedesk::cli

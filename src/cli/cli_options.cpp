@@ -8,8 +8,9 @@ namespace rangedesk::cli {
 namespace {
 
 // Options that take a value.
-const QStringList kValueOptions = {"--device", "--simulate", "--db",     "--csv", "--format",
-                                   "--pdf",    "--model",    "--search", "--desk"};
+const QStringList kValueOptions = {"--device", "--simulate", "--db",      "--csv",
+                                   "--format", "--pdf",      "--model",   "--search",
+                                   "--desk",   "--then",     "--template"};
 // Options every command takes.
 const QStringList kGlobalOptions = {"--device", "--simulate", "--quiet",
                                     "--help",   "-h",         "--version"};
@@ -70,6 +71,20 @@ void Apply(CliOptions& o, const QString& option, const QString& value) {
         }
     } else if (option == "--pdf") {
         o.Pdf = FileName(option, value);
+    } else if (option == "--then") {
+        if (value != "tab" && value != "enter" && value != "none") {
+            throw UsageError("--then takes tab, enter or none, not \"" + value + "\"");
+        }
+        o.Then = value == "tab"     ? desktop::EndKey::Tab
+                 : value == "enter" ? desktop::EndKey::Enter
+                                    : desktop::EndKey::None;
+    } else if (option == "--template") {
+        try {
+            desktop::TypingTemplate::Parse(value);
+        } catch (const desktop::TypingTemplateError& e) {
+            throw UsageError("--template: " + QString::fromUtf8(e.what()));
+        }
+        o.Template = value;
     } else if (option == "--model") {
         o.Model = WholeNumber(option, value, 1, 4);
     } else if (option == "--search") {
@@ -91,6 +106,12 @@ void ApplyFlag(CliOptions& o, const QString& option) {
         o.Quiet = true;
     } else if (option == "--json") {
         o.Json = true;
+    } else if (option == "--type") {
+        o.Type = true;
+    } else if (option == "--unit") {
+        o.WithUnit = true;
+    } else if (option == "--verbose") {
+        o.Verbose = true;
     } else if (option == "--no-db") {
         o.NoDatabase = true;
     } else if (option == "--team") {

@@ -7,6 +7,7 @@
 
 #include "simulated_meter_platform.h"
 #include "table_export.h"
+#include "typing_template.h"
 
 namespace rangedesk::cli {
 
@@ -32,6 +33,11 @@ struct CliOptions {
     bool Team = false;                                      // history --team
     QString Search;                                         // history --search TEXT
     QString Desk;                                           // team connect --desk NAME
+    bool Type = false; // measure --type: typed into the focused application
+    desktop::EndKey Then = desktop::EndKey::Tab; // measure --then tab|enter|none
+    bool WithUnit = false;                       // measure --unit: the value and its unit
+    QString Template;      // measure --template TEXT: how the reading is typed
+    bool Verbose = false;  // measure --verbose: the typing method and what it did
     QStringList Arguments; // what follows the command's words and options
 };
 

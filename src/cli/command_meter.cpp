@@ -13,6 +13,8 @@
 #include "exit_status.h"
 #include "meter_link.h"
 #include "meter_operations.h"
+#include "reading_log.h"
+#include "record_store.h"
 #include "standard_output.h"
 
 namespace rangedesk::cli {
@@ -63,11 +65,7 @@ int RunDevices(const CliOptions& options) {
     return access ? kDone : kNoAccess;
 }
 
-int RunRead(const CliOptions& options) {
-    CliMeter meter(options);
-    if (const int status = CheckMeter(meter); status != kDone) {
-        return status;
-    }
+std::optional<meter::Reading> TakeReading(CliMeter& meter, QString& failure) {
     QEventLoop loop;
     std::optional<meter::RequestResult> result;
     QTimer::singleShot(kReadLimitMs, &loop, &QEventLoop::quit);
@@ -79,20 +77,48 @@ int RunRead(const CliOptions& options) {
         loop.exec();
     }
     if (!result || !result->reading) {
-        PrintError("no reading from " + meter.Link().Connection().Node + ": " +
-                   (result ? meter::ExchangeFailureText(result->failure)
-                           : QString("the meter did not answer")));
-        return kIncomplete;
+        failure = "no reading from " + meter.Link().Connection().Node + ": " +
+                  (result ? meter::ExchangeFailureText(result->failure)
+                          : QString("the meter did not answer"));
+        return std::nullopt;
     }
-    const meter::Reading& reading = *result->reading;
-    const QString text = reading.Text + " m";
-    if (options.Json) {
-        const QJsonObject object{{"distance_m", reading.TenthsOfMillimetre / 10000.0},
-                                 {"text", text}};
+    return result->reading;
+}
+
+void PrintReading(double metres, const QString& text, bool json) {
+    if (json) {
+        const QJsonObject object{{"distance_m", metres}, {"text", text}};
         PrintOut(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
     } else {
         PrintLine(text);
     }
+}
+
+void KeepReading(const CliOptions& options, CliMeter& meter, const meter::Reading& reading) {
+    try {
+        store::RecordStore store(DatabaseFor(options), store::StoreAccess::ReadWrite);
+        store::ReadingLog(store).Add(store::ReadingFrom(meter.Operations().CurrentSource(),
+                                                        reading.TenthsOfMillimetre,
+                                                        reading.Text + " m", std::nullopt));
+    } catch (const std::exception& e) {
+        // The reading is the result; that it could not be kept is said beside it.
+        PrintError("the reading was not kept: " + QString::fromUtf8(e.what()));
+    }
+}
+
+int RunRead(const CliOptions& options) {
+    CliMeter meter(options);
+    if (const int status = CheckMeter(meter); status != kDone) {
+        return status;
+    }
+    QString failure;
+    const std::optional<meter::Reading> reading = TakeReading(meter, failure);
+    if (!reading) {
+        PrintError(failure);
+        return kIncomplete;
+    }
+    KeepReading(options, meter, *reading);
+    PrintReading(reading->TenthsOfMillimetre / 10000.0, reading->Text + " m", options.Json);
     return kDone;
 }
 

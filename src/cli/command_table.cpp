@@ -13,10 +13,10 @@ constexpr std::array<Argument, 1> kDownload{Argument::DownloadId};
 constexpr std::array<Argument, 2> kDownloadAndFile{Argument::DownloadId, Argument::File};
 constexpr std::array<Argument, 1> kServer{Argument::Server};
 
-const std::array<CommandRow, 17>& Rows() {
-    static const std::array<CommandRow, 17> rows = {{
+const std::array<CommandRow, 19>& Rows() {
+    static const std::array<CommandRow, 19> rows = {{
         {"devices", "", {"--json"}, kNone, StoreUse::None, RunDevices},
-        {"read", "", {"--json"}, kNone, StoreUse::None, RunRead},
+        {"read", "", {"--json"}, kNone, StoreUse::ReadWrite, RunRead},
         {"download", "", {"--csv", "--no-db"}, kNone, StoreUse::ReadWrite, RunDownload},
         {"export", "", {"--format"}, kFile, StoreUse::ReadOnly, RunExport},
         {"decode", "", {"--model"}, kNone, StoreUse::None, RunDecode},
@@ -27,6 +27,13 @@ const std::array<CommandRow, 17>& Rows() {
         {"history", "load", {}, kDownload, StoreUse::ReadWrite, RunHistory},
         {"history", "delete", {}, kDownload, StoreUse::ReadWrite, RunHistory},
         {"history", "redecode", {}, kDownload, StoreUse::ReadWrite, RunHistory},
+        {"history", "readings", {"--json"}, kNone, StoreUse::ReadOnly, RunHistoryReadings},
+        {"measure",
+         "",
+         {"--type", "--then", "--unit", "--json", "--verbose", "--template"},
+         kNone,
+         StoreUse::ReadWrite,
+         RunMeasure},
         {"team", "init", {}, kServer, StoreUse::None, RunTeamInit},
         {"team", "connect", {"--desk"}, kServer, StoreUse::None, RunTeamConnect},
         {"team", "disconnect", {}, kNone, StoreUse::None, RunTeamDisconnect},

@@ -15,6 +15,9 @@ int RunExport(const CliOptions& options);
 int RunDecode(const CliOptions& options);
 int RunPrint(const CliOptions& options);
 int RunHistory(const CliOptions& options);
+// The readings taken live (command_measure.cpp).
+int RunMeasure(const CliOptions& options);
+int RunHistoryReadings(const CliOptions& options);
 // The team server (command_team.cpp).
 int RunTeamInit(const CliOptions& options);
 int RunTeamConnect(const CliOptions& options);

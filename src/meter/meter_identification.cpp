@@ -15,8 +15,8 @@ std::vector<FoundMeter> IdentifyMeters(std::span<hid::THidDevice* const> devices
             model > 0) {
             meters.push_back({model, device->VendorID(), device->ProductID(),
                               QString::fromStdString(device->PnPInfo().DevicePath),
-                              device->FullAccess(),
-                              QString::fromStdString(device->SerialNumber()), device});
+                              device->FullAccess(), QString::fromStdString(device->SerialNumber()),
+                              device});
         }
     }
     return meters;

@@ -10,7 +10,8 @@ constexpr int kDataThreadSleepMs = 50;
 QString NoAccessMessage(const QString& node) {
     return QString("A meter was found at %1, but it cannot be opened for reading and writing: "
                    "this user has no access to its device node.\r"
-                   "Install the udev rule 70-rangedesk.rules as the README describes, then plug "
+                   "Install the udev rule 70-rangedesk.rules (see \"Letting your user open the "
+                   "meter\" in /usr/share/doc/rangedesk/README.md, or man rangedesk), then plug "
                    "the meter in again.")
         .arg(node);
 }

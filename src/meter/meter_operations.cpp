@@ -47,6 +47,12 @@ void MeterOperations::ClearKeyClick() {
     emit operationEnded();
 }
 
+records::DownloadSource MeterOperations::CurrentSource() const {
+    const MeterConnection& meter = link_.Connection();
+    return {meter.Model,  meter.VendorID, meter.ProductID,
+            meter.Serial, simulated_,     QString::fromStdString(format_.DecimalSeparator)};
+}
+
 void MeterOperations::CancelDownload() {
     if (state_ == DownloadState::Downloading) {
         state_ = DownloadState::Cancelling;
@@ -73,9 +79,7 @@ void MeterOperations::ExportAllDataClick() {
     records::DownloadSummary summary;
     try {
         if (sink_) {
-            const MeterConnection& meter = link_.Connection();
-            sink_->BeginDownload({meter.Model, meter.VendorID, meter.ProductID, meter.Serial,
-                                  simulated_, QString::fromStdString(format_.DecimalSeparator)});
+            sink_->BeginDownload(CurrentSource());
         }
         Download(summary);
     } catch (const std::exception& e) {

@@ -12,6 +12,7 @@
 #include "measurement_record.h"
 #include "meter_link.h"
 #include "number_format.h"
+#include "record_sink.h"
 
 namespace rangedesk::records {
 class RecordSink;
@@ -41,6 +42,8 @@ public:
     void SetFormat(NumberFormat format) { format_ = std::move(format); }
     // Downloads of a simulated meter are marked as such.
     void SetSimulated(bool simulated) { simulated_ = simulated; }
+    // The meter connected now, as a download or a reading names where it came from.
+    records::DownloadSource CurrentSource() const;
 
     // Key 001, then the current reading 300 ms later.
     void ReadKeyClick();

@@ -12,6 +12,21 @@
 
 namespace rangedesk::store {
 
+ReadingInfo ReadingFrom(const records::DownloadSource& source, qint64 tenths, const QString& text,
+                        std::optional<qint64> jobId) {
+    ReadingInfo reading;
+    reading.Taken = QDateTime::currentDateTimeUtc();
+    reading.Model = source.Model;
+    reading.VendorID = source.VendorID;
+    reading.ProductID = source.ProductID;
+    reading.Serial = source.Serial;
+    reading.Simulated = source.Simulated;
+    reading.DistanceTenths = tenths;
+    reading.Text = text;
+    reading.JobId = jobId;
+    return reading;
+}
+
 qint64 ReadingLog::Add(const ReadingInfo& r) {
     const QUuid uuid = QUuid::createUuid();
     qint64 id = 0;

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "record_sink.h"
+
 namespace rangedesk::store {
 
 class RecordStore;
@@ -30,6 +32,10 @@ struct ReadingInfo {
     QString Label;
     QString Note;
 };
+
+// A reading of the meter `source` as the log keeps it: tenths of a millimetre and its text.
+ReadingInfo ReadingFrom(const records::DownloadSource& source, qint64 tenths, const QString& text,
+                        std::optional<qint64> jobId);
 
 // The readings of a database. Every write is one transaction as the one writer and is queued
 // for a team server. Throws StoreError, and JobRefusal for a text too long or a reading that

@@ -140,7 +140,7 @@ private slots:
             << QStringList{"history", "load", "1", "--csv", "-"}
             << "history load takes no option --csv";
         QTest::newRow("--db where no database is used")
-            << QStringList{"read", "--db", "x.mdb"} << "read takes no option --db";
+            << QStringList{"devices", "--db", "x.mdb"} << "devices takes no option --db";
         QTest::newRow("unknown action")
             << QStringList{"history", "fly", "1"} << "history has no action \"fly\"";
         QTest::newRow("download ID that is no number")

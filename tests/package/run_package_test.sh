@@ -61,6 +61,11 @@ as_user rangedesk-cli export "$home/records.xlsx" || fail "export"
 [ -s "$home/records.xlsx" ] || fail "no export"
 [ "$(sqlite3 "$db" 'SELECT COUNT(*) FROM LoadData')" = "5" ] || fail "the rows are not in $db"
 
+step "the no-access message points to documentation the package ships"
+[ -s /usr/share/doc/rangedesk/README.md ] || fail "no README.md in /usr/share/doc/rangedesk"
+grep -q "Letting your user open the meter" /usr/share/doc/rangedesk/README.md ||
+  fail "the README lacks the section the no-access message names"
+
 step "the installed program folder is unchanged"
 after=$(cd /usr/lib/rangedesk && find . -type f -exec sha256sum {} + | sort)
 [ "$before" = "$after" ] || fail "the installed files changed"
