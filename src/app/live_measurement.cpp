@@ -89,8 +89,10 @@ void LiveMeasurement::SetArmed(bool armed) {
 
 void LiveMeasurement::Measure(const desktop::MeasureRequest& request, desktop::MeasureDone done) {
     if (request.type && session_.Operations().Downloading()) {
-        done(Failure(desktop::InstanceError::Failed,
-                     "typing is refused while a download runs; try again when it has ended"));
+        const QString refusal = "typing is refused while a download runs; try again when it has "
+                                "ended";
+        emit readingTyped({desktop::TypeOutcome::Failed, {}, "A reading was not typed: " + refusal});
+        done(Failure(desktop::InstanceError::Failed, refusal));
         return;
     }
     if (!session_.Link().MeterConnected()) {
