@@ -9,6 +9,8 @@
 namespace rangedesk::app {
 
 RangeDeskApplication::RangeDeskApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // Settings in ~/.config/RangeDesk/RangeDesk.conf, shared with rangedesk-cli.
+    setOrganizationName("RangeDesk");
     setApplicationName("RangeDesk");
 }
 

@@ -41,4 +41,12 @@ void PrintReading(double metres, const QString& text, bool json);
 // Keeps the reading in the database, so nothing measured is lost; a failure is said, not fatal.
 void KeepReading(const CliOptions& options, CliMeter& meter, const meter::Reading& reading);
 
+// What read and measure do alone: open the meter, take a reading, keep it, print it. The exit
+// status, and the reading when there was one.
+struct ReadOutcome {
+    int Status = 0;
+    std::optional<meter::Reading> Reading;
+};
+ReadOutcome ReadKeepAndPrint(const CliOptions& options);
+
 } // namespace rangedesk::cli

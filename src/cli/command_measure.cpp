@@ -81,25 +81,18 @@ int MeasureThroughWindow(const CliOptions& options, const desktop::InstanceClien
 
 // No window runs: the meter is opened here.
 int MeasureAlone(const CliOptions& options) {
-    CliMeter meter(options);
-    if (const int status = CheckMeter(meter); status != kDone) {
-        return status; // nothing is typed
+    const ReadOutcome outcome = ReadKeepAndPrint(options);
+    if (!outcome.Reading) {
+        return outcome.Status; // nothing is typed
     }
-    QString failure;
-    const std::optional<meter::Reading> reading = TakeReading(meter, failure);
-    if (!reading) {
-        PrintError(failure);
-        return kIncomplete;
-    }
-    KeepReading(options, meter, *reading);
-    PrintReading(reading->TenthsOfMillimetre / 10000.0, reading->Text + " m", options.Json);
+    const meter::Reading& reading = *outcome.Reading;
     if (!options.Type) {
         return kDone;
     }
     const desktop::TypingSettings settings = desktop::TypingSettings::Load();
     const desktop::KeyStrokes strokes =
         desktop::TypingTemplate::Parse(TemplateOf(options))
-            .Strokes({records::ReadingText(reading->TenthsOfMillimetre, {}), "m"},
+            .Strokes({records::ReadingText(reading.TenthsOfMillimetre, {}), "m"},
                      desktop::DecimalSeparatorChar(settings.Decimal, QLocale()));
     desktop::portal::SettingsRestoreTokenStore tokens;
     const desktop::TyperSelection typer =

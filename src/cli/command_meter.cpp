@@ -106,20 +106,24 @@ void KeepReading(const CliOptions& options, CliMeter& meter, const meter::Readin
     }
 }
 
-int RunRead(const CliOptions& options) {
+ReadOutcome ReadKeepAndPrint(const CliOptions& options) {
     CliMeter meter(options);
     if (const int status = CheckMeter(meter); status != kDone) {
-        return status;
+        return {status, std::nullopt};
     }
     QString failure;
-    const std::optional<meter::Reading> reading = TakeReading(meter, failure);
+    std::optional<meter::Reading> reading = TakeReading(meter, failure);
     if (!reading) {
         PrintError(failure);
-        return kIncomplete;
+        return {kIncomplete, std::nullopt};
     }
     KeepReading(options, meter, *reading);
     PrintReading(reading->TenthsOfMillimetre / 10000.0, reading->Text + " m", options.Json);
-    return kDone;
+    return {kDone, std::move(reading)};
+}
+
+int RunRead(const CliOptions& options) {
+    return ReadKeepAndPrint(options).Status;
 }
 
 } // namespace rangedesk::cli

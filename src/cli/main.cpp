@@ -101,6 +101,7 @@ int main(int argc, char** argv) {
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    QCoreApplication::setOrganizationName("RangeDesk");
     QCoreApplication::setApplicationName("RangeDesk");
     return RunChecked(options);
 }

@@ -1,5 +1,7 @@
 #include "exact_rational.h"
 
+#include "number_format.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -90,15 +92,7 @@ std::string RoundedDigits(const ExactRational& x, int decimals, bool& isZero) {
         r %= d;
     }
     if (2 * r >= d) {
-        std::size_t i = digits.size();
-        while (i > 0 && digits[i - 1] == '9') {
-            digits[--i] = '0';
-        }
-        if (i == 0) {
-            digits.insert(digits.begin(), '1');
-        } else {
-            ++digits[i - 1];
-        }
+        IncrementDigits(digits);
     }
     isZero = digits.find_first_not_of('0') == std::string::npos;
     return digits;

@@ -20,15 +20,7 @@ std::string RoundDigits(std::string digits, int fracDigits, int decimals, bool n
     const bool roundUp = keep < digits.size() && digits[keep] >= '5';
     digits.resize(keep);
     if (roundUp) {
-        std::size_t i = digits.size();
-        while (i > 0 && digits[i - 1] == '9') {
-            digits[--i] = '0';
-        }
-        if (i == 0) {
-            digits.insert(digits.begin(), '1');
-        } else {
-            ++digits[i - 1];
-        }
+        IncrementDigits(digits);
     }
     // At least one digit before the point.
     while (digits.size() < static_cast<std::size_t>(decimals) + 1) {
@@ -100,6 +92,18 @@ std::string FormatDecimals(std::int64_t mantissa, int scale, int decimals,
 std::string FormatPattern(std::int64_t mantissa, int scale, std::string_view pattern,
                           const NumberFormat& format) {
     return FormatDecimals(mantissa, scale, PatternDecimals(pattern), format);
+}
+
+void IncrementDigits(std::string& digits) {
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') {
+        digits[--i] = '0';
+    }
+    if (i == 0) {
+        digits.insert(digits.begin(), '1');
+    } else {
+        ++digits[i - 1];
+    }
 }
 
 std::string IntText(std::int64_t n) {

@@ -29,6 +29,10 @@ std::string FormatPattern(std::int64_t mantissa, int scale, std::string_view pat
 std::string FormatDecimals(std::int64_t mantissa, int scale, int decimals,
                            const NumberFormat& format);
 
+// Adds one unit in the last place of a string of decimal digits ("199" gives "200",
+// "99" gives "100").
+void IncrementDigits(std::string& digits);
+
 std::string IntText(std::int64_t n);      // "%d"
 std::string TwoDigitText(std::int64_t n); // "%.2d"
 
