@@ -162,13 +162,19 @@ int Show(store::DownloadHistory& history, const store::DownloadInfo& download,
     return kDone;
 }
 
-int Export(store::DownloadHistory& history, qint64 id, const QString& path,
-           const CliOptions& options, const std::vector<std::filesystem::path>& protectedFiles) {
+int Export(store::DownloadHistory& history, const store::DownloadInfo& download,
+           const QString& path, const CliOptions& options,
+           const std::vector<std::filesystem::path>& protectedFiles) {
     store::KeptRecordsTable records;
-    records.ShowDownload(history, id, ChoiceOf(options));
-    ExportKeptRecords(
-        records, false, ExportFormatFor(options, path), path, options, protectedFiles,
-        QString("%1download %2").arg(options.OnlyNew ? "the new ones of " : "").arg(id));
+    records.ShowDownload(history, download.Id, ChoiceOf(options));
+    // The meter in the title, so a simulated download's file says it is one.
+    const QString meter = store::MeterText(download);
+    ExportKeptRecords(records, false, ExportFormatFor(options, path), path, options, protectedFiles,
+                      QString("%1download %2 (%3)")
+                          .arg(options.OnlyNew ? "the new ones of " : "")
+                          .arg(download.Id)
+                          .arg(meter),
+                      store::DownloadCaption(download) + ", " + meter);
     return kDone;
 }
 
@@ -196,9 +202,9 @@ int RunHistory(const CliOptions& options) {
     }
     if (!writes) {
         const auto protectedFiles = output::DatabaseFiles(files::LocalPath(store.Path()));
-        return action == "show"
-                   ? Show(history, *download, options, protectedFiles)
-                   : Export(history, id, options.Arguments.value(1), options, protectedFiles);
+        return action == "show" ? Show(history, *download, options, protectedFiles)
+                                : Export(history, *download, options.Arguments.value(1), options,
+                                         protectedFiles);
     }
     store::DownloadWriter writer(store);
     if (action == "load") {

@@ -158,7 +158,7 @@ int RunJobExport(const CliOptions& options) {
     records.ShowJob(store::DownloadHistory(open.store), open.job.Id);
     ExportKeptRecords(records, true, format, path, options,
                       output::DatabaseFiles(files::LocalPath(open.store.Path())),
-                      QString("job \"%1\"").arg(open.job.Name));
+                      QString("job \"%1\"").arg(open.job.Name), "Job " + open.job.Name);
     return kDone;
 }
 

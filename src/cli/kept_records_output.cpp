@@ -143,7 +143,7 @@ UnitSystem UnitsOf(const CliOptions& options) {
 void ExportKeptRecords(const store::KeptRecordsTable& table, bool withDownload,
                        output::ExportFormat format, const QString& path, const CliOptions& options,
                        const std::vector<std::filesystem::path>& protectedFiles,
-                       const QString& what) {
+                       const QString& what, const QString& title) {
     const UnitSystem units = UnitsOf(options);
     if (format == output::ExportFormat::Xls && units != UnitSystem::AsMeasured) {
         throw UsageError("--units " + output::UnitSystemWord(units) +
@@ -153,6 +153,7 @@ void ExportKeptRecords(const store::KeptRecordsTable& table, bool withDownload,
     output::ExportOptions exportOptions;
     exportOptions.Protected = protectedFiles;
     exportOptions.Units = units;
+    exportOptions.Title = title;
     const output::ExportResult result = output::ExportRecords(
         table, ExportColumns(table, withDownload, format, units), format, target, exportOptions);
     QString said = QString("Exported %1 of %2").arg(Plural(result.Rows, "record", "records"), what);

@@ -43,11 +43,12 @@ UnitSystem UnitsOf(const CliOptions& options);
 // Writes kept records to `path` (see ExportRecords): after the seven columns Label and Note,
 // and under a unit system Deduction; a job's export begins with Download. The legacy XLS keeps
 // its seven columns and holds the values as measured (other units are a usage error). Says on
-// standard error what was written, and under a unit system how many values stayed text.
+// standard error what was written ("of `what`"), and under a unit system how many values
+// stayed text. `title` heads the file (the XLS title cell, the XLSX document title).
 void ExportKeptRecords(const store::KeptRecordsTable& table, bool withDownload,
                        output::ExportFormat format, const QString& path, const CliOptions& options,
                        const std::vector<std::filesystem::path>& protectedFiles,
-                       const QString& what);
+                       const QString& what, const QString& title);
 
 // Prints the totals of the table's RESULT by kind: one line per kind, or with --json a list of
 // {"kind", "unit", "value", "records"} (plus "left_out" as measured: a list of {"download",

@@ -243,6 +243,25 @@ private slots:
         }
     }
 
+    // A simulated meter's downloads say so in the list and in the files exported from them.
+    void simulatedDownloadsSaySo() {
+        const Run list = On({"history"});
+        QVERIFY(list.out.contains("simulated model 3"));
+        QVERIFY(list.out.contains("simulated model 1"));
+        const QString xlsx = dir.filePath("download-2.xlsx");
+        const QString xls = dir.filePath("download-2.xls");
+        QCOMPARE(On({"history", "export", "2", xlsx}).exit, 0);
+        QCOMPARE(On({"history", "export", "2", xls}).exit, 0);
+        const QString tests(RANGEDESK_OUTPUT_TEST_DIR);
+        const Run book = Start("/usr/bin/python3", {tests + "/read_xlsx.py", xlsx});
+        QVERIFY2(
+            QJsonDocument::fromJson(book.out)["title"].toString().endsWith(", simulated model 1"),
+            book.out.constData());
+        const Run sheet = Start("/usr/bin/python3", {tests + "/read_xls.py", xls});
+        QVERIFY2(sheet.out.split('\n').first().endsWith(", simulated model 1"),
+                 sheet.out.constData());
+    }
+
     // A job without records says so and writes no file.
     void reportOfAnEmptyJobWritesNothing() {
         QCOMPARE(On({"job", "create", "Empty"}).exit, 0);
