@@ -254,6 +254,7 @@ Commands:
   export     write the records to .xls, .xlsx or .csv
   decode     decode captured record replies
   print      print the records to a PDF file
+  measure    one reading, typed into the focused application with --type
   history    every download kept: list, search, show, export, totals, label, note,
              deduct, assign, load, delete, redecode
   job        jobs: list, create, rename, show, export, totals, report
