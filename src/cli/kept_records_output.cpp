@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "file_names.h"
+#include "kept_records_export.h"
 #include "load_data_columns.h"
 #include "measurement_cells.h"
 #include "number_format.h"
@@ -34,31 +35,6 @@ QJsonObject RecordJson(int recNo, const records::LoadDataTexts& texts, const QSt
                 : QJsonValue(texts[std::size_t(c)]);
     }
     return record;
-}
-
-// The columns of an export of kept records in `format` under `units`.
-std::vector<output::SheetColumn> ExportColumns(const store::KeptRecordsTable& table,
-                                               bool withDownload, output::ExportFormat format,
-                                               UnitSystem units) {
-    std::vector<Column> shown;
-    if (withDownload && format != output::ExportFormat::Xls) {
-        shown.push_back(Column::Download);
-    }
-    for (int c = Column::RecNo; c <= Column::RESULT; ++c) {
-        shown.push_back(Column(c));
-    }
-    if (format != output::ExportFormat::Xls) {
-        shown.insert(shown.end(), {Column::Label, Column::Note});
-        if (units != UnitSystem::AsMeasured) {
-            shown.push_back(Column::Deduction);
-        }
-    }
-    std::vector<output::SheetColumn> columns;
-    for (const Column c : shown) {
-        columns.push_back({c, table.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(), true,
-                           output::KindOfField(table, c)});
-    }
-    return columns;
 }
 
 QString Plural(qsizetype count, const QString& one, const QString& many) {
@@ -154,8 +130,9 @@ void ExportKeptRecords(const store::KeptRecordsTable& table, bool withDownload,
     exportOptions.Protected = protectedFiles;
     exportOptions.Units = units;
     exportOptions.Title = title;
-    const output::ExportResult result = output::ExportRecords(
-        table, ExportColumns(table, withDownload, format, units), format, target, exportOptions);
+    const output::ExportResult result = output::ExportKeptRecords(
+        table, withDownload ? output::DownloadColumn::First : output::DownloadColumn::Omit, format,
+        target, exportOptions);
     QString said = QString("Exported %1 of %2").arg(Plural(result.Rows, "record", "records"), what);
     if (path != "-") {
         said += " to " + files::ShownPath(std::filesystem::absolute(target));
