@@ -27,12 +27,13 @@ inline void Execute(const QString& path, const QStringList& statements) {
 }
 
 // The layout-1 history a long-time user has: every download complete, every reply kept, the
-// records a mix of modes, lengths in m and ft, areas and volumes. Opening the file for writing
-// upgrades it.
+// records a mix of modes, lengths in m and ft, areas and volumes; whatever a later layout added
+// is dropped. Opening the file for writing upgrades it.
 inline void FillLayoutOne(const QString& path, int downloads, int records) {
     Execute(path,
             {"DROP TABLE IF EXISTS DownloadRecords", "DROP TABLE IF EXISTS Downloads",
-             "PRAGMA user_version = 1",
+             "DROP TABLE IF EXISTS Readings", "DROP TABLE IF EXISTS Jobs",
+             "DROP TABLE IF EXISTS Outbox", "DROP TABLE IF EXISTS State", "PRAGMA user_version = 1",
              "CREATE TABLE Downloads (id INTEGER PRIMARY KEY, started TEXT, finished TEXT, model "
              "INTEGER, vendor INTEGER, product INTEGER, asked INTEGER, stored INTEGER, outcome "
              "TEXT)",

@@ -50,9 +50,7 @@ class TestCliJobs : public QObject {
     QString db;
 
     // Runs a command on this test's database.
-    Run On(const QStringList& arguments) {
-        return Cli(QStringList{"--db", db} + arguments);
-    }
+    Run On(const QStringList& arguments) { return Cli(QStringList{"--db", db} + arguments); }
 
 private slots:
     // Every row starts from one download of five records in job "Site A".
@@ -233,6 +231,15 @@ private slots:
         QCOMPARE(Json(run).object()["job"].toString(), QString("Site A"));
         QCOMPARE(Json(run).object()["job_created"].toBool(), false);
         QCOMPARE(Json(run).object()["new"].toInt(), 0);
+        // The same records again: none of them is new.
+        const auto records = [&](const QString& id) {
+            return Json(On({"history", "show", id, "--only-new", "--json"}))
+                .object()["records"]
+                .toArray()
+                .size();
+        };
+        QCOMPARE(records("1"), 5);
+        QCOMPARE(records("2"), 0);
         const QJsonArray jobs = Json(On({"job", "--json"})).array();
         QCOMPARE(jobs.size(), 1);
         QCOMPARE(jobs[0]["downloads"].toInt(), 2);
