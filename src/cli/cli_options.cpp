@@ -1,6 +1,7 @@
 #include "cli_options.h"
 
 #include "command_table.h"
+#include "measurement_cells.h"
 
 #include <algorithm>
 
@@ -8,9 +9,9 @@ namespace rangedesk::cli {
 namespace {
 
 // Options that take a value.
-const QStringList kValueOptions = {"--device", "--simulate", "--db",      "--csv",
-                                   "--format", "--pdf",      "--model",   "--search",
-                                   "--desk",   "--then",     "--template"};
+const QStringList kValueOptions = {
+    "--device", "--simulate", "--db",       "--csv", "--format", "--pdf",     "--model", "--search",
+    "--desk",   "--then",     "--template", "--job", "--client", "--address", "--note",  "--units"};
 // Options every command takes.
 const QStringList kGlobalOptions = {"--device", "--simulate", "--quiet",
                                     "--help",   "-h",         "--version"};
@@ -88,7 +89,24 @@ void Apply(CliOptions& o, const QString& option, const QString& value) {
     } else if (option == "--model") {
         o.Model = WholeNumber(option, value, 1, 4);
     } else if (option == "--search") {
+        if (value.trimmed().isEmpty()) {
+            throw UsageError("--search needs a text to look for, not an empty one");
+        }
         o.Search = value;
+    } else if (option == "--job") {
+        o.Job = value; // the database says whether it may be a job's name
+    } else if (option == "--client") {
+        o.JobClient = value;
+    } else if (option == "--address") {
+        o.JobAddress = value;
+    } else if (option == "--note") {
+        o.JobNote = value;
+    } else if (option == "--units") {
+        o.Units = output::UnitSystemFromWord(value);
+        if (!o.Units) {
+            throw UsageError("--units takes as-measured, metric or imperial, not \"" + value +
+                             "\"");
+        }
     } else if (option == "--desk") {
         if (value.trimmed().isEmpty()) {
             throw UsageError("--desk needs a name, not an empty text");
@@ -116,6 +134,10 @@ void ApplyFlag(CliOptions& o, const QString& option) {
         o.NoDatabase = true;
     } else if (option == "--team") {
         o.Team = true;
+    } else if (option == "--only-new") {
+        o.OnlyNew = true;
+    } else if (option == "--raw") {
+        o.Raw = true;
     }
 }
 
@@ -167,14 +189,36 @@ void CheckOptions(const CliOptions& o, const QStringList& given) {
     }
 }
 
+QString ArgumentName(Argument argument, std::size_t count) {
+    switch (argument) {
+    case Argument::DownloadId:
+        return "a download ID";
+    case Argument::Server:
+        return "a server (URL or service=NAME)";
+    case Argument::JobName:
+        return "a job's NAME";
+    case Argument::RecordNumber:
+        return "a record number";
+    case Argument::Text:
+        return "a TEXT";
+    case Argument::OnOff:
+        return "on or off";
+    case Argument::File:
+        break;
+    }
+    return count == 1 ? "one FILE" : "a FILE";
+}
+
+bool PositiveNumber(const QString& value) {
+    bool ok = false;
+    return value.toLongLong(&ok) > 0 && ok;
+}
+
 void CheckArguments(const CliOptions& o) {
     const auto wanted = o.Row->Arguments;
     QStringList names;
     for (const Argument argument : wanted) {
-        names << (argument == Argument::DownloadId ? "a download ID"
-                  : argument == Argument::Server   ? "a server (URL or service=NAME)"
-                  : wanted.size() == 1             ? "one FILE"
-                                                   : "a FILE");
+        names << ArgumentName(argument, wanted.size());
     }
     const QString needs = names.isEmpty() ? Words(o) + " takes no arguments"
                                           : Words(o) + " needs " + names.join(" and ");
@@ -183,9 +227,12 @@ void CheckArguments(const CliOptions& o) {
     }
     for (std::size_t i = 0; i < wanted.size(); ++i) {
         const QString& value = o.Arguments[qsizetype(i)];
-        bool ok = false;
-        if (wanted[i] == Argument::DownloadId && (value.toLongLong(&ok) <= 0 || !ok)) {
+        if ((wanted[i] == Argument::DownloadId || wanted[i] == Argument::RecordNumber) &&
+            !PositiveNumber(value)) {
             throw UsageError(needs + QString(", not \"%1\"").arg(value));
+        }
+        if (wanted[i] == Argument::OnOff && value != "on" && value != "off") {
+            throw UsageError(Words(o) + QString(" takes on or off, not \"%1\"").arg(value));
         }
         if (wanted[i] == Argument::Server && value.trimmed().isEmpty()) {
             throw UsageError(Words(o) + " needs a server, not an empty text");
@@ -203,12 +250,23 @@ void CheckCombinations(const CliOptions& o) {
     if (o.Command == "print" && o.Pdf.isEmpty()) {
         throw UsageError("print needs --pdf FILE");
     }
+    if (o.Command == "job" && o.Action == "report" && o.Pdf.isEmpty()) {
+        throw UsageError("job report needs --pdf FILE");
+    }
+    if (o.Command == "download" && o.NoDatabase && o.Job) {
+        throw UsageError("download --job needs the database; it cannot go with --no-db");
+    }
+    if (o.Command == "download" && o.Json && o.Csv == "-") {
+        throw UsageError("download --json and --csv - would both write to standard output");
+    }
+    if (o.Raw && (o.Json || !o.Csv.isEmpty())) {
+        throw UsageError("history show takes one of --raw, --json and --csv");
+    }
+    if (o.Json && !o.Csv.isEmpty() && o.Command == "history") {
+        throw UsageError("history show takes one of --raw, --json and --csv");
+    }
     if (o.Command == "download" && o.NoDatabase && o.Csv.isEmpty()) {
         throw UsageError("download --no-db needs --csv FILE (or - for standard output)");
-    }
-    // TO BE WIRED BY THE STORE: the local history's search; until then only the team's.
-    if (o.Command == "history" && !o.Search.isEmpty() && !o.Team) {
-        throw UsageError("history --search works with --team for now");
     }
     if (o.Command == "download" && o.NoDatabase && !o.Database.isEmpty()) {
         throw UsageError("download takes --db or --no-db, not both");
@@ -221,8 +279,17 @@ CliOptions ParseCommandLine(const QStringList& arguments) {
     CliOptions o;
     QStringList words;
     QStringList given;
+    bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString arg = arguments[i];
+        if (optionsEnded) {
+            words << arg;
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
         QString value;
         bool hasValue = false;
         if (arg.startsWith("--") && arg.contains('=')) {

@@ -8,6 +8,7 @@
 #include "simulated_meter_platform.h"
 #include "table_export.h"
 #include "typing_template.h"
+#include "unit_system.h"
 
 namespace rangedesk::cli {
 
@@ -36,13 +37,21 @@ struct CliOptions {
     bool Type = false; // measure --type: typed into the focused application
     desktop::EndKey Then = desktop::EndKey::Tab; // measure --then tab|enter|none
     bool WithUnit = false;                       // measure --unit: the value and its unit
-    QString Template;      // measure --template TEXT: how the reading is typed
-    bool Verbose = false;  // measure --verbose: the typing method and what it did
-    QStringList Arguments; // what follows the command's words and options
+    QString Template;                  // measure --template TEXT: how the reading is typed
+    bool Verbose = false;              // measure --verbose: the typing method and what it did
+    std::optional<QString> Job;        // download --job NAME
+    std::optional<QString> JobClient;  // job create --client TEXT
+    std::optional<QString> JobAddress; // job create --address TEXT
+    std::optional<QString> JobNote;    // job create --note TEXT
+    std::optional<UnitSystem> Units;   // --units WORD
+    bool OnlyNew = false;              // --only-new
+    bool Raw = false;                  // history show --raw
+    QStringList Arguments;             // what follows the command's words and options
 };
 
 // The command line without the program name. Options may stand before or after the command's
-// words. Throws UsageError with the reason.
+// words; after "--" every word is an argument, so a label may begin with "-". Throws
+// UsageError with the reason.
 CliOptions ParseCommandLine(const QStringList& arguments);
 
 class UsageError {

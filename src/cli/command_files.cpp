@@ -14,6 +14,7 @@
 #include "file_names.h"
 #include "hex_line.h"
 #include "load_data_model.h"
+#include "measurement_cells.h"
 #include "measurement_record.h"
 #include "model_table.h"
 #include "output_target.h"
@@ -58,10 +59,25 @@ int RunExport(const CliOptions& options) {
     const std::filesystem::path target = files::LocalPath(path);
     output::ExportOptions exportOptions;
     exportOptions.Protected = output::DatabaseFiles(files::LocalPath(store.Path()));
-    output::ExportTable(table, output::AllColumns(table), format, target, exportOptions);
+    exportOptions.Units = options.Units.value_or(UnitSystem::AsMeasured);
+    if (format == output::ExportFormat::Xls && exportOptions.Units != UnitSystem::AsMeasured) {
+        throw UsageError("--units " + output::UnitSystemWord(exportOptions.Units) +
+                         " needs an .xlsx or .csv file: an .XLS file holds the values as measured");
+    }
+    const output::ExportResult result =
+        output::ExportRecords(table, output::AllColumns(table), format, target, exportOptions);
+    const bool converted = exportOptions.Units != UnitSystem::AsMeasured;
+    QString said = QString("Exported %1 records").arg(table.rowCount());
     if (path != "-") {
-        std::fprintf(stderr, "Exported %d records to %s\n", table.rowCount(),
-                     qPrintable(files::ShownPath(std::filesystem::absolute(target))));
+        said += " to " + files::ShownPath(std::filesystem::absolute(target));
+    }
+    if (converted) {
+        said += QString(" in %1 units; %2 values stayed text (no quantity in them)")
+                    .arg(output::UnitSystemWord(exportOptions.Units))
+                    .arg(result.TextValues);
+    }
+    if (path != "-" || converted) {
+        std::fprintf(stderr, "%s\n", said.toUtf8().constData());
     }
     return kDone;
 }

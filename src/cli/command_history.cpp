@@ -4,17 +4,22 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
 #include "commands.h"
 #include "csv_text.h"
 #include "download_history.h"
+#include "download_outcome.h"
 #include "download_writer.h"
 #include "exit_status.h"
 #include "export_error.h"
 #include "file_names.h"
-#include "history_models.h"
+#include "kept_record_columns.h"
+#include "kept_records_output.h"
+#include "kept_records_table.h"
+#include "load_data_columns.h"
 #include "output_target.h"
 #include "record_store.h"
 #include "standard_output.h"
@@ -29,17 +34,7 @@ int List(store::DownloadHistory& history, const CliOptions& options) {
     if (options.Json) {
         QJsonArray list;
         for (const store::DownloadInfo& d : downloads) {
-            list.append(QJsonObject{{"id", d.Id},
-                                    {"started", d.Started.toString(Qt::ISODateWithMs)},
-                                    {"finished", d.Finished.toString(Qt::ISODateWithMs)},
-                                    {"model", d.Model},
-                                    {"vendor", d.VendorID},
-                                    {"product", d.ProductID},
-                                    {"asked", d.Asked},
-                                    {"stored", d.Stored},
-                                    {"kept", d.Kept},
-                                    {"new", history.NewRecords(d)},
-                                    {"outcome", d.Outcome}});
+            list.append(DownloadJson(d, history.NewRecords(d)));
         }
         PrintOut(QJsonDocument(list).toJson(QJsonDocument::Indented));
         return kDone;
@@ -48,26 +43,106 @@ int List(store::DownloadHistory& history, const CliOptions& options) {
         std::fprintf(stderr, "No download is kept yet.\n");
         return kDone;
     }
-    PrintLine("ID\tDate and time\tMeter\tRecords\tNew\tOutcome");
+    PrintLine(DownloadHeading());
     for (const store::DownloadInfo& d : downloads) {
-        PrintLine(QString("%1\t%2\t%3\t%4\t%5\t%6")
-                      .arg(d.Id)
-                      .arg(d.Started.toLocalTime().toString("yyyy-MM-dd HH:mm:ss"))
-                      .arg(d.Model > 0 ? QString("model %1").arg(d.Model) : QString("-"))
-                      .arg(store::RecordsText(d))
-                      .arg(history.NewRecords(d))
-                      .arg(d.Outcome));
+        PrintLine(DownloadLine(d, history.NewRecords(d)));
     }
     return kDone;
 }
 
+// The downloads whose job, client, or a record's mode, label or note holds the text, each with
+// the records that matched.
+int Search(store::DownloadHistory& history, const CliOptions& options) {
+    const std::vector<store::SearchHit> hits = history.Search(options.Search);
+    if (options.Json) {
+        QJsonArray list;
+        for (const store::SearchHit& hit : hits) {
+            QJsonObject download = DownloadJson(hit.Download, history.NewRecords(hit.Download));
+            QJsonArray records;
+            for (const store::HistoryRecord& r : hit.Records) {
+                records.append(RecordJson(r));
+            }
+            download["records"] = records;
+            list.append(download);
+        }
+        PrintOut(QJsonDocument(list).toJson(QJsonDocument::Indented));
+        return kDone;
+    }
+    if (hits.empty()) {
+        std::fprintf(stderr, "No download matches \"%s\".\n", options.Search.toUtf8().constData());
+        return kDone;
+    }
+    PrintLine(DownloadHeading());
+    for (const store::SearchHit& hit : hits) {
+        PrintLine(DownloadLine(hit.Download, history.NewRecords(hit.Download)));
+        for (const store::HistoryRecord& r : hit.Records) {
+            PrintLine("\t" + RecordLine(r.Texts, r.Label, r.Note));
+        }
+    }
+    return kDone;
+}
+
+store::RecordChoice ChoiceOf(const CliOptions& options) {
+    return options.OnlyNew ? store::RecordChoice::OnlyNew : store::RecordChoice::All;
+}
+
+// The kept reply bytes, one record a line, as decode reads them.
+int ShowRaw(const store::DownloadHistory& history, const store::DownloadInfo& download,
+            const CliOptions& options) {
+    const std::vector<store::HistoryRecord> records =
+        history.Records(download.Id, ChoiceOf(options));
+    if (std::any_of(records.begin(), records.end(),
+                    [](const store::HistoryRecord& r) { return r.Reply.isEmpty(); })) {
+        PrintError(
+            QString("download %1 holds no bytes of the meter (it was %2)")
+                .arg(download.Id)
+                .arg(download.Outcome == records::OutcomeWord(records::DownloadOutcome::Imported)
+                         ? "imported from an older version"
+                         : "kept without them"));
+        return kFileError;
+    }
+    for (const store::HistoryRecord& r : records) {
+        PrintLine(QString::fromLatin1(r.Reply.toHex(' ')));
+    }
+    if (!options.Quiet && download.Model > 0) {
+        std::fprintf(stderr,
+                     "%d replies of a model %d meter: rangedesk-cli decode --model %d reads "
+                     "them.\n",
+                     int(records.size()), download.Model, download.Model);
+    }
+    return kDone;
+}
+
+int ShowJson(const store::DownloadHistory& history, const store::DownloadInfo& download,
+             const store::KeptRecordsTable& records) {
+    QJsonObject object = DownloadJson(download, history.NewRecords(download));
+    QJsonArray list;
+    for (int row = 0; row < records.rowCount(); ++row) {
+        list.append(RecordJson(records.RowAt(row)));
+    }
+    object["records"] = list;
+    PrintOut(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    return kDone;
+}
+
 // `protectedFiles`: the database's, which an output never replaces.
-int Show(store::DownloadHistory& history, qint64 id, const CliOptions& options,
-         const std::vector<std::filesystem::path>& protectedFiles) {
-    store::DownloadRecordsModel records(history);
-    records.SetDownload(id);
-    const auto columns = output::AllColumns(records);
+int Show(store::DownloadHistory& history, const store::DownloadInfo& download,
+         const CliOptions& options, const std::vector<std::filesystem::path>& protectedFiles) {
+    if (options.Raw) {
+        return ShowRaw(history, download, options);
+    }
+    store::KeptRecordsTable records;
+    records.ShowDownload(history, download.Id, ChoiceOf(options));
+    if (options.Json) {
+        return ShowJson(history, download, records);
+    }
     if (!options.Csv.isEmpty()) {
+        // The seven columns, as the download's and the export's CSV of LoadData have them.
+        std::vector<output::SheetColumn> columns;
+        for (int c = store::KeptRecordsTable::RecNo; c <= store::KeptRecordsTable::RESULT; ++c) {
+            columns.push_back({c, records.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
+                               true, output::KindOfField(records, c)});
+        }
         output::OutputTarget target(files::LocalPath(options.Csv), output::SpecialFile::WriteInto,
                                     protectedFiles);
         target.Write(output::CsvFromTable(records, columns, output::CsvOptionsFor(QLocale()),
@@ -75,30 +150,31 @@ int Show(store::DownloadHistory& history, qint64 id, const CliOptions& options,
         target.Commit();
         return kDone;
     }
-    for (int r = -1; r < records.rowCount(); ++r) {
-        QStringList fields;
-        for (int c = 0; c < records.columnCount(); ++c) {
-            fields << (r < 0 ? records.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()
-                             : records.index(r, c).data().toString());
-        }
-        PrintLine(fields.join('\t'));
+    QStringList heading;
+    for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
+        heading << records::ColumnName(c);
+    }
+    PrintLine((heading << records::kLabelColumn << records::kNoteColumn).join('\t'));
+    for (int row = 0; row < records.rowCount(); ++row) {
+        const store::KeptRow& r = records.RowAt(row);
+        PrintLine(RecordLine(r.Texts, r.Label, r.Note));
     }
     return kDone;
 }
 
-int Export(store::DownloadHistory& history, qint64 id, const QString& path,
-           const CliOptions& options, const std::vector<std::filesystem::path>& protectedFiles) {
-    store::DownloadRecordsModel records(history);
-    records.SetDownload(id);
-    const output::ExportFormat format = ExportFormatFor(options, path);
-    const std::filesystem::path target = files::LocalPath(path);
-    output::ExportOptions exportOptions;
-    exportOptions.Protected = protectedFiles;
-    output::ExportTable(records, output::AllColumns(records), format, target, exportOptions);
-    if (path != "-") {
-        std::fprintf(stderr, "Exported %d records of download %lld to %s\n", records.rowCount(), id,
-                     qPrintable(files::ShownPath(std::filesystem::absolute(target))));
-    }
+int Export(store::DownloadHistory& history, const store::DownloadInfo& download,
+           const QString& path, const CliOptions& options,
+           const std::vector<std::filesystem::path>& protectedFiles) {
+    store::KeptRecordsTable records;
+    records.ShowDownload(history, download.Id, ChoiceOf(options));
+    // The meter in the title, so a simulated download's file says it is one.
+    const QString meter = store::MeterText(download);
+    ExportKeptRecords(records, false, ExportFormatFor(options, path), path, options, protectedFiles,
+                      QString("%1download %2 (%3)")
+                          .arg(options.OnlyNew ? "the new ones of " : "")
+                          .arg(download.Id)
+                          .arg(meter),
+                      store::DownloadCaption(download) + ", " + meter);
     return kDone;
 }
 
@@ -117,7 +193,7 @@ int RunHistory(const CliOptions& options) {
     store.Open();
     store::DownloadHistory history(store);
     if (action.isEmpty()) {
-        return List(history, options);
+        return options.Search.isEmpty() ? List(history, options) : Search(history, options);
     }
     const std::optional<store::DownloadInfo> download = history.Find(id);
     if (!download) {
@@ -126,9 +202,9 @@ int RunHistory(const CliOptions& options) {
     }
     if (!writes) {
         const auto protectedFiles = output::DatabaseFiles(files::LocalPath(store.Path()));
-        return action == "show"
-                   ? Show(history, id, options, protectedFiles)
-                   : Export(history, id, options.Arguments.value(1), options, protectedFiles);
+        return action == "show" ? Show(history, *download, options, protectedFiles)
+                                : Export(history, *download, options.Arguments.value(1), options,
+                                         protectedFiles);
     }
     store::DownloadWriter writer(store);
     if (action == "load") {

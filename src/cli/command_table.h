@@ -13,7 +13,15 @@ namespace rangedesk::cli {
 enum class StoreUse { None, ReadOnly, ReadWrite };
 
 // What follows a command's words.
-enum class Argument { DownloadId, File, Server };
+enum class Argument {
+    DownloadId,
+    File,
+    Server,
+    JobName,      // a job's name; the database says whether it may be one
+    RecordNumber, // a record's number in its download
+    Text,         // a label, a note, a setting; may be empty
+    OnOff,        // "on" or "off"
+};
 
 // One command (or one action of a command): its words, the options it takes, its arguments,
 // the database access it needs, and the function that runs it.

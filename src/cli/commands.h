@@ -18,6 +18,20 @@ int RunHistory(const CliOptions& options);
 // The readings taken live (command_measure.cpp).
 int RunMeasure(const CliOptions& options);
 int RunHistoryReadings(const CliOptions& options);
+// Jobs, labels, notes, deductions and totals (command_job.cpp, command_history_edit.cpp).
+int RunHistoryTotals(const CliOptions& options);
+int RunHistoryAssign(const CliOptions& options);
+// history label, note and deduct.
+int RunHistoryLabel(const CliOptions& options);
+int RunJobList(const CliOptions& options);
+int RunJobCreate(const CliOptions& options);
+int RunJobRename(const CliOptions& options);
+int RunJobShow(const CliOptions& options);
+int RunJobExport(const CliOptions& options);
+int RunJobTotals(const CliOptions& options);
+int RunJobReport(const CliOptions& options);
+// The client report's settings (command_config.cpp).
+int RunConfig(const CliOptions& options);
 // The team server (command_team.cpp).
 int RunTeamInit(const CliOptions& options);
 int RunTeamConnect(const CliOptions& options);

@@ -92,8 +92,10 @@ int main(int argc, char** argv) {
         return kUsage;
     }
     // Printing lays text out, which needs the GUI library; no display is used.
+    const bool prints =
+        options.Command == "print" || (options.Command == "job" && options.Action == "report");
     std::unique_ptr<QCoreApplication> application;
-    if (options.Command == "print" && !options.Help) {
+    if (prints && !options.Help) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }

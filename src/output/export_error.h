@@ -20,6 +20,7 @@ public:
         Folder,         // the target is a folder
         Protected,      // the target is the record database (or a file SQLite keeps beside it)
         System,         // the system refused (a full disk, no permission)
+        UnitsInXls,     // converted units asked of the legacy XLS, which holds texts as measured
     };
 
     // "cannot write FILE: REASON", or REASON alone when no file is concerned.

@@ -1,7 +1,6 @@
 #include "report_definition.h"
 
 #include <charconv>
-#include <optional>
 
 #include "escaped_text.h"
 
@@ -127,6 +126,12 @@ ReportDefinition ParseReportDefinition(std::string_view text) {
             def.FontPoints = Number(w[2], kFontPoints, lineNumber);
         } else if (key == "connection" && w.size() == 2) {
             def.Connection = w[1];
+        } else if (key == "header" && w.size() == 2) {
+            def.Header.push_back(w[1]);
+        } else if (key == "group" && (w.size() == 2 || w.size() == 3)) {
+            def.Group = ReportGroup{w[1], w.size() == 3 ? w[2] : "{value}"};
+        } else if (key == "totals" && w.size() == 2) {
+            def.TotalsHeading = w[1];
         } else if (key == "column" && w.size() == 5) {
             ReportColumn column{w[1], w[2], 0, ColumnAlignment::Left};
             column.WidthMm = Number(w[3], kWidth, lineNumber);

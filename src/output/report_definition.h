@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,6 +23,12 @@ struct ReportColumn {
     ColumnAlignment Alignment = ColumnAlignment::Left;
 };
 
+// Rows printed in groups: a heading before each run of rows with the same text in Field.
+struct ReportGroup {
+    std::string Field;
+    std::string Heading = "{value}"; // "{value}" stands for the field's text
+};
+
 // The layout of a printout, read from the report definition file.
 struct ReportDefinition {
     std::string PageSize = "A4";
@@ -32,6 +39,11 @@ struct ReportDefinition {
     double FontPoints = 9;
     std::string Connection = "ReportDataSetConnection1";
     std::vector<ReportColumn> Columns;
+    // What the client report prints beside the rows (the printout of LoadData prints none):
+    std::vector<std::string> Header;          // lines at the top of the first page, with
+                                              // placeholders ({company}, {job}, ...)
+    std::optional<ReportGroup> Group;         // rows grouped under headings
+    std::optional<std::string> TotalsHeading; // the totals by kind after the rows
 };
 
 // Parses the text of a definition; a malformed line throws ReportError("line N: ...").

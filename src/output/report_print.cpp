@@ -16,109 +16,21 @@
 #include "file_names.h"
 #include "output_target.h"
 #include "regular_file.h"
+#include "report_page.h"
 
 namespace rangedesk::output {
 namespace {
+
+using report::AlignmentOf;
+using report::FieldIndex;
+using report::PageMetrics;
+using report::Refuse;
+using report::Shown;
 
 // Lines of the page around the rows: the title (two), the date and a gap, the headings; then
 // "Page i of n" and the space above it.
 constexpr int kHeaderLines = 5;
 constexpr int kFooterLines = 2;
-
-QPageSize PageSizeNamed(const std::string& name) {
-    if (name == "Letter") {
-        return QPageSize(QPageSize::Letter);
-    }
-    if (name == "A5") {
-        return QPageSize(QPageSize::A5);
-    }
-    return QPageSize(QPageSize::A4);
-}
-
-QString Shown(const std::string& text) {
-    return QString::fromStdString(files::EscapeControls(text));
-}
-
-[[noreturn]] void Refuse(const std::filesystem::path& file, const QString& why) {
-    throw ReportError(
-        QString("Report definition %1, %2").arg(files::ShownPath(file), why).toStdString());
-}
-
-// The column of the table whose heading is the field's name; -1 when there is none.
-int FieldIndex(const QAbstractItemModel& table, const std::string& field) {
-    const QString name = QString::fromStdString(field);
-    for (int c = 0; c < table.columnCount(); ++c) {
-        if (table.headerData(c, Qt::Horizontal).toString() == name) {
-            return c;
-        }
-    }
-    return -1;
-}
-
-Qt::Alignment AlignmentOf(ColumnAlignment a) {
-    switch (a) {
-    case ColumnAlignment::Center:
-        return Qt::AlignHCenter;
-    case ColumnAlignment::Right:
-        return Qt::AlignRight;
-    case ColumnAlignment::Left:
-        break;
-    }
-    return Qt::AlignLeft;
-}
-
-QString PageText(const ReportDefinition& def) {
-    return QString("page %1 %2 with margins of %3 mm at the top and %4 mm at the bottom")
-        .arg(QString::fromStdString(def.PageSize), def.Landscape ? "landscape" : "portrait")
-        .arg(def.MarginTopMm)
-        .arg(def.MarginBottomMm);
-}
-
-void PreparePage(const ReportDefinition& def, QPagedPaintDevice& device,
-                 const std::filesystem::path& file) {
-    const QPageLayout layout(
-        PageSizeNamed(def.PageSize), def.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-        QMarginsF(def.MarginLeftMm, def.MarginTopMm, def.MarginRightMm, def.MarginBottomMm),
-        QPageLayout::Millimeter);
-    if (!device.setPageLayout(layout)) {
-        Refuse(file, "the margins do not fit on the " + PageText(def));
-    }
-}
-
-// Where things go on a page, in device pixels.
-struct PageMetrics {
-    QRect page;
-    int line = 0;
-    int rowsPerPage = 1;
-    std::vector<int> widths;
-};
-
-PageMetrics Measure(const ReportDefinition& def, const QFont& font, QPagedPaintDevice& device,
-                    const std::filesystem::path& file) {
-    PageMetrics m;
-    const int resolution = device.logicalDpiX();
-    m.page = device.pageLayout().paintRectPixels(resolution);
-    m.page.moveTo(0, 0);
-    const QFontMetrics fm(font, &device);
-    m.line = static_cast<int>(std::ceil(fm.height() * 1.35));
-    const int rowSpace = m.page.height() - m.line * (kHeaderLines + kFooterLines);
-    if (m.line <= 0 || rowSpace < m.line) {
-        Refuse(file, "the " + PageText(def) +
-                         " leaves no room for the title, the column headings and one row");
-    }
-    m.rowsPerPage = rowSpace / m.line;
-    double totalMm = 0;
-    for (const auto& c : def.Columns) {
-        totalMm += c.WidthMm;
-    }
-    // Columns wider than the page together are narrowed in proportion, so no row leaves it.
-    const double pxPerMm = resolution / 25.4;
-    const double scale = std::min(1.0, m.page.width() / (totalMm * pxPerMm));
-    for (const auto& c : def.Columns) {
-        m.widths.push_back(static_cast<int>(c.WidthMm * pxPerMm * scale));
-    }
-    return m;
-}
 
 void PaintPages(const QAbstractItemModel& table, const ReportDefinition& def,
                 const std::vector<int>& fields, const QFont& font, const PageMetrics& m,
@@ -218,10 +130,11 @@ PrintOutcome PrintTable(const QAbstractItemModel& table,
             Refuse(definitionFile, "no field " + Shown(column.Field) + " in the data");
         }
     }
-    PreparePage(*def, device, definitionFile);
+    report::PreparePage(*def, device, definitionFile);
     QFont font(QString::fromStdString(def->FontFamily));
     font.setPointSizeF(def->FontPoints);
-    const PageMetrics metrics = Measure(*def, font, device, definitionFile);
+    const PageMetrics metrics =
+        report::Measure(*def, font, device, definitionFile, kHeaderLines + kFooterLines);
     QPainter painter;
     if (!painter.begin(&device)) {
         throw ReportError("The printer cannot be started");

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "csv_text.h"
+#include "quantity_totals.h"
 #include "table_sheet.h"
+#include "unit_system.h"
 
 class QAbstractItemModel;
 
@@ -27,6 +29,17 @@ QString ExtensionOf(ExportFormat format);
 QByteArray CsvFromTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
                         const CsvOptions& options, bool byteOrderMark);
 
+// The same under a unit system. Other than AsMeasured, each measurement column becomes two:
+// the value, a plain number in the system's unit at full precision ("." as the decimal
+// separator, "," when the fields are separated by ";"), and "CAPTION unit" (m, m2, m3, ft,
+// ft2, ft3, °, %); a cell without a quantity keeps its text and leaves the unit empty.
+struct CsvTable {
+    QByteArray Bytes;
+    int TextValues = 0; // measurements that stayed text
+};
+CsvTable CsvFromTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
+                      const CsvOptions& options, bool byteOrderMark, UnitSystem units);
+
 // Throws the ExportError an export of `rows` rows meets before any file is looked at: no rows,
 // or (with a format) more rows than the format holds, naming the limit and another format.
 void CheckExportable(int rows, std::optional<ExportFormat> format = std::nullopt);
@@ -40,6 +53,17 @@ struct ExportOptions {
     // Asked when the target exists, once every check has passed and before anything is
     // written; false keeps the file and ends the export. Not set: the file is replaced.
     std::function<bool(const std::filesystem::path& target)> ConfirmReplace;
+    // The units of the measurements (XLSX and CSV; the XLS is always as measured): see
+    // WriteXlsx and CsvFromTable.
+    UnitSystem Units = UnitSystem::AsMeasured;
+};
+
+// What an export wrote.
+struct ExportResult {
+    bool Written = false;          // false: ConfirmReplace kept the old file
+    int Rows = 0;                  // records written
+    int TextValues = 0;            // measurements that stayed text under a unit system
+    std::vector<KindTotal> Totals; // the XLSX totals block, under a unit system
 };
 
 // Writes the table to `target` in the format. "-" is standard output (CSV without a
@@ -50,5 +74,10 @@ struct ExportOptions {
 bool ExportTable(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
                  ExportFormat format, const std::filesystem::path& target,
                  const ExportOptions& options = {});
+// The same, saying what was written. A unit system other than AsMeasured with the XLS format
+// is refused (ExportError, kind UnitsInXls) before anything is looked at.
+ExportResult ExportRecords(const QAbstractItemModel& table, const std::vector<SheetColumn>& columns,
+                           ExportFormat format, const std::filesystem::path& target,
+                           const ExportOptions& options = {});
 
 } // namespace rangedesk::output

@@ -18,7 +18,7 @@ namespace rangedesk::store {
 namespace {
 
 constexpr const char* kDatabase = "DistLib.mdb";
-constexpr const char* kReportDefinition = "Vermo.rav";
+constexpr const char* kReportDefinition = kPrintoutDefinitionFile;
 constexpr const char* kApplicationFolder = "RangeDesk";
 // A template is a new, empty database; a bigger one is no template of ours.
 constexpr qint64 kMaxTemplateBytes = 64 * 1024 * 1024;
@@ -68,20 +68,49 @@ DataLocation ChooseDataLocation(const QString& programDir, const QString& userDa
     }
     const QDir user(userDataDir);
     return {user.filePath(kDatabase),
-            userHasReportDefinition ? user.filePath(kReportDefinition)
-                                    : lib.filePath(kReportDefinition),
+            ChooseReportFile(programDir, userDataDir, libWritable, userHasReportDefinition,
+                             kReportDefinition),
             lib.filePath(kDatabase)};
 }
 
-DataLocation LocateData(const QString& programDir) {
+QString ChooseReportFile(const QString& programDir, const QString& userDataDir, bool libWritable,
+                         bool userHasFile, const QString& fileName) {
+    if (!libWritable && !userDataDir.isEmpty() && userHasFile) {
+        return QDir(userDataDir).filePath(fileName);
+    }
+    return QDir(QDir(programDir).filePath("lib")).filePath(fileName);
+}
+
+namespace {
+
+// Whether this program keeps its data in lib/ beside it: the user may write it and the program
+// is not installed under /usr.
+bool LibWritable(const QString& programDir) {
     const QString lib = QDir(programDir).filePath("lib");
     const bool installed = QFileInfo(programDir).canonicalFilePath().startsWith("/usr/");
-    const bool writable = !installed && ::access(files::LocalPath(lib).c_str(), W_OK) == 0;
-    const QString userDir =
-        UserDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
-    const bool userReport =
-        !userDir.isEmpty() && QFileInfo::exists(QDir(userDir).filePath(kReportDefinition));
-    return ChooseDataLocation(programDir, userDir, writable, userReport);
+    return !installed && ::access(files::LocalPath(lib).c_str(), W_OK) == 0;
+}
+
+QString ThisUsersDataFolder() {
+    return UserDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
+}
+
+bool UserHas(const QString& userDir, const QString& fileName) {
+    return !userDir.isEmpty() && QFileInfo::exists(QDir(userDir).filePath(fileName));
+}
+
+} // namespace
+
+DataLocation LocateData(const QString& programDir) {
+    const QString userDir = ThisUsersDataFolder();
+    return ChooseDataLocation(programDir, userDir, LibWritable(programDir),
+                              UserHas(userDir, kReportDefinition));
+}
+
+QString LocateReportFile(const QString& programDir, const QString& fileName) {
+    const QString userDir = ThisUsersDataFolder();
+    return ChooseReportFile(programDir, userDir, LibWritable(programDir),
+                            UserHas(userDir, fileName), fileName);
 }
 
 void PrepareUserDatabase(const DataLocation& location) {

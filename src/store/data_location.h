@@ -23,6 +23,18 @@ QString UserDataFolder(const QString& xdgDataHome, const QString& home);
 DataLocation ChooseDataLocation(const QString& programDir, const QString& userDataDir,
                                 bool libWritable, bool userHasReportDefinition);
 
+// The report definitions beside the database: the printout's and the client report's.
+inline constexpr const char* kPrintoutDefinitionFile = "Vermo.rav";
+inline constexpr const char* kClientReportDefinitionFile = "Report.rav";
+
+// Which copy of the report definition `fileName` is used, by the same rule as Vermo.rav: the
+// program folder's lib/ one, unless the data lives in the user's data folder and the user has
+// a file of that name there.
+QString ChooseReportFile(const QString& programDir, const QString& userDataDir, bool libWritable,
+                         bool userHasFile, const QString& fileName);
+// The same for this program and user.
+QString LocateReportFile(const QString& programDir, const QString& fileName);
+
 // The rule for this program and user, without making anything: to show where the data is.
 // lib/ beside `programDir` counts as writable when this user may write it and the program is
 // not installed under /usr.

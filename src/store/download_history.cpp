@@ -145,8 +145,11 @@ std::vector<SearchHit> DownloadHistory::Search(const QString& text) const {
     SqlConnection& connection = store_.Connection();
     // The downloads found by a record, and those found by their job.
     std::vector<qint64> ids;
-    QSqlQuery byRecord = connection.Run(
-        "SELECT DISTINCT download_id FROM DownloadRecords WHERE instr(search, ?) > 0", {needle});
+    // One pass over the table in its own order: through the key's index, rows that edits have
+    // moved are read one page each, ten times slower on a large history.
+    QSqlQuery byRecord = connection.Run("SELECT DISTINCT download_id FROM DownloadRecords NOT "
+                                        "INDEXED WHERE instr(search, ?) > 0",
+                                        {needle});
     while (byRecord.next()) {
         ids.push_back(byRecord.value(0).toLongLong());
     }

@@ -90,6 +90,7 @@ void DownloadWriter::Begin(const records::DownloadSource& source) {
              NotNull(store_.Desk().User)},
             StoreAction::Write);
         current_ = insert.lastInsertId().toLongLong();
+        last_ = current_;
     } catch (...) {
         lock_.Release();
         throw;

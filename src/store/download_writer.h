@@ -52,6 +52,8 @@ public:
     // How it ended; the database is checkpointed and let go. Nothing when none was begun.
     void Finish(const records::DownloadSummary& summary);
     bool Downloading() const { return current_ != 0; }
+    // The Downloads row of the last download begun, running or ended; 0 before the first.
+    qint64 LastDownload() const { return last_; }
     // The kept copy of record `recNo` of the download running, with the meter's bytes, inside
     // the caller's transaction (the one that stores its LoadData row). Nothing outside a
     // download.
@@ -76,6 +78,7 @@ private:
     RecordStore& store_;
     WriterLock lock_;
     qint64 current_ = 0; // the Downloads row of the download running
+    qint64 last_ = 0;
     std::optional<qint64> job_;
 };
 

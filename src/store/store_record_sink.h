@@ -16,6 +16,8 @@ public:
 
     // The job the next downloads go into; none by default.
     void SetJob(std::optional<qint64> jobId) { writer_.SetJob(jobId); }
+    // The Downloads row of the last download begun; 0 before the first.
+    qint64 LastDownload() const { return writer_.LastDownload(); }
     void BeginDownload(const records::DownloadSource& source) override;
     void FinishDownload(const records::DownloadSummary& summary) override;
     void EmptyLoadData() override;

@@ -215,6 +215,30 @@ private slots:
         store::RecordStore none(location.Database, store::StoreAccess::ReadWrite);
         QVERIFY_THROWS_EXCEPTION(store::StoreError, none.Open());
     }
+
+    // The client report's definition follows the printout's rule: the user's own copy only
+    // when the data lives in the user's folder.
+    void clientReportDefinition_data() {
+        QTest::addColumn<bool>("libWritable");
+        QTest::addColumn<QString>("userDir");
+        QTest::addColumn<bool>("userHasFile");
+        QTest::addColumn<QString>("file");
+        const QString user = "/home/u/.local/share/RangeDesk";
+        QTest::newRow("installed, own copy") << false << user << true << user + "/Report.rav";
+        QTest::newRow("installed, none") << false << user << false << "/opt/rd/lib/Report.rav";
+        QTest::newRow("writable program folder")
+            << true << user << true << "/opt/rd/lib/Report.rav";
+        QTest::newRow("no user folder") << false << "" << true << "/opt/rd/lib/Report.rav";
+    }
+    void clientReportDefinition() {
+        QFETCH(bool, libWritable);
+        QFETCH(QString, userDir);
+        QFETCH(bool, userHasFile);
+        QFETCH(QString, file);
+        QCOMPARE(store::ChooseReportFile("/opt/rd", userDir, libWritable, userHasFile,
+                                         store::kClientReportDefinitionFile),
+                 file);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDataLocation)
