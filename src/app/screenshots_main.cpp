@@ -45,7 +45,9 @@ public:
         return r.Buttons == app::MessageButtons::YesNo ? app::MessageAnswer::Yes
                                                        : app::MessageAnswer::Ok;
     }
-    app::SaveFileAnswer AskSaveFileName(const QStringList&) override { return {}; }
+    app::SaveFileAnswer AskSaveFileName(const app::SaveFileRequest&) override { return {}; }
+    bool AskJob(const app::JobRequest&) override { return false; }
+    std::optional<int> AskChoice(const app::ChoiceRequest&) override { return std::nullopt; }
 };
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000) {
