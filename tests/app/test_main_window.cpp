@@ -85,10 +85,11 @@ private slots:
         }
         QCOMPARE(w.Image(1).pos(), QPoint(72, 80));
 
-        // The grid: seven centred columns, closed table, navigator off.
+        // The grid: seven centred columns and the Label, closed table, navigator off.
         const int widths[] = {52, 123, 73, 85, 82, 82, 84};
         const char* names[] = {"RecNo", "MODE", "UNIT", "DIST1", "DIST2", "DIST3", "RESULT"};
-        QCOMPARE(w.DBGrid1().model()->columnCount(), 7);
+        QCOMPARE(w.DBGrid1().model()->columnCount(), 8);
+        QCOMPARE(w.DBGrid1().model()->headerData(7, Qt::Horizontal).toString(), QString("Label"));
         for (int c = 0; c < 7; ++c) {
             QCOMPARE(w.DBGrid1().columnWidth(c), widths[c]);
             QCOMPARE(w.DBGrid1().model()->headerData(c, Qt::Horizontal).toString(),
