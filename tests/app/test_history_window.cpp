@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "fresh_settings.h"
 #include "history_form.h"
 #include "history_models.h"
 #include "main_form.h"
@@ -28,7 +29,10 @@ class TestHistoryWindow : public QObject {
     RecordingPrompts prompts;
 
 private slots:
-    void initTestCase() { static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts); }
+    void initTestCase() {
+        UseFreshSettings();
+        static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts);
+    }
 
     void showExportDelete() {
         ProgramFolder folder;

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "download_history.h"
+#include "fresh_settings.h"
 #include "history_form.h"
 #include "history_models.h"
 #include "job_book.h"
@@ -87,7 +88,7 @@ class TestJobsLabels : public QObject {
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true); // the remembered job goes to a test file
+        UseFreshSettings();
         static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts);
     }
     void init() {

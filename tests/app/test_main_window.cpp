@@ -9,6 +9,7 @@
 
 #include "about_form.h"
 #include "error_box.h"
+#include "fresh_settings.h"
 #include "main_form.h"
 #include "meter_link.h"
 #include "platform/sim/sim_hid_bus.h"
@@ -40,7 +41,10 @@ class TestMainWindow : public QObject {
 
 private slots:
     void init() { prompts = RecordingPrompts(); }
-    void initTestCase() { static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts); }
+    void initTestCase() {
+        UseFreshSettings();
+        static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts);
+    }
 
     void startUpState() {
         ProgramFolder folder;
