@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -311,6 +312,37 @@ private slots:
         QVERIFY(history.RecordsTitle().text().startsWith("New records of"));
         history.OnlyNew().click();
         QCOMPARE(history.Records().model()->rowCount(), 7);
+    }
+
+    // The History window: resizable, its size kept for the next time, at least twelve rows of
+    // the list, sorted by a click on a heading.
+    void historySizeRowsAndSort() {
+        Rig rig(prompts, 3);
+        QVERIFY(rig.Connected());
+        rig.Download();
+        rig.meter.SetRecords(sim::DemoRecords(3, 5));
+        rig.Download();
+        app::THistoryForm* history = &rig.History();
+        QTableView& list = history->Downloads();
+        QVERIFY(list.minimumHeight() >= list.horizontalHeader()->height() +
+                                            12 * list.verticalHeader()->defaultSectionSize());
+        QVERIFY(history->minimumSize().width() < 700); // resizable, not fixed
+        history->resize(1010, 790);
+        QTRY_COMPARE_WITH_TIMEOUT(history->size(), QSize(1010, 790), kTimeoutMs);
+        history->close();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.w.CurrentHistory(), kTimeoutMs);
+        history = &rig.History();
+        QCOMPARE(history->size(), QSize(1010, 790));
+
+        using List = store::DownloadListModel;
+        QHeaderView& heading = *history->Downloads().horizontalHeader();
+        const QAbstractItemModel& shown = *history->Downloads().model();
+        QCOMPARE(shown.index(0, List::Records).data().toString(), QString("5 of 5"));
+        const QPoint records(heading.sectionViewportPosition(List::Records) + 5, 5);
+        QTest::mouseClick(heading.viewport(), Qt::LeftButton, {}, records);
+        const QString first = shown.index(0, List::Records).data().toString();
+        QTest::mouseClick(heading.viewport(), Qt::LeftButton, {}, records);
+        QVERIFY(first != shown.index(0, List::Records).data().toString()); // both ways
     }
 
     // A job's readings in the History window, their label and note edited in place.
