@@ -10,14 +10,20 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
 
 #include "about_form.h"
+#include "download_history.h"
 #include "download_summary.h"
 #include "error_box.h"
 #include "hid_controller.h"
 #include "history_form.h"
+#include "job_book.h"
+#include "job_choice.h"
+#include "job_prompts.h"
+#include "labelled_load_data_model.h"
 #include "live_measurement.h"
 #include "load_data_columns.h"
 #include "load_data_model.h"
@@ -25,6 +31,7 @@
 #include "meter_operations.h"
 #include "meter_session.h"
 #include "reading_keeper.h"
+#include "record_edits.h"
 #include "record_grid.h"
 #include "record_navigator.h"
 #include "record_store.h"
@@ -48,6 +55,8 @@ constexpr int kRightPanelWidth = 681;
 constexpr int kPanelHeight = TMainForm::kClientHeight - StatusBar::kHeight;
 const QColor kDisplayColour(5, 2, 2);
 constexpr int kGridFrameMs = 40;
+constexpr int kLabelColumnWidth = 150;
+const QColor kDeductionColour(170, 0, 0);
 
 struct LabelPlace {
     QRect rect;
@@ -72,6 +81,21 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, const QString& 
     button->setIcon(QIcon(":/images/" + glyph));
     return button;
 }
+
+// The grid marks the rows of deductions: dark red, italic.
+class DeductionMarks : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(store::LabelledLoadDataModel::kDeductionRole).toBool()) {
+            option->palette.setColor(QPalette::Text, kDeductionColour);
+            option->font.setItalic(true);
+        }
+    }
+};
 
 // A database that cannot be opened at start: missing or not ours is an installation fault; a
 // newer layout, a lock or a read-only file says what it is.
@@ -121,6 +145,7 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     Operations().SetRecordSink(sink_.get());
     live_ = new LiveMeasurement(*session_, *this);
     readings_ = new ReadingKeeper(Operations(), *store_, this);
+    readings_->SetJob(jobChoice_->Job()); // a reading goes into the job chosen, as a download
     recordsLoaded_ = false;
 
     gridFrame_.setInterval(kGridFrameMs);
@@ -291,6 +316,16 @@ void TMainForm::BuildRightPanel() {
     historyBtn_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     historyBtn_->setShortcut(QKeySequence("Ctrl+H"));
     historyBtn_->setToolTip("Every download kept, with the meter's own bytes (Ctrl+H)");
+    // Below History, the job the next download goes into.
+    jobChoice_ = new JobChoice(buttons);
+    jobChoice_->setGeometry(560, 60, 100, 28);
+    // Beside the navigator, which download the grid shows.
+    caption_ = new QLabel(panel);
+    caption_->setObjectName("DownloadCaption");
+    caption_->setGeometry(563, 344, 116, 41);
+    caption_->setWordWrap(true);
+    caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    caption_->setAccessibleName("Download shown");
     readKey_->setObjectName("ReadKey");
     clearKey_->setObjectName("ClearKey");
     exportAllData_->setObjectName("ExportAllData");
@@ -307,22 +342,125 @@ void TMainForm::ADOConnectAccess() {
         std::make_unique<store::RecordStore>(location_.Database, store::StoreAccess::ReadWrite);
     table_ = std::make_unique<store::LoadDataModel>(*store_);
     sink_ = std::make_unique<store::StoreRecordSink>(*store_);
-    store::LoadDataModel& table = *table_;
-    grid_->setModel(&table);
+    history_ = std::make_unique<store::DownloadHistory>(*store_);
+    edits_ = std::make_unique<store::RecordEdits>(*store_);
+    gridTable_ = std::make_unique<store::LabelledLoadDataModel>(*table_, *history_, *edits_);
+    store::LabelledLoadDataModel& grid = *gridTable_;
+    grid_->setModel(&grid);
+    grid_->setItemDelegate(new DeductionMarks(grid_));
     for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
         grid_->setColumnWidth(c, records::ColumnInfo(c).GridWidth);
     }
-    connect(&table, &store::LoadDataModel::openChanged, navigator_, &RecordNavigator::SetTableOpen);
-    connect(&table, &QAbstractItemModel::rowsInserted, navigator_, &RecordNavigator::UpdateButtons);
-    connect(&table, &QAbstractItemModel::modelReset, navigator_, &RecordNavigator::UpdateButtons);
+    grid_->setColumnWidth(store::LabelledLoadDataModel::kLabelColumn, kLabelColumnWidth);
+    connect(table_.get(), &store::LoadDataModel::openChanged, navigator_,
+            &RecordNavigator::SetTableOpen);
+    connect(&grid, &QAbstractItemModel::rowsInserted, navigator_, &RecordNavigator::UpdateButtons);
+    connect(&grid, &QAbstractItemModel::modelReset, navigator_, &RecordNavigator::UpdateButtons);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, navigator_,
             &RecordNavigator::UpdateButtons);
+    connect(&grid, &store::LabelledLoadDataModel::editFailed, this,
+            [this](const QString& message) { ShowErrorBox(prompts_, message); });
+    connect(&grid, &store::LabelledLoadDataModel::recordEdited, this, [this](qint64 downloadId) {
+        if (currentHistory_) {
+            currentHistory_->RecordsEdited(downloadId);
+        }
+    });
+
+    // The grid's context menu: "Copy", then "Deduction" for the current row's record.
+    deductionAction_ = new QAction("Deduction", grid_);
+    deductionAction_->setCheckable(true);
+    deductionAction_->setToolTip("The record is an opening (a window, a door): it counts "
+                                 "negative in totals");
+    grid_->addAction(deductionAction_);
+    connect(deductionAction_, &QAction::triggered, this, &TMainForm::DeductionClick);
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TMainForm::ShowDeduction);
+    connect(&grid, &QAbstractItemModel::dataChanged, this, &TMainForm::ShowDeduction);
+    connect(&grid, &QAbstractItemModel::modelReset, this, &TMainForm::ShowDeduction);
+
+    connect(jobChoice_, &JobChoice::jobChosen, this, [this](std::optional<qint64> job) {
+        sink_->SetJob(job);
+        readings_->SetJob(job);
+    });
+    connect(jobChoice_, &JobChoice::newJobAsked, this, &TMainForm::NewJobClick);
     try {
         // An installed program's user gets a database of their own, copied from the template.
         location_ = store::PrepareUserData(programDir_);
         store_->Open();
     } catch (const store::StoreError& e) {
         prompts_.Ask({kApplicationTitle, StartUpMessage(e)});
+        return;
+    }
+    ShowJobs();
+    ShowLoadDataDownload();
+}
+
+// The jobs in the Job choice, keeping (or at first, restoring) the one chosen.
+void TMainForm::ShowJobs() {
+    try {
+        jobChoice_->SetJobs(store::JobBook(*store_).List());
+    } catch (const store::StoreError&) {
+        jobChoice_->SetJobs({}); // a history that cannot be read offers no job
+    }
+    sink_->SetJob(jobChoice_->Job());
+    if (readings_) { // not yet while the database is first opened
+        readings_->SetJob(jobChoice_->Job());
+    }
+}
+
+std::optional<store::DownloadInfo> TMainForm::LoadDataDownloadInfo() const {
+    const std::optional<qint64> id = gridTable_->Download();
+    try {
+        return id ? history_->Find(*id) : std::nullopt;
+    } catch (const store::StoreError&) {
+        return std::nullopt;
+    }
+}
+
+void TMainForm::ShowLoadDataDownload() {
+    gridTable_->ReloadLabels();
+    const std::optional<store::DownloadInfo> shown = LoadDataDownloadInfo();
+    caption_->setText(shown ? store::DownloadCaption(*shown) : QString());
+    caption_->setToolTip(caption_->text());
+    ShowDeduction();
+}
+
+void TMainForm::ShowDeduction() {
+    const int row = grid_->currentIndex().isValid() ? grid_->currentIndex().row() : -1;
+    deductionAction_->setEnabled(state_ == WindowState::Idle && gridTable_->CanEdit(row));
+    deductionAction_->setChecked(gridTable_->IsDeduction(row));
+}
+
+void TMainForm::DeductionClick(bool deduction) {
+    const int row = grid_->currentIndex().row();
+    if (state_ != WindowState::Idle || !gridTable_->SetDeduction(row, deduction)) {
+        ShowDeduction(); // refused: the box shows what is stored
+    }
+}
+
+void TMainForm::NewJobClick() {
+    if (state_ != WindowState::Idle) {
+        return;
+    }
+    const std::optional<qint64> job = AskNewJob(prompts_, *store_);
+    if (!job) {
+        return;
+    }
+    JobsChanged();
+    jobChoice_->Choose(job);
+}
+
+void TMainForm::JobsChanged() {
+    ShowJobs();
+    ShowLoadDataDownload(); // the caption names the job
+    if (currentHistory_) {
+        currentHistory_->JobsChanged();
+    }
+}
+
+void TMainForm::RecordsEdited(qint64 downloadId) {
+    if (gridTable_->Download() == downloadId) {
+        gridTable_->ReloadLabels();
     }
 }
 
@@ -360,6 +498,8 @@ void TMainForm::UpdateButtons() {
     printBtn_->setEnabled(idle && recordsLoaded_);
     aboutBtn_->setEnabled(idle);
     historyBtn_->setEnabled(idle);
+    jobChoice_->setEnabled(idle);
+    ShowDeduction();
 }
 
 // The picture and the reading display stay when the meter leaves.
@@ -416,6 +556,7 @@ void TMainForm::SetSystemMenuShown(bool shown) {
 
 // The grid shows a download's new rows some 25 times a second, not once per record.
 void TMainForm::DownloadStarted() {
+    gridTable_->SetDownloadRunning(true);
     table_->SetDeferAppends(true);
     gridFrame_.start();
     SetState(WindowState::Downloading);
@@ -428,6 +569,8 @@ void TMainForm::DownloadFinished(const records::DownloadSummary& summary) {
     // The end of a download shows its last rows at once.
     gridFrame_.stop();
     table_->SetDeferAppends(false);
+    gridTable_->SetDownloadRunning(false);
+    ShowLoadDataDownload();
     if (summary.Stored > 0) {
         recordsLoaded_ = true;
     }
@@ -454,6 +597,7 @@ TForm1* TMainForm::CurrentAbout() const {
 }
 
 void TMainForm::RecordsShown() {
+    ShowLoadDataDownload();
     SetRecordsLoaded();
 }
 

@@ -6,11 +6,18 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "data_location.h"
+#include "download_history.h"
 #include "reading_display.h"
+#include "table_export.h"
 
+class QAction;
+class QAbstractItemModel;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -31,13 +38,17 @@ namespace rangedesk::records {
 struct DownloadSummary;
 }
 namespace rangedesk::store {
+class DownloadHistory;
+class LabelledLoadDataModel;
 class LoadDataModel;
+class RecordEdits;
 class RecordStore;
 class StoreRecordSink;
 } // namespace rangedesk::store
 
 namespace rangedesk::app {
 
+class JobChoice;
 class LiveMeasurement;
 class ReadingKeeper;
 class RecordNavigator;
@@ -74,9 +85,17 @@ public:
     // Rows were put into LoadData from the history: Export to Excel and Print follow.
     void RecordsShown();
 
+    // What an export writes: a table, its columns in a format, and the download it holds,
+    // whose job and date name the file.
+    struct ExportSource {
+        const QAbstractItemModel& Table;
+        std::function<std::vector<output::SheetColumn>(output::ExportFormat)> Columns;
+        std::optional<store::DownloadInfo> Download;
+    };
+
     // Button handlers.
     void ExpToExcelClick();
-    void ExportView(QTableView& view);
+    void ExportRecords(const ExportSource& source);
     void HistoryClick();
     void SettingsClick();
     void PrintBtnClick();
@@ -88,6 +107,15 @@ public:
     void StopBySignal();
     // The About window was left by Exit or its close box.
     void AboutClosed(TForm1* about);
+    // "New job..." of the Job choice: the job dialog, and the new job chosen.
+    void NewJobClick();
+    // The grid's "Deduction": the current row's record counts negative in totals, or not.
+    void DeductionClick(bool deduction);
+
+    // Jobs were made, renamed or given other downloads: every view of them follows.
+    void JobsChanged();
+    // A download's records were labelled or marked in the History window: the grid follows.
+    void RecordsEdited(qint64 downloadId);
 
     bool RecordsLoaded() const { return recordsLoaded_; }
     WindowState State() const { return state_; }
@@ -100,6 +128,8 @@ public:
     store::RecordStore& Store() { return *store_; }
     // ADOTable1: the rows of LoadData the grid, the export and the printout show.
     store::LoadDataModel& Table() { return *table_; }
+    // The grid's table: LoadData's columns and the label of the record each row shows.
+    store::LabelledLoadDataModel& GridTable() { return *gridTable_; }
     // Where a download puts its records.
     store::StoreRecordSink& Sink() { return *sink_; }
     hid::THidDeviceController& HidCtl();
@@ -119,6 +149,11 @@ public:
     QPushButton& HistoryBtn() { return *historyBtn_; }
     QToolButton& SettingsBtn() { return *settingsBtn_; }
     QToolButton& TypingSwitch() { return *typingSwitch_; }
+    // The job downloads go into.
+    JobChoice& Jobs() { return *jobChoice_; }
+    // Which download the grid shows: "Download 12, 2026-12-09 10:41, Site A".
+    QLabel& DownloadCaption() { return *caption_; }
+    QAction& DeductionAction() { return *deductionAction_; }
     // Readings typed into other applications, and the Measure of the instance on D-Bus.
     LiveMeasurement& Live() { return *live_; }
     // Every reading the window takes, kept in the database.
@@ -144,6 +179,11 @@ private:
     // Idle, or AboutOpen while an About window is up.
     WindowState SettledState() const;
     void SetSystemMenuShown(bool shown);
+    // The download LoadData shows: its labels in the grid and its caption.
+    void ShowLoadDataDownload();
+    void ShowJobs();
+    void ShowDeduction();
+    std::optional<store::DownloadInfo> LoadDataDownloadInfo() const;
 
     // What the meter core reports.
     void ShowConnection(const meter::MeterConnection& connection);
@@ -161,6 +201,9 @@ private:
     std::unique_ptr<store::RecordStore> store_;
     std::unique_ptr<store::LoadDataModel> table_;
     std::unique_ptr<store::StoreRecordSink> sink_;
+    std::unique_ptr<store::DownloadHistory> history_;
+    std::unique_ptr<store::RecordEdits> edits_;
+    std::unique_ptr<store::LabelledLoadDataModel> gridTable_;
     std::unique_ptr<meter::MeterSession> session_;
     std::array<QPixmap, 4> imageList1_;
     ReadingDisplay display_;
@@ -185,6 +228,9 @@ private:
     QPushButton* historyBtn_ = nullptr;
     QToolButton* settingsBtn_ = nullptr;
     QToolButton* typingSwitch_ = nullptr;
+    JobChoice* jobChoice_ = nullptr;
+    QLabel* caption_ = nullptr;
+    QAction* deductionAction_ = nullptr;
     LiveMeasurement* live_ = nullptr;
     ReadingKeeper* readings_ = nullptr;
     StatusBar* statusBar_ = nullptr;

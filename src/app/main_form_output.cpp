@@ -1,17 +1,22 @@
 // The two ways records leave the program: the spreadsheet export and the printout. The rules of
 // both are the output layer's; the window asks for the file and about replacing it.
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSettings>
 #include <QTableView>
 
 #include <exception>
 
+#include "download_history.h"
 #include "error_box.h"
 #include "export_error.h"
+#include "export_names.h"
 #include "file_names.h"
 #include "grid_to_excel.h"
+#include "load_data_columns.h"
 #include "load_data_model.h"
 #include "main_form.h"
 #include "output_target.h"
@@ -45,28 +50,66 @@ void PrintOn(QPrinter& printer, const QAbstractItemModel& table,
     (void)output::PrintTable(table, definition, printer);
 }
 
-} // namespace
+// The export dialog opens where the last export went, with its format, and suggests a name
+// from the job and the date of the records.
+constexpr const char* kFilterKey = "export/filter";
+constexpr const char* kFolderKey = "export/folder";
 
-void TMainForm::ExpToExcelClick() {
-    ExportView(*grid_);
+SaveFileRequest ExportRequest(const std::optional<store::DownloadInfo>& download) {
+    const QSettings settings;
+    SaveFileRequest request{kExportFilters,
+                            settings.value(kFilterKey).toString(),
+                            settings.value(kFolderKey).toString(),
+                            {}};
+    if (!kExportFilters.contains(request.Filter)) {
+        request.Filter = kExportFilters.front();
+    }
+    if (!request.Folder.isEmpty() && !QDir(request.Folder).exists()) {
+        request.Folder.clear();
+    }
+    const QDate date = download ? download->Started.toLocalTime().date() : QDate::currentDate();
+    request.SuggestedName = SuggestedExportName(download ? download->JobName : QString(), date,
+                                                FormatOfFilter(request.Filter));
+    return request;
 }
 
-// The records behind a view (the main grid, or a download in the History window) to a file of
-// the format the user chooses: asked about when it exists, replaced only once complete.
-void TMainForm::ExportView(QTableView& view) {
-    const int count = view.model()->rowCount();
+void RememberExport(const SaveFileAnswer& answer, const QString& path) {
+    QSettings settings;
+    if (kExportFilters.contains(answer.Filter)) {
+        settings.setValue(kFilterKey, answer.Filter);
+    }
+    settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
+}
+
+} // namespace
+
+// The grid's LoadData columns as it shows them: the Label column is no part of an export, so
+// every format writes what it always did.
+void TMainForm::ExpToExcelClick() {
+    std::vector<output::SheetColumn> columns = GridColumns(*grid_);
+    std::erase_if(columns, [](const output::SheetColumn& c) {
+        return c.Field >= records::kLoadDataColumnCount;
+    });
+    ExportRecords({*table_, [&](output::ExportFormat) { return columns; }, LoadDataDownloadInfo()});
+}
+
+// Records (the main grid's, or a download in the History window) to a file of the format the
+// user chooses: asked about when it exists, replaced only once complete.
+void TMainForm::ExportRecords(const ExportSource& source) {
+    const int count = source.Table.rowCount();
     try {
         output::CheckExportable(count); // before the dialog: there is nothing to name a file for
     } catch (const output::ExportError& e) {
         prompts_.Ask({"Export Data", QString::fromUtf8(e.what()), MessageIcon::Information});
         return;
     }
-    const SaveFileAnswer answer = prompts_.AskSaveFileName(kExportFilters);
+    const SaveFileAnswer answer = prompts_.AskSaveFileName(ExportRequest(source.Download));
     // The name asked about is the name written: blanks around it are no part of it.
     QString path = answer.Path.trimmed();
     if (path.isEmpty()) {
         return;
     }
+    RememberExport(answer, QFileInfo(path).absoluteFilePath());
     // A typed extension decides the format; otherwise the chosen filter does, and names it.
     const output::ExportFormat format =
         output::FormatForExtension(path).value_or(FormatOfFilter(answer.Filter));
@@ -85,8 +128,8 @@ void TMainForm::ExportView(QTableView& view) {
     };
     try {
         const CursorOverride wait(Qt::WaitCursor);
-        if (!output::ExportTable(*view.model(), GridColumns(view), format, files::LocalPath(path),
-                                 options)) {
+        if (!output::ExportTable(source.Table, source.Columns(format), format,
+                                 files::LocalPath(path), options)) {
             return; // the user kept the file
         }
     } catch (const output::ExportError& e) {

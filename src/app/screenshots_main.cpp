@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,6 +23,9 @@
 #include "file_names.h"
 #include "grid_to_excel.h"
 #include "history_form.h"
+#include "job_book.h"
+#include "job_choice.h"
+#include "labelled_load_data_model.h"
 #include "load_data_model.h"
 #include "main_form.h"
 #include "meter_link.h"
@@ -45,7 +49,9 @@ public:
         return r.Buttons == app::MessageButtons::YesNo ? app::MessageAnswer::Yes
                                                        : app::MessageAnswer::Ok;
     }
-    app::SaveFileAnswer AskSaveFileName(const QStringList&) override { return {}; }
+    app::SaveFileAnswer AskSaveFileName(const app::SaveFileRequest&) override { return {}; }
+    bool AskJob(const app::JobRequest&) override { return false; }
+    std::optional<int> AskChoice(const app::ChoiceRequest&) override { return std::nullopt; }
 };
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000) {
@@ -102,14 +108,33 @@ int main(int argc, char** argv) {
     WaitFor([&] { return !mainForm.Locked() && mainForm.RecordsLoaded(); });
     Save(mainForm, out + "/main-meter.png");
 
-    // A second download, of a meter that was not cleared, for the History window.
+    // A second download, of a meter that was not cleared, into a job, its rooms labelled.
+    const store::JobInfo job =
+        store::JobBook(mainForm.Store()).Create("Site A", {"Mrs Lane", "12 Mill Road", "Flooring"});
+    mainForm.Jobs().SetJobs(store::JobBook(mainForm.Store()).List());
+    mainForm.Jobs().Choose(job.Id);
     meter.SetRecords(sim::DemoRecords(3, 15));
     mainForm.ExportAllData().click();
+    WaitFor([&] { return !mainForm.Locked(); });
+    QAbstractItemModel& grid = mainForm.GridTable();
+    const char* const labels[] = {"Kitchen north wall", "Kitchen floor", "Hall",
+                                  "Living room window", "Bedroom 1"};
+    for (int row = 0; row < int(std::size(labels)); ++row) {
+        grid.setData(grid.index(row, store::LabelledLoadDataModel::kLabelColumn), labels[row]);
+    }
+    mainForm.GridTable().SetDeduction(3, true); // the window is an opening
+    mainForm.DBGrid1().setCurrentIndex(grid.index(0, 0));
+    QCoreApplication::processEvents();
+    Save(mainForm, out + "/main-job.png");
+
     mainForm.HistoryBtn().click();
     if (app::THistoryForm* history = mainForm.CurrentHistory()) {
         history->Downloads().selectRow(0);
         QCoreApplication::processEvents();
         Save(*history, out + "/history.png");
+        history->SearchBox().setText("kitchen");
+        WaitFor([&] { return history->Records().model()->rowCount() == 2; });
+        Save(*history, out + "/history-search.png");
         history->close();
     }
 

@@ -1,8 +1,12 @@
 #include "user_prompts.h"
 
+#include <QComboBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
+
+#include "job_dialog.h"
 
 namespace rangedesk::app {
 namespace {
@@ -41,16 +45,45 @@ MessageAnswer DialogPrompts::Ask(const MessageRequest& request) {
     return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-SaveFileAnswer DialogPrompts::AskSaveFileName(const QStringList& filters) {
+SaveFileAnswer DialogPrompts::AskSaveFileName(const SaveFileRequest& request) {
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filters);
+    dialog.setNameFilters(request.Filters);
+    if (!request.Filter.isEmpty()) {
+        dialog.selectNameFilter(request.Filter);
+    }
+    if (!request.Folder.isEmpty()) {
+        dialog.setDirectory(request.Folder);
+    }
+    if (!request.SuggestedName.isEmpty()) {
+        dialog.selectFile(request.SuggestedName);
+    }
     // The program adds the chosen format's extension and asks about an existing file itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+}
+
+bool DialogPrompts::AskJob(const JobRequest& request) {
+    TJobDialog dialog(request, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<int> DialogPrompts::AskChoice(const ChoiceRequest& request) {
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(request.Caption);
+    dialog.setLabelText(request.Text);
+    dialog.setComboBoxItems(request.Items);
+    dialog.setComboBoxEditable(false);
+    dialog.setTextValue(request.Items.value(request.Current));
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    // By position: two items may read alike (a job named like an entry of the list).
+    const auto* list = dialog.findChild<QComboBox*>();
+    return list ? list->currentIndex() : int(request.Items.indexOf(dialog.textValue()));
 }
 
 } // namespace rangedesk::app

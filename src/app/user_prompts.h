@@ -1,6 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+#include "job_book.h"
 
 class QWidget;
 
@@ -18,6 +24,15 @@ struct MessageRequest {
     MessageAnswer Default = MessageAnswer::Ok;
 };
 
+// What the save dialog offers: its name filters, the one chosen at first (the first when
+// empty), the folder it opens in (its own choice when empty) and the file name it suggests.
+struct SaveFileRequest {
+    QStringList Filters;
+    QString Filter;
+    QString Folder;
+    QString SuggestedName;
+};
+
 // What the save dialog was left with: the file name (empty when cancelled) and the name
 // filter chosen.
 struct SaveFileAnswer {
@@ -25,13 +40,38 @@ struct SaveFileAnswer {
     QString Filter;
 };
 
+// What the job dialog shows and the user types: a job's name and details.
+struct JobForm {
+    QString Name;
+    store::JobDetails Details;
+};
+
+// The job dialog: a caption, what it starts with, and what OK does with the fields. `Apply`
+// returns why it was refused (the dialog then says so and stays open) or nothing when done.
+struct JobRequest {
+    QString Caption;
+    JobForm Start;
+    std::function<std::optional<QString>(const JobForm&)> Apply;
+};
+
+// A choice of one item of a list.
+struct ChoiceRequest {
+    QString Caption;
+    QString Text;
+    QStringList Items;
+    int Current = 0;
+};
+
 // Every modal question the program asks, in one place, so tests can answer without blocking.
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
     virtual MessageAnswer Ask(const MessageRequest& request) = 0;
-    // The save dialog offering `filters`, the first chosen at first.
-    virtual SaveFileAnswer AskSaveFileName(const QStringList& filters) = 0;
+    virtual SaveFileAnswer AskSaveFileName(const SaveFileRequest& request) = 0;
+    // True when OK was pressed and Apply took the fields; false when cancelled.
+    virtual bool AskJob(const JobRequest& request) = 0;
+    // The index of the item chosen; nothing when cancelled.
+    virtual std::optional<int> AskChoice(const ChoiceRequest& request) = 0;
 };
 
 // The real dialogs, over a parent window.
@@ -39,7 +79,9 @@ class DialogPrompts : public UserPrompts {
 public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     MessageAnswer Ask(const MessageRequest& request) override;
-    SaveFileAnswer AskSaveFileName(const QStringList& filters) override;
+    SaveFileAnswer AskSaveFileName(const SaveFileRequest& request) override;
+    bool AskJob(const JobRequest& request) override;
+    std::optional<int> AskChoice(const ChoiceRequest& request) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -156,6 +156,22 @@ void JobBook::SetDetails(qint64 id, const JobDetails& details) {
     });
 }
 
+void JobBook::Update(qint64 id, const QString& name, const JobDetails& details) {
+    CheckName(name);
+    CheckDetails(details);
+    const JobInfo job = Require(id);
+    EditHistory(store_, [&](SqlConnection& c) {
+        RefuseTakenName(c, name, id);
+        const bool waiting = QueueChange(c, OutboxKind::Job, job.Uuid);
+        c.Run("UPDATE Jobs SET name = ?, name_key = ?, client = ?, address = ?, notes = ?, "
+              "search = ?, version = version + ?, changed = ?, changed_by = ? WHERE id = ?",
+              {name.trimmed(), JobNameKey(name), NotNull(details.Client), NotNull(details.Address),
+               NotNull(details.Notes), NotNull(SearchOf(name, details)), waiting ? 0 : 1,
+               ChangeTime(), NotNull(store_.Desk().Desk), id},
+              StoreAction::Write);
+    });
+}
+
 void JobBook::Assign(qint64 downloadId, std::optional<qint64> jobId) {
     if (jobId) {
         Require(*jobId);

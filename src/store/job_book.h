@@ -58,6 +58,8 @@ public:
     JobInfo FindOrCreate(const QString& name, bool* created = nullptr);
     void Rename(qint64 id, const QString& name);
     void SetDetails(qint64 id, const JobDetails& details);
+    // Renames a job and sets its details in one edit: both are stored, or neither.
+    void Update(qint64 id, const QString& name, const JobDetails& details);
     // Puts a download into a job, or into none.
     void Assign(qint64 downloadId, std::optional<qint64> jobId);
 

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "filled_window.h"
+#include "fresh_settings.h"
 #include "grid_to_excel.h"
 #include "main_form.h"
 #include "platform/sim/sim_hid_bus.h"
@@ -55,7 +56,10 @@ class TestExportFormats : public QObject {
     RecordingPrompts prompts;
 
 private slots:
-    void initTestCase() { static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts); }
+    void initTestCase() {
+        UseFreshSettings();
+        static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts);
+    }
     void init() {
         prompts = RecordingPrompts();
         QLocale::setDefault(QLocale::c());

@@ -9,6 +9,7 @@
 
 #include "export_error.h"
 #include "filled_window.h"
+#include "fresh_settings.h"
 #include "grid_to_excel.h"
 #include "main_form.h"
 #include "platform/sim/sim_hid_bus.h"
@@ -57,7 +58,10 @@ class TestExportPrint : public QObject {
     RecordingPrompts prompts;
 
 private slots:
-    void initTestCase() { static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts); }
+    void initTestCase() {
+        UseFreshSettings();
+        static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts);
+    }
     void init() { prompts = RecordingPrompts(); }
 
     void exportNamesTheFileAndCounts() {

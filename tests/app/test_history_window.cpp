@@ -5,7 +5,9 @@
 #include <QTableView>
 #include <QTest>
 
+#include "fresh_settings.h"
 #include "history_form.h"
+#include "history_models.h"
 #include "main_form.h"
 #include "meter_link.h"
 #include "meter_operations.h"
@@ -27,7 +29,10 @@ class TestHistoryWindow : public QObject {
     RecordingPrompts prompts;
 
 private slots:
-    void initTestCase() { static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts); }
+    void initTestCase() {
+        UseFreshSettings();
+        static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts);
+    }
 
     void showExportDelete() {
         ProgramFolder folder;
@@ -49,10 +54,11 @@ private slots:
         QVERIFY(history && history->isVisible());
         const QAbstractItemModel& list = *history->Downloads().model();
         QCOMPARE(list.rowCount(), 2);
-        QCOMPARE(list.index(0, 2).data().toString(), QString("3 of 3")); // newest first
-        QCOMPARE(list.index(1, 2).data().toString(), QString("5 of 5"));
-        QCOMPARE(list.index(0, 3).data().toInt(), 0); // the same records as before
-        QCOMPARE(list.index(0, 4).data().toString(), QString("complete"));
+        using List = store::DownloadListModel;
+        QCOMPARE(list.index(0, List::Records).data().toString(), QString("3 of 3")); // newest first
+        QCOMPARE(list.index(1, List::Records).data().toString(), QString("5 of 5"));
+        QCOMPARE(list.index(0, List::New).data().toInt(), 0); // the same records as before
+        QCOMPARE(list.index(0, List::Outcome).data().toString(), QString("complete"));
 
         history->Downloads().selectRow(1);
         QCOMPARE(history->Records().model()->rowCount(), 5);

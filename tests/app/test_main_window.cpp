@@ -9,6 +9,7 @@
 
 #include "about_form.h"
 #include "error_box.h"
+#include "fresh_settings.h"
 #include "main_form.h"
 #include "meter_link.h"
 #include "platform/sim/sim_hid_bus.h"
@@ -40,7 +41,10 @@ class TestMainWindow : public QObject {
 
 private slots:
     void init() { prompts = RecordingPrompts(); }
-    void initTestCase() { static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts); }
+    void initTestCase() {
+        UseFreshSettings();
+        static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts);
+    }
 
     void startUpState() {
         ProgramFolder folder;
@@ -85,10 +89,11 @@ private slots:
         }
         QCOMPARE(w.Image(1).pos(), QPoint(72, 80));
 
-        // The grid: seven centred columns, closed table, navigator off.
+        // The grid: seven centred columns and the Label, closed table, navigator off.
         const int widths[] = {52, 123, 73, 85, 82, 82, 84};
         const char* names[] = {"RecNo", "MODE", "UNIT", "DIST1", "DIST2", "DIST3", "RESULT"};
-        QCOMPARE(w.DBGrid1().model()->columnCount(), 7);
+        QCOMPARE(w.DBGrid1().model()->columnCount(), 8);
+        QCOMPARE(w.DBGrid1().model()->headerData(7, Qt::Horizontal).toString(), QString("Label"));
         for (int c = 0; c < 7; ++c) {
             QCOMPARE(w.DBGrid1().columnWidth(c), widths[c]);
             QCOMPARE(w.DBGrid1().model()->headerData(c, Qt::Horizontal).toString(),

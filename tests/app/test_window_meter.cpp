@@ -10,6 +10,7 @@
 #include <cerrno>
 
 #include "about_form.h"
+#include "fresh_settings.h"
 #include "load_data_model.h"
 #include "load_data_row.h"
 #include "main_form.h"
@@ -92,7 +93,10 @@ class TestWindowMeter : public QObject {
     RecordingPrompts prompts;
 
 private slots:
-    void initTestCase() { static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts); }
+    void initTestCase() {
+        UseFreshSettings();
+        static_cast<app::RangeDeskApplication*>(qApp)->SetPrompts(&prompts);
+    }
     void init() { prompts = RecordingPrompts(); }
 
     void identification_data() {
