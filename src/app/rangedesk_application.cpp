@@ -10,6 +10,9 @@ namespace rangedesk::app {
 
 RangeDeskApplication::RangeDeskApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("RangeDesk");
+    // The Wayland app id and the X11 desktop-file hints: the dock finds the desktop entry, and
+    // its icon, by this name (its StartupWMClass says the same).
+    setDesktopFileName(QStringLiteral("net.rangedesk.RangeDesk"));
 }
 
 bool RangeDeskApplication::notify(QObject* receiver, QEvent* event) {
