@@ -15,6 +15,7 @@
 #include "file_names.h"
 #include "standard_output.h"
 #include "team_error.h"
+#include "translation_loader.h"
 
 namespace rangedesk::cli {
 
@@ -102,5 +103,6 @@ int main(int argc, char** argv) {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName("RangeDesk");
+    rangedesk::desktop::SetUpUiLanguage(*application);
     return RunChecked(options);
 }
