@@ -62,7 +62,8 @@ private slots:
     void installsOursAndQts_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("cancel");
-        QTest::newRow("de") << "de" << "Abbrechen";
+        QTest::newRow("de") << "de"
+                            << "Abbrechen";
         QTest::newRow("zh_CN") << "zh_CN" << QString::fromUtf8("取消");
     }
     void installsOursAndQts() {
@@ -92,9 +93,9 @@ private slots:
     }
 
     void installedFolderFromTheProgramFolder() {
-        QCOMPARE(rangedesk::desktop::TranslationFolders("/usr/lib/rangedesk"),
-                 QStringList({"/usr/lib/rangedesk/translations",
-                              "/usr/share/rangedesk/translations"}));
+        QCOMPARE(
+            rangedesk::desktop::TranslationFolders("/usr/lib/rangedesk"),
+            QStringList({"/usr/lib/rangedesk/translations", "/usr/share/rangedesk/translations"}));
     }
 };
 
