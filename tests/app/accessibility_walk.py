@@ -87,12 +87,17 @@ def main():
         wait_for(lambda: named(app, "Read", "push button"), "the Read button")
         read = wait_for(lambda: (lambda c: c if c and c["enabled"] else None)(
             named(app, "Read", "push button")), "Read enabled (the meter connected)")
+        def newest_line():
+            return next((c for c in controls(app) if c["description"] == "Newest reading"),
+                        None)
+
+        before = newest_line()
+        before_text = before["name"] if before and before["showing"] else ""
         action = press(read["node"])
         newest = wait_for(
-            lambda: next((c for c in controls(app)
-                          if c["description"] == "Newest reading" and c["showing"]
-                          and c["name"].strip()), None),
-            "the newest reading on the display")
+            lambda: (lambda c: c if c and c["showing"] and c["name"].strip()
+                     and c["name"] != before_text else None)(newest_line()),
+            "a new reading on the display")
         grid = named(app, "Records", "table")
         result = {
             "application": app.name,

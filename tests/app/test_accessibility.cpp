@@ -93,7 +93,7 @@ private slots:
         QTest::newRow("Settings") << "Settings"
                                   << "push button";
         QTest::newRow("typing switch") << "Type readings into the focused application"
-                                       << "toggle button";
+                                       << "check box";
         QTest::newRow("grid") << "Records"
                               << "table";
         QTest::newRow("first record") << "First record"
@@ -114,7 +114,7 @@ private slots:
         QStringList unnamed;
         for (const QJsonValue& c : walk["controls"].toArray()) {
             const QString role = c["role"].toString();
-            if ((role == "push button" || role == "toggle button") && c["showing"].toBool() &&
+            if ((role == "push button" || role == "check box") && c["showing"].toBool() &&
                 c["name"].toString().trimmed().isEmpty()) {
                 unnamed << role + " (" + c["description"].toString() + ")";
             }
@@ -131,8 +131,9 @@ private slots:
         cli.start(RANGEDESK_CLI,
                   {"history", "readings", "--json", "--db", data.filePath("lib/DistLib.mdb")});
         QVERIFY(cli.waitForFinished(kTimeoutMs));
-        const QJsonArray kept = QJsonDocument::fromJson(cli.readAllStandardOutput()).array();
-        QCOMPARE(kept.size(), 1);
+        const QByteArray out = cli.readAllStandardOutput();
+        const QJsonArray kept = QJsonDocument::fromJson(out).array();
+        QVERIFY2(kept.size() == 1, (out + cli.readAllStandardError()).constData());
         QCOMPARE(kept[0]["text"].toString().simplified(), reading);
     }
 

@@ -100,11 +100,11 @@ bool StaysAsItIs(const QString& text) {
 
 enum class Window { Main, History, Settings, ExportDialog, About };
 
-// Builds one window afresh, with a main window of its own, and returns its visible texts.
-QMap<QString, QString> TextsOf(Window which, UserPrompts& prompts) {
-    const ProgramFolder folder;
+// Builds one window afresh, with a main window of its own on the program folder, and returns
+// its visible texts.
+QMap<QString, QString> TextsOf(Window which, app::UserPrompts& prompts, const QString& folder) {
     hid::sim::SimHidBus bus;
-    app::TMainForm main(bus, prompts, folder.Path());
+    app::TMainForm main(bus, prompts, folder);
     switch (which) {
     case Window::Main:
         return VisibleTexts(main);
@@ -168,12 +168,13 @@ private slots:
     void everyTextTranslated() {
         QFETCH(QString, language);
         QFETCH(Window, window);
-        const QMap<QString, QString> english = TextsOf(window, prompts);
+        const ProgramFolder folder;
+        const QMap<QString, QString> english = TextsOf(window, prompts, folder.Path());
         QVERIFY(!english.isEmpty());
         const QStringList loaded =
             desktop::InstallTranslations(*qApp, language, {RANGEDESK_QM_DIR});
         QVERIFY2(loaded.size() == 2, qPrintable(loaded.join(", ")));
-        const QMap<QString, QString> translated = TextsOf(window, prompts);
+        const QMap<QString, QString> translated = TextsOf(window, prompts, folder.Path());
         QStringList stayed;
         for (auto it = english.cbegin(); it != english.cend(); ++it) {
             if (translated.value(it.key()) == it.value() && !StaysAsItIs(it.value())) {
@@ -199,13 +200,14 @@ private slots:
     }
     void cLocaleKeepsTodaysTexts() {
         QFETCH(Window, window);
-        const QMap<QString, QString> today = TextsOf(window, prompts);
+        const ProgramFolder folder;
+        const QMap<QString, QString> today = TextsOf(window, prompts, folder.Path());
         qputenv("LC_ALL", "C.UTF-8");
         qputenv("LANGUAGE", "de:zh_CN");
         QCOMPARE(desktop::ChooseUiLanguage("system", desktop::LanguageEnvironment::FromProcess()),
                  QString());
         QVERIFY(desktop::InstallTranslations(*qApp, {}, {RANGEDESK_QM_DIR}).isEmpty());
-        QCOMPARE(TextsOf(window, prompts), today);
+        QCOMPARE(TextsOf(window, prompts, folder.Path()), today);
         qunsetenv("LANGUAGE");
     }
 };
