@@ -88,14 +88,17 @@ QMap<QString, QString> VisibleTexts(QWidget& window) {
     return texts;
 }
 
-// Texts that are the same in every language: names, numbers with units (data).
-bool StaysAsItIs(const QString& text) {
-    static const QStringList kNames = {"RangeDesk", "English", "Deutsch", "XTest"};
+// Texts that are the same in every language: names, paths, numbers with units (data); and
+// words a language writes as English does.
+bool StaysAsItIs(const QString& text, const QString& language) {
+    static const QStringList kNames = {"RangeDesk", "English", "Deutsch",
+                                       QString::fromUtf8("中文(简体)"), "XTest"};
+    static const QMap<QString, QStringList> kSameWords = {{"de", {"OK", "Name", "Status"}}};
     static const QRegularExpression kNoWords("^[^\\p{L}]*$");
     static const QRegularExpression kQuantity("^[\\d.,\\s]+(m|ft|in|m2|m3|%)?$");
     const QString bare = text.trimmed();
-    return kNames.contains(bare) || kNoWords.match(bare).hasMatch() ||
-           kQuantity.match(bare).hasMatch();
+    return kNames.contains(bare) || bare.startsWith('/') || kNoWords.match(bare).hasMatch() ||
+           kQuantity.match(bare).hasMatch() || kSameWords.value(language).contains(bare);
 }
 
 enum class Window { Main, History, Settings, ExportDialog, About };
@@ -177,12 +180,16 @@ private slots:
         const QMap<QString, QString> translated = TextsOf(window, prompts, folder.Path());
         QStringList stayed;
         for (auto it = english.cbegin(); it != english.cend(); ++it) {
-            if (translated.value(it.key()) == it.value() && !StaysAsItIs(it.value())) {
+            if (translated.value(it.key()) == it.value() && !StaysAsItIs(it.value(), language)) {
                 stayed << "\"" + it.value() + "\"";
             }
         }
         stayed.removeDuplicates();
 #ifndef RANGEDESK_TRANSLATIONS_COMPLETE
+        // Listed anyway: an expected failure hides its message.
+        if (!stayed.isEmpty()) {
+            qInfo("stayed English: %s", qPrintable(stayed.join(", ")));
+        }
         QEXPECT_FAIL("", "the texts are translated in a later pass", Continue);
 #endif
         QVERIFY2(
