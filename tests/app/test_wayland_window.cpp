@@ -130,6 +130,7 @@ private slots:
         const QImage x11(x11Picture);
         QCOMPARE(wayland.size(), x11.size());
         const double differing = DifferingShare(wayland, x11);
+        qInfo("%.3f%% of the pixels differ between Wayland and X11", differing * 100);
         QVERIFY2(differing < 0.01, qPrintable(QString("%1% of the pixels differ; compare %2 and %3")
                                                   .arg(differing * 100)
                                                   .arg(waylandPicture, x11Picture)));
