@@ -3,7 +3,8 @@ BUILD ?= build
 
 PREFIX ?= /usr/local
 
-.PHONY: setup setup-test build run demo test screenshots bench install package clean
+.PHONY: setup setup-test build run demo test screenshots bench install package clean \
+	update-translations
 
 # make run needs only what building and running need; make test adds the test tools.
 setup:
@@ -29,6 +30,10 @@ screenshots: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench-*; do echo "== $$b"; $$b || exit 1; done
+
+# Collects the texts of the sources into translations/*.ts (lupdate), keeping what is translated.
+update-translations: setup
+	cmake --build $(BUILD) --target update_translations
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

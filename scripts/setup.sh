@@ -12,7 +12,8 @@ build=${BUILD_DIR:-$top/build}
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev libxlsxwriter-dev
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-wayland libqt6sql6-sqlite libgl-dev libxlsxwriter-dev
   fonts-liberation fonts-wqy-microhei sqlite3 dpkg-dev
   libxtst-dev libx11-xcb-dev libxkbcommon-dev libxkbcommon-x11-dev xkb-data
   libwayland-dev libwayland-bin
@@ -24,7 +25,8 @@ if [ "${1:-}" = "--test" ]; then
     python3 python3-xlrd python3-openpyxl poppler-utils libreoffice-calc-nogui locales
     qemu-system-x86 busybox-static cpio kmod
     lintian desktop-file-utils appstream
-    xvfb x11-xkb-utils sway qt6-wayland dbus-daemon python3-dbusmock
+    xvfb x11-xkb-utils sway dbus-daemon python3-dbusmock
+    at-spi2-core python3-pyatspi dbus-x11
     postgresql openssl
   )
 fi

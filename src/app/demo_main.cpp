@@ -17,6 +17,7 @@
 #include "main_form.h"
 #include "rangedesk_application.h"
 #include "simulated_meter_platform.h"
+#include "translation_loader.h"
 #include "user_prompts.h"
 
 namespace {
@@ -38,6 +39,7 @@ bool MakeDemoFolder(const QString& folder) {
 int main(int argc, char** argv) {
     using namespace rangedesk;
     app::RangeDeskApplication application(argc, argv);
+    desktop::SetUpUiLanguage(application);
     QCommandLineParser parser;
     parser.setApplicationDescription("RangeDesk with a simulated meter");
     parser.addHelpOption();

@@ -13,6 +13,7 @@
 #include "main_form.h"
 #include "platform/linux/linux_hid_platform.h"
 #include "rangedesk_application.h"
+#include "translation_loader.h"
 #include "user_prompts.h"
 
 namespace {
@@ -31,6 +32,7 @@ bool RaiseRunningInstance() {
 int main(int argc, char** argv) {
     using namespace rangedesk;
     app::RangeDeskApplication application(argc, argv);
+    desktop::SetUpUiLanguage(application);
     if (RaiseRunningInstance()) {
         return 0;
     }

@@ -16,6 +16,7 @@
 
 #include "about_form.h"
 #include "download_history.h"
+#include "accessible_names.h"
 #include "download_summary.h"
 #include "error_box.h"
 #include "hid_controller.h"
@@ -168,6 +169,7 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     connect(readings_, &ReadingKeeper::keepingFailed, this, [this](const QString& reason) {
         statusBar_->SetPanelText(1, "The reading was not kept: " + reason);
     });
+    AccessibleNames::Apply(*this);
 }
 
 TMainForm::~TMainForm() = default;

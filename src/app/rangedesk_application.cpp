@@ -12,6 +12,9 @@ RangeDeskApplication::RangeDeskApplication(int& argc, char** argv) : QApplicatio
     // Settings in ~/.config/RangeDesk/RangeDesk.conf, shared with rangedesk-cli.
     setOrganizationName("RangeDesk");
     setApplicationName("RangeDesk");
+    // The Wayland app id and the X11 desktop-file hints: the dock finds the desktop entry, and
+    // its icon, by this name (its StartupWMClass says the same).
+    setDesktopFileName(QStringLiteral("net.rangedesk.RangeDesk"));
 }
 
 bool RangeDeskApplication::notify(QObject* receiver, QEvent* event) {

@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "language_setting.h"
 #include "typing_settings.h"
 
 namespace rangedesk::app {
@@ -23,7 +26,7 @@ constexpr EndKey kEnds[] = {EndKey::Tab, EndKey::Enter, EndKey::None};
 
 TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodName)
     : QDialog(parent), value_(new QComboBox(this)), end_(new QComboBox(this)),
-      decimal_(new QComboBox(this)), method_(new QLabel(this)) {
+      decimal_(new QComboBox(this)), method_(new QLabel(this)), language_(new QComboBox(this)) {
     setObjectName("SettingsForm");
     setWindowTitle("RangeDesk - Settings");
 
@@ -41,6 +44,17 @@ TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodNam
     form->addRow("Decimal separator:", decimal_);
     form->addRow("Method on this desktop:", method_);
 
+    // Each language is named in its own words, so a user finds theirs whatever is shown now.
+    language_->setObjectName("Language");
+    language_->addItem(tr("System"), "system");
+    language_->addItem("English", "en");
+    language_->addItem(QString::fromUtf8("中文(简体)"), "zh_CN");
+    language_->addItem("Deutsch", "de");
+    auto* languageForm = new QFormLayout;
+    languageForm->addRow(tr("Language:"), language_);
+    languageForm->addRow(QString(),
+                         new QLabel(tr("Takes effect when RangeDesk starts again."), this));
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         Save();
@@ -49,6 +63,7 @@ TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodNam
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(typing);
+    layout->addLayout(languageForm);
     layout->addStretch();
     layout->addWidget(buttons);
     Load();
@@ -65,6 +80,7 @@ void TSettingsForm::Load() {
         }
     }
     decimal_->setCurrentIndex(typing.Decimal == desktop::DecimalSeparator::Point ? 1 : 0);
+    language_->setCurrentIndex(std::max(0, language_->findData(desktop::LoadLanguageChoice())));
 }
 
 void TSettingsForm::Save() {
@@ -74,6 +90,7 @@ void TSettingsForm::Save() {
     typing.Decimal = decimal_->currentIndex() == 1 ? desktop::DecimalSeparator::Point
                                                    : desktop::DecimalSeparator::Locale;
     typing.Save();
+    desktop::SaveLanguageChoice(language_->currentData().toString());
 }
 
 } // namespace rangedesk::app

@@ -10,8 +10,8 @@ class QLabel;
 
 namespace rangedesk::app {
 
-// Settings: how readings are typed into other applications. What it shows is kept in the
-// user's configuration when the dialog is accepted.
+// Settings: how readings are typed into other applications, and the language of the texts.
+// What it shows is kept in the user's configuration when the dialog is accepted.
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
@@ -22,6 +22,8 @@ public:
     QComboBox& TypedEnd() { return *end_; }
     QComboBox& DecimalSeparator() { return *decimal_; }
     QLabel& TypingMethod() { return *method_; }
+    // "System", "English", "中文(简体)", "Deutsch"; the item data is the kept choice.
+    QComboBox& Language() { return *language_; }
 
     // Saves what the dialog shows.
     void Save();
@@ -33,6 +35,7 @@ private:
     QComboBox* end_;
     QComboBox* decimal_;
     QLabel* method_;
+    QComboBox* language_;
 };
 
 } // namespace rangedesk::app

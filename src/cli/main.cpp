@@ -15,6 +15,7 @@
 #include "file_names.h"
 #include "standard_output.h"
 #include "team_error.h"
+#include "translation_loader.h"
 
 namespace rangedesk::cli {
 
@@ -105,5 +106,6 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setOrganizationName("RangeDesk");
     QCoreApplication::setApplicationName("RangeDesk");
+    rangedesk::desktop::SetUpUiLanguage(*application);
     return RunChecked(options);
 }

@@ -23,6 +23,13 @@ appstreamcli validate --no-net "$src/resources/desktop/net.rangedesk.RangeDesk.m
 lintian --fail-on error "$deb" 2>&1 | grep -v 'running with root' || true
 lintian --fail-on error "$deb" >/dev/null 2>&1 || fail "lintian reports errors"
 
+step "the package's relations"
+depends=$(dpkg-deb -f "$deb" Depends) recommends=$(dpkg-deb -f "$deb" Recommends)
+for needed in qt6-wayland libxtst6 qt6-translations-l10n; do
+  grep -qw "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+grep -qw xdg-desktop-portal <<<"$recommends" || fail "Recommends lacks xdg-desktop-portal"
+
 step "install"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$deb" >/dev/null ||
   fail "apt-get install"
@@ -65,6 +72,31 @@ step "the no-access message points to documentation the package ships"
 [ -s /usr/share/doc/rangedesk/README.md ] || fail "no README.md in /usr/share/doc/rangedesk"
 grep -q "Letting your user open the meter" /usr/share/doc/rangedesk/README.md ||
   fail "the README lacks the section the no-access message names"
+
+step "the udev rule gives the meters to the seat's user and to plugdev"
+rule=/usr/lib/udev/rules.d/70-rangedesk.rules
+[ -s "$rule" ] || fail "no udev rule at $rule"
+getent group plugdev >/dev/null || fail "no group plugdev on this system"
+lines=$(grep -v '^#' "$rule" | grep -c 'SUBSYSTEM=="hidraw"')
+[ "$lines" -ge 6 ] || fail "$rule names $lines meters"
+while read -r line; do
+  for part in 'TAG+="uaccess"' 'GROUP="plugdev"' 'MODE="0660"'; do
+    grep -qF "$part" <<<"$line" || fail "$rule: a rule without $part: $line"
+  done
+done < <(grep -v '^#' "$rule" | grep .)
+grep -q "usermod -aG plugdev" /usr/share/doc/rangedesk/README.md ||
+  fail "the README does not say how to join plugdev"
+zcat /usr/share/man/man1/rangedesk-cli.1.gz | grep -q plugdev || fail "the man page lacks plugdev"
+
+step "the desktop entry names the window's app id"
+entry=/usr/share/applications/net.rangedesk.RangeDesk.desktop
+grep -qx 'StartupWMClass=net.rangedesk.RangeDesk' "$entry" || fail "$entry: no StartupWMClass"
+
+step "the translations are installed"
+for language in zh_CN de; do
+  [ -s "/usr/share/rangedesk/translations/rangedesk_$language.qm" ] ||
+    fail "no rangedesk_$language.qm in /usr/share/rangedesk/translations"
+done
 
 step "the installed program folder is unchanged"
 after=$(cd /usr/lib/rangedesk && find . -type f -exec sha256sum {} + | sort)

@@ -19,8 +19,8 @@ public:
         const QString config = runtime_.filePath("sway.conf");
         QFile file(config);
         file.open(QIODevice::WriteOnly);
-        // No X server inside; say the socket's name once the compositor runs.
-        file.write("xwayland disable\nexec echo READY $WAYLAND_DISPLAY\n");
+        // No X server inside; say the sockets' names once the compositor runs.
+        file.write("xwayland disable\nexec echo READY $WAYLAND_DISPLAY $SWAYSOCK\n");
         file.close();
         QFile::setPermissions(runtime_.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -52,7 +52,8 @@ public:
             while (sway_.canReadLine()) {
                 const QString line = QString::fromLocal8Bit(sway_.readLine()).trimmed();
                 if (line.startsWith("READY ")) {
-                    socket_ = runtime_.filePath(line.mid(6));
+                    socket_ = runtime_.filePath(line.section(' ', 1, 1));
+                    ipcSocket_ = line.section(' ', 2, 2);
                 }
             }
         }
@@ -69,6 +70,8 @@ public:
 
     // The socket's full path, usable as WAYLAND_DISPLAY from any folder.
     QString Socket() const { return socket_; }
+    // sway's IPC socket, for swaymsg -s.
+    QString IpcSocket() const { return ipcSocket_; }
     QString Error() { return sway_.errorString() + " " + sway_.readAllStandardError().right(2000); }
 
     // An environment for a Qt client of this compositor.
@@ -86,4 +89,5 @@ private:
     QTemporaryDir clientRuntime_;
     QProcess sway_;
     QString socket_;
+    QString ipcSocket_;
 };
