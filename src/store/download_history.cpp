@@ -1,9 +1,11 @@
 #include "download_history.h"
 
 #include <QSqlQuery>
+#include <QStringList>
 
 #include <algorithm>
 #include <functional>
+#include <map>
 
 #include "download_outcome.h"
 #include "load_data_sql.h"
@@ -51,6 +53,24 @@ DownloadInfo InfoFrom(const QSqlQuery& q) {
 // holder is not known yet (its row being written) is taken for running.
 bool StillRunning(qint64 id, const std::optional<WriterHolder>& holder) {
     return holder && (holder->Download == id || holder->Download == 0);
+}
+
+// A kept record from the columns of SelectKeptRecords, starting at `first`.
+HistoryRecord RecordFrom(const QSqlQuery& q, int first) {
+    HistoryRecord r;
+    r.RecNo = q.value(first).toInt();
+    r.Reply = q.value(first + 1).toByteArray();
+    r.Label = q.value(first + 2).toString();
+    r.Note = q.value(first + 3).toString();
+    r.Deduction = q.value(first + 4).toInt() != 0;
+    // The texts in LoadData's order: the number where it stands, the others as kept.
+    int kept = first + 5;
+    for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
+        r.Texts[std::size_t(c)] = records::ColumnInfo(c).Kind == records::ColumnKind::RecordNumber
+                                      ? QString::number(r.RecNo)
+                                      : q.value(kept++).toString();
+    }
+    return r;
 }
 
 } // namespace
@@ -102,21 +122,7 @@ std::vector<HistoryRecord> DownloadHistory::RecordsWhere(qint64 id, const QStrin
     QSqlQuery q = store_.Connection().Run(sql::SelectKeptRecords(where), QVariantList{id} + values);
     std::vector<HistoryRecord> records;
     while (q.next()) {
-        HistoryRecord r;
-        r.RecNo = q.value(0).toInt();
-        r.Reply = q.value(1).toByteArray();
-        r.Label = q.value(2).toString();
-        r.Note = q.value(3).toString();
-        r.Deduction = q.value(4).toInt() != 0;
-        // The texts in LoadData's order: the number where it stands, the others as kept.
-        int kept = 5;
-        for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
-            r.Texts[std::size_t(c)] =
-                records::ColumnInfo(c).Kind == records::ColumnKind::RecordNumber
-                    ? QString::number(r.RecNo)
-                    : q.value(kept++).toString();
-        }
-        records.push_back(std::move(r));
+        records.push_back(RecordFrom(q, 0));
     }
     return records;
 }
@@ -143,29 +149,32 @@ std::vector<SearchHit> DownloadHistory::Search(const QString& text) const {
     }
     store_.RequireHistory();
     SqlConnection& connection = store_.Connection();
-    // The downloads found by a record, and those found by their job.
-    std::vector<qint64> ids;
-    // One pass over the table in its own order: through the key's index, rows that edits have
-    // moved are read one page each, ten times slower on a large history.
-    QSqlQuery byRecord = connection.Run("SELECT DISTINCT download_id FROM DownloadRecords NOT "
-                                        "INDEXED WHERE instr(search, ?) > 0",
-                                        {needle});
+    // The matching records of every download in one pass, then the downloads found by their job.
+    std::map<qint64, std::vector<HistoryRecord>, std::greater<>> found;
+    QSqlQuery byRecord = connection.Run(sql::SelectMatchingKeptRecords(), {needle});
     while (byRecord.next()) {
-        ids.push_back(byRecord.value(0).toLongLong());
+        found[byRecord.value(0).toLongLong()].push_back(RecordFrom(byRecord, 1));
     }
     QSqlQuery byJob = connection.Run("SELECT d.id FROM Downloads d JOIN Jobs j ON d.job_id = "
                                      "j.id WHERE instr(j.search, ?) > 0",
                                      {needle});
     while (byJob.next()) {
-        ids.push_back(byJob.value(0).toLongLong());
+        found.try_emplace(byJob.value(0).toLongLong());
     }
-    std::sort(ids.begin(), ids.end(), std::greater<>());
-    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    if (found.empty()) {
+        return {};
+    }
+    QStringList ids;
+    for (const auto& entry : found) {
+        ids << QString::number(entry.first);
+    }
     std::vector<SearchHit> hits;
-    for (const qint64 id : ids) {
-        if (std::optional<DownloadInfo> download = Find(id)) {
-            hits.push_back({*download, RecordsWhere(id, " AND instr(r.search, ?) > 0", {needle})});
-        }
+    for (DownloadInfo& download :
+         Query(" WHERE d.id IN (" + ids.join(',') + ") ORDER BY d.id DESC", {})) {
+        std::vector<HistoryRecord>& records = found[download.Id];
+        std::sort(records.begin(), records.end(),
+                  [](const HistoryRecord& a, const HistoryRecord& b) { return a.RecNo < b.RecNo; });
+        hits.push_back({std::move(download), std::move(records)});
     }
     return hits;
 }

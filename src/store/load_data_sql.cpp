@@ -88,6 +88,14 @@ QString SelectKeptRecords(const QString& where) {
            where + " ORDER BY r." + number;
 }
 
+QString SelectMatchingKeptRecords() {
+    // The table in its own order: through the key's index, rows that edits have moved are read
+    // one page each, ten times slower on a large history.
+    return "SELECT r.download_id, r." + RecordNumberColumn() + ", r.reply, r.label, r.note, " +
+           "r.deduction, " + Names(false, "r.").join(", ") +
+           " FROM DownloadRecords AS r NOT INDEXED WHERE instr(r.search, ?) > 0";
+}
+
 QString UpdateKeptTexts() {
     QStringList sets;
     for (const QString& name : Names(false)) {
