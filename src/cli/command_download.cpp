@@ -22,6 +22,7 @@
 #include "record_store.h"
 #include "store_error.h"
 #include "store_record_sink.h"
+#include "team_settings.h"
 
 namespace rangedesk::cli {
 namespace {
@@ -68,6 +69,8 @@ int RunDownload(const CliOptions& options) {
     std::optional<store::StoreRecordSink> storeSink;
     if (!options.NoDatabase) {
         store.emplace(DatabaseFor(options), store::StoreAccess::ReadWrite);
+        // The desk a team server knows this desk by, also when none is set now.
+        store->SetDesk(team::DeskIdentityOf(team::LoadTeamSettings()));
         store->Open();
         storeSink.emplace(*store);
     }

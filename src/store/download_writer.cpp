@@ -116,6 +116,7 @@ void DownloadWriter::Finish(const records::DownloadSummary& summary) {
                 connection.Value("SELECT uuid FROM Downloads WHERE id = ?", {id}).toString()));
     });
     store_.Checkpoint();
+    emit store_.changesQueued();
 }
 
 void DownloadWriter::Keep(int recNo, std::span<const std::uint8_t> reply,
@@ -224,20 +225,35 @@ void DownloadWriter::MarkInterrupted() {
         0) {
         return;
     }
+    // What an interrupted download kept goes to a team server too.
+    const auto markAllBut = [&](qint64 runningNow) {
+        connection.InWriteTransaction([&] {
+            QSqlQuery found = connection.Run(
+                "SELECT uuid FROM Downloads WHERE outcome = ? AND id <> ?", {running, runningNow});
+            std::vector<QUuid> uuids;
+            while (found.next()) {
+                uuids.push_back(QUuid::fromString(found.value(0).toString()));
+            }
+            found.finish();
+            connection.Run("UPDATE Downloads SET outcome = ? WHERE outcome = ? AND id <> ?",
+                           {interrupted, running, runningNow}, StoreAction::Write);
+            for (const QUuid& uuid : uuids) {
+                QueueChange(connection, OutboxKind::Download, uuid);
+            }
+        });
+    };
     try {
         // Held while it looks, so no download begins between the look and the change.
         const WriterScope hold(lock_);
-        connection.Run("UPDATE Downloads SET outcome = ? WHERE outcome = ?", {interrupted, running},
-                       StoreAction::Write);
+        markAllBut(0);
     } catch (const StoreError& e) {
         if (e.Kind() != StoreErrorKind::InUse) {
             throw;
         }
         // A live process downloads: only its own download runs.
         const std::optional<WriterHolder> holder = WriterLock::HolderOf(store_.Path());
-        if (holder && holder->Download != 0) {
-            connection.Run("UPDATE Downloads SET outcome = ? WHERE outcome = ? AND id <> ?",
-                           {interrupted, running, holder->Download}, StoreAction::Write);
+        if (holder && holder->Download > 0) {
+            markAllBut(holder->Download);
         }
     }
 }

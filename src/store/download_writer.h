@@ -66,7 +66,8 @@ public:
     RedecodeResult Redecode(qint64 id);
 
     // Downloads left "running" by a program that ended without finishing them become
-    // "interrupted"; one that a live process runs keeps its word.
+    // "interrupted" and are queued for a team server with what they kept; one that a live
+    // process runs keeps its word.
     void MarkInterrupted();
 
 private:
