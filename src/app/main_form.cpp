@@ -33,6 +33,7 @@
 #include "store_error.h"
 #include "store_record_sink.h"
 #include "user_prompts.h"
+#include "window_team.h"
 
 // The pictures live in this library; a static library must register them itself.
 static void InitResources() {
@@ -143,6 +144,7 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     connect(readings_, &ReadingKeeper::keepingFailed, this, [this](const QString& reason) {
         statusBar_->SetPanelText(1, "The reading was not kept: " + reason);
     });
+    StartTeam();
 }
 
 TMainForm::~TMainForm() = default;
@@ -476,6 +478,7 @@ void TMainForm::HistoryClick() {
 void TMainForm::SettingsClick() {
     TSettingsForm settings(this, [this] { return live_->MethodName(); });
     settings.exec();
+    team_->SettingsClosed(settings.TypedTeamPassword(), settings.KeyringProblem());
 }
 
 void TMainForm::AboutBtnClick() {

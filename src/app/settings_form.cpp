@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "team_server_section.h"
 #include "typing_settings.h"
 
 namespace rangedesk::app {
@@ -23,7 +24,7 @@ constexpr EndKey kEnds[] = {EndKey::Tab, EndKey::Enter, EndKey::None};
 
 TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodName)
     : QDialog(parent), value_(new QComboBox(this)), end_(new QComboBox(this)),
-      decimal_(new QComboBox(this)), method_(new QLabel(this)) {
+      decimal_(new QComboBox(this)), method_(new QLabel(this)), team_(new TeamServerSection(this)) {
     setObjectName("SettingsForm");
     setWindowTitle("RangeDesk - Settings");
 
@@ -49,6 +50,7 @@ TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodNam
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(typing);
+    layout->addWidget(team_);
     layout->addStretch();
     layout->addWidget(buttons);
     Load();
@@ -74,6 +76,7 @@ void TSettingsForm::Save() {
     typing.Decimal = decimal_->currentIndex() == 1 ? desktop::DecimalSeparator::Point
                                                    : desktop::DecimalSeparator::Locale;
     typing.Save();
+    typedPassword_ = team_->Save(&keyringProblem_);
 }
 
 } // namespace rangedesk::app

@@ -10,8 +10,11 @@ class QLabel;
 
 namespace rangedesk::app {
 
-// Settings: how readings are typed into other applications. What it shows is kept in the
-// user's configuration when the dialog is accepted.
+class TeamServerSection;
+
+// Settings: how readings are typed into other applications, and the team server. What it
+// shows is kept in the user's configuration when the dialog is accepted (a team password in
+// the desktop's keyring).
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
@@ -22,6 +25,11 @@ public:
     QComboBox& TypedEnd() { return *end_; }
     QComboBox& DecimalSeparator() { return *decimal_; }
     QLabel& TypingMethod() { return *method_; }
+    TeamServerSection& TeamServer() { return *team_; }
+    // A team password typed and saved, for the window to use this run (empty: none typed),
+    // and why the keyring did not keep it (empty: it did, or none was typed).
+    const QString& TypedTeamPassword() const { return typedPassword_; }
+    const QString& KeyringProblem() const { return keyringProblem_; }
 
     // Saves what the dialog shows.
     void Save();
@@ -33,6 +41,9 @@ private:
     QComboBox* end_;
     QComboBox* decimal_;
     QLabel* method_;
+    TeamServerSection* team_;
+    QString typedPassword_;
+    QString keyringProblem_;
 };
 
 } // namespace rangedesk::app
