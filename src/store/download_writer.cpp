@@ -149,6 +149,22 @@ void DownloadWriter::Load(qint64 id) {
     store_.Checkpoint();
 }
 
+void DownloadWriter::LoadRows(std::span<const records::LoadDataTexts> rows) {
+    RefuseDuringOwnDownload();
+    const WriterScope hold(lock_);
+    SqlConnection& connection = store_.Connection();
+    store_.ReplaceLoadData([&] {
+        for (const records::LoadDataTexts& texts : rows) {
+            connection
+                .RunPrepared(sql::InsertLoadDataRow(), QVariantList(texts.begin(), texts.end()))
+                .finish();
+        }
+        // LoadData shows no download of this desk now.
+        connection.Run("DELETE FROM State WHERE key = 'loaddata_download'", {}, StoreAction::Write);
+    });
+    store_.Checkpoint();
+}
+
 void DownloadWriter::Delete(qint64 id) {
     RefuseDuringOwnDownload();
     store_.RequireHistory();

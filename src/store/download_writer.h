@@ -59,6 +59,9 @@ public:
 
     // Puts the download's rows into LoadData, in place of what it held.
     void Load(qint64 id);
+    // Puts rows that are no download of this desk (another desk's, read from a team server)
+    // into LoadData, in place of what it held.
+    void LoadRows(std::span<const records::LoadDataTexts> rows);
     void Delete(qint64 id);
     // Decodes the kept bytes again with this program's decoder, with the decimal separator the
     // download was made with, and stores the texts where they differ. A download of no known

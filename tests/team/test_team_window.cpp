@@ -1,17 +1,22 @@
 // The window with a team server, offscreen against a real PostgreSQL server: the status bar's
 // Team indicator, a download pushed as it ends with the desk of the settings, an edit that
-// lost told once, and Settings > Team server (check, save with a password, disconnect).
+// lost told once, Settings > Team server (check, save with a password, disconnect), and the
+// History's "Team" view.
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "download_history.h"
 #include "fake_push_source.h"
+#include "history_scope.h"
+#include "load_data_model.h"
 #include "local_push_source.h"
 #include "main_form.h"
 #include "meter_link.h"
@@ -24,6 +29,8 @@
 #include "settings_form.h"
 #include "sim_meter.h"
 #include "status_bar.h"
+#include "team_downloads_model.h"
+#include "team_history_panel.h"
 #include "team_push.h"
 #include "team_pusher.h"
 #include "team_server_section.h"
@@ -68,6 +75,10 @@ class TestTeamWindow : public QObject {
     std::unique_ptr<PgTestServer> server_;
 
     qint64 Count(const QString& sql) { return server_->PsqlValue(sql).toLongLong(); }
+    void PushAs(FakePushSource& desk, const QString& name) {
+        auto c = Connect(server_->SocketUrl("desk2"), name);
+        team::TeamPush(*c, desk, team::CheckServerSchema(*c).ServerId).Push();
+    }
     int Told(const QString& text) {
         int n = 0;
         for (const QString& t : prompts.Texts()) {
@@ -226,6 +237,80 @@ private slots:
         QCOMPARE(TeamIndicator(rig.w()), QString());
     }
 
+    // History > "Team": another desk's downloads with its desk and user, found by their job, a
+    // new push listed within two seconds unasked, one shown in the main grid and exported;
+    // "Team" cannot be chosen while no server is set.
+    void teamHistoryView() {
+        Rig rig(prompts, 0);
+        const auto teamView = [&rig](QWidget* parent) {
+            return app::TeamHistoryPanel::ForWindow(rig.w(), parent);
+        };
+        {
+            app::HistoryScope scope(new QLabel("this desk"), teamView);
+            scope.Choose(app::HistoryScope::Scope::Team);
+            QCOMPARE(scope.Chosen(), app::HistoryScope::Scope::ThisDesk);
+            QVERIFY(!scope.TeamView());
+        }
+        team::SaveTeamSettings({server_->SocketUrl("desk1"), "window desk"});
+        rig.w().Team().SettingsClosed({}, {});
+        FakePushSource far("desk-far");
+        far.AddDownloads(3, 4, 200);
+        const team::TeamJob kitchen{QUuid::createUuid(),
+                                    "厨房 Kitchen",
+                                    "Lee",
+                                    {},
+                                    {},
+                                    QDateTime::currentDateTimeUtc(),
+                                    "desk-far",
+                                    {}};
+        far.AddJob(kitchen);
+        far.SetJob(far.DownloadUuid(201), kitchen.Uuid, QDateTime::currentDateTimeUtc());
+        PushAs(far, "desk-far");
+
+        app::HistoryScope scope(new QLabel("this desk"), teamView);
+        scope.Choose(app::HistoryScope::Scope::Team);
+        auto* panel = qobject_cast<app::TeamHistoryPanel*>(scope.TeamView());
+        QVERIFY(panel);
+        team::TeamDownloadsModel& model = panel->Model();
+        QTRY_VERIFY_WITH_TIMEOUT(model.RowOf(far.DownloadUuid(200)) >= 0, kTimeoutMs);
+        const int row = model.RowOf(far.DownloadUuid(201));
+        QCOMPARE(model.index(row, team::TeamDownloadsModel::Desk).data().toString(),
+                 QString("desk-far"));
+        QCOMPARE(model.index(row, team::TeamDownloadsModel::User).data().toString(),
+                 QString("surveyor"));
+        QCOMPARE(model.index(row, team::TeamDownloadsModel::Job).data().toString(), kitchen.Name);
+
+        panel->Search().setText("KITCHEN");
+        QTRY_COMPARE_WITH_TIMEOUT(model.rowCount(), 1, kTimeoutMs);
+        QCOMPARE(model.RowAt(0).Download.Uuid, far.DownloadUuid(201));
+        panel->Search().clear();
+        QTRY_VERIFY_WITH_TIMEOUT(model.rowCount() >= 3, kTimeoutMs);
+
+        // Another push reaches the open view by the server's notice, not by asking again.
+        far.AddDownloads(1, 2, 203);
+        PushAs(far, "desk-far");
+        QTRY_VERIFY_WITH_TIMEOUT(model.RowOf(far.DownloadUuid(203)) >= 0, 2000);
+
+        panel->Downloads().selectRow(model.RowOf(far.DownloadUuid(203)));
+        QTRY_VERIFY_WITH_TIMEOUT(panel->ShowInMainGrid().isEnabled(), kTimeoutMs);
+        QCOMPARE(panel->Records().model()->rowCount(), 2);
+        panel->ShowInMainGrid().click();
+        const store::LoadDataModel& grid = rig.w().Table();
+        QCOMPARE(grid.rowCount(), 2);
+        const team::TeamRecord second = far.Record(far.DownloadUuid(203), 2);
+        for (int c = 0; c < grid.columnCount(); ++c) {
+            QCOMPARE(grid.index(1, c).data().toString(),
+                     panel->Records().model()->index(1, c).data().toString());
+        }
+        QCOMPARE(grid.index(1, 3).data().toString(), second.Dist1);
+
+        QTemporaryDir dir;
+        prompts.saveName = dir.filePath("team.csv");
+        panel->Export().click();
+        QFile csv(prompts.saveName);
+        QVERIFY2(csv.open(QIODevice::ReadOnly), qPrintable(prompts.saveName));
+        QVERIFY(QString::fromUtf8(csv.readAll()).contains(second.Dist1));
+    }
 };
 
 int main(int argc, char** argv) {
