@@ -41,6 +41,7 @@
 #include "store_error.h"
 #include "store_record_sink.h"
 #include "user_prompts.h"
+#include "window_team.h"
 
 // The pictures live in this library; a static library must register them itself.
 static void InitResources() {
@@ -170,6 +171,7 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
         statusBar_->SetPanelText(1, "The reading was not kept: " + reason);
     });
     AccessibleNames::Apply(*this);
+    StartTeam();
 }
 
 TMainForm::~TMainForm() = default;
@@ -622,6 +624,7 @@ void TMainForm::HistoryClick() {
 void TMainForm::SettingsClick() {
     TSettingsForm settings(this, [this] { return live_->MethodName(); });
     settings.exec();
+    team_->SettingsClosed(settings.TypedTeamPassword(), settings.KeyringProblem());
 }
 
 void TMainForm::AboutBtnClick() {

@@ -56,6 +56,7 @@ class StatusBar;
 class TForm1;
 class THistoryForm;
 class UserPrompts;
+class WindowTeam;
 
 // The main window: the meter picture with its reading display, the record grid and its
 // navigator, six command buttons and the status bar. It owns everything that lives for the run
@@ -164,6 +165,8 @@ public:
     const store::DataLocation& Location() const { return location_; }
     // Where a print goes: the preview dialog by default, a PDF file for tests and tools.
     void SetPrintToPdf(const QString& pdfPath) { printToPdf_ = pdfPath; }
+    // The team server's push and its indicator (window_team.h).
+    WindowTeam& Team() { return *team_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -194,6 +197,8 @@ private:
     void DownloadStarted();
     void DownloadFinished(const records::DownloadSummary& summary);
     void ShowMessage(const QString& text);
+    // The team push, once the window is up (main_form_team.cpp).
+    void StartTeam();
 
     UserPrompts& prompts_;
     const QString programDir_;
@@ -234,6 +239,7 @@ private:
     LiveMeasurement* live_ = nullptr;
     ReadingKeeper* readings_ = nullptr;
     StatusBar* statusBar_ = nullptr;
+    std::unique_ptr<WindowTeam> team_;
 };
 
 } // namespace rangedesk::app

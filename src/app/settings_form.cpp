@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "language_setting.h"
+#include "team_server_section.h"
 #include "typing_settings.h"
 
 namespace rangedesk::app {
@@ -26,7 +27,8 @@ constexpr EndKey kEnds[] = {EndKey::Tab, EndKey::Enter, EndKey::None};
 
 TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodName)
     : QDialog(parent), value_(new QComboBox(this)), end_(new QComboBox(this)),
-      decimal_(new QComboBox(this)), method_(new QLabel(this)), language_(new QComboBox(this)) {
+      decimal_(new QComboBox(this)), method_(new QLabel(this)), language_(new QComboBox(this)),
+      team_(new TeamServerSection(this)) {
     setObjectName("SettingsForm");
     setWindowTitle("RangeDesk - Settings");
 
@@ -64,6 +66,7 @@ TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodNam
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(typing);
     layout->addLayout(languageForm);
+    layout->addWidget(team_);
     layout->addStretch();
     layout->addWidget(buttons);
     Load();
@@ -91,6 +94,7 @@ void TSettingsForm::Save() {
                                                    : desktop::DecimalSeparator::Locale;
     typing.Save();
     desktop::SaveLanguageChoice(language_->currentData().toString());
+    typedPassword_ = team_->Save(&keyringProblem_);
 }
 
 } // namespace rangedesk::app

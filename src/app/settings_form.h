@@ -12,6 +12,11 @@ namespace rangedesk::app {
 
 // Settings: how readings are typed into other applications, and the language of the texts.
 // What it shows is kept in the user's configuration when the dialog is accepted.
+class TeamServerSection;
+
+// Settings: how readings are typed into other applications, and the team server. What it
+// shows is kept in the user's configuration when the dialog is accepted (a team password in
+// the desktop's keyring).
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +29,11 @@ public:
     QLabel& TypingMethod() { return *method_; }
     // "System", "English", "中文(简体)", "Deutsch"; the item data is the kept choice.
     QComboBox& Language() { return *language_; }
+    TeamServerSection& TeamServer() { return *team_; }
+    // A team password typed and saved, for the window to use this run (empty: none typed),
+    // and why the keyring did not keep it (empty: it did, or none was typed).
+    const QString& TypedTeamPassword() const { return typedPassword_; }
+    const QString& KeyringProblem() const { return keyringProblem_; }
 
     // Saves what the dialog shows.
     void Save();
@@ -36,6 +46,9 @@ private:
     QComboBox* decimal_;
     QLabel* method_;
     QComboBox* language_;
+    TeamServerSection* team_;
+    QString typedPassword_;
+    QString keyringProblem_;
 };
 
 } // namespace rangedesk::app

@@ -29,6 +29,7 @@
 #include "store_error.h"
 #include "store_record_sink.h"
 #include "text_rules.h"
+#include "team_settings.h"
 
 namespace rangedesk::cli {
 namespace {
@@ -113,6 +114,8 @@ int RunDownload(const CliOptions& options) {
     bool jobCreated = false;
     if (!options.NoDatabase) {
         store.emplace(DatabaseFor(options), store::StoreAccess::ReadWrite);
+        // The desk a team server knows this desk by, also when none is set now.
+        store->SetDesk(team::DeskIdentityOf(team::LoadTeamSettings()));
         store->Open();
         storeSink.emplace(*store);
     }

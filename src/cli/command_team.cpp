@@ -14,6 +14,7 @@
 #include "server_address.h"
 #include "server_schema.h"
 #include "standard_output.h"
+#include "store_error.h"
 #include "team_connection.h"
 #include "team_error.h"
 #include "team_history.h"
@@ -139,7 +140,7 @@ int RunTeamStatus(const CliOptions& options) {
                        {"known_schema_version", KnownSchemaVersion()}};
     QString localError;
     try {
-        auto source = LocalPushSource(DatabaseFor(options));
+        auto source = LocalPushSource(DatabaseFor(options), store::StoreAccess::ReadOnly);
         const LocalCounts local = source->Counts();
         status["waiting"] = source->PendingCount();
         status["last_push"] =
@@ -233,6 +234,15 @@ int RunTeamPush(const CliOptions& options) {
     } catch (const TeamError& e) {
         PrintError(e.Message());
         Say(QString("%1 changes still wait; the next push goes on from there.")
+                .arg(source->PendingCount()));
+        return kTeam;
+    } catch (const store::StoreError& e) {
+        if (e.Kind() != store::StoreErrorKind::InUse) {
+            throw;
+        }
+        // A download holds the database: what it could not mark is sent again next time.
+        PrintError(e.Message());
+        Say(QString("%1 changes still wait; push again once the download has ended.")
                 .arg(source->PendingCount()));
         return kTeam;
     }

@@ -117,6 +117,7 @@ void DownloadWriter::Finish(const records::DownloadSummary& summary) {
                 connection.Value("SELECT uuid FROM Downloads WHERE id = ?", {id}).toString()));
     });
     store_.Checkpoint();
+    emit store_.changesQueued();
 }
 
 void DownloadWriter::Keep(int recNo, std::span<const std::uint8_t> reply,
@@ -145,6 +146,22 @@ void DownloadWriter::Load(qint64 id) {
     store_.ReplaceLoadData([&] {
         store_.Connection().Run(sql::LoadDataFromKeptRecords(), {id}, StoreAction::Write);
         ShowInLoadData(store_.Connection(), id);
+    });
+    store_.Checkpoint();
+}
+
+void DownloadWriter::LoadRows(std::span<const records::LoadDataTexts> rows) {
+    RefuseDuringOwnDownload();
+    const WriterScope hold(lock_);
+    SqlConnection& connection = store_.Connection();
+    store_.ReplaceLoadData([&] {
+        for (const records::LoadDataTexts& texts : rows) {
+            connection
+                .RunPrepared(sql::InsertLoadDataRow(), QVariantList(texts.begin(), texts.end()))
+                .finish();
+        }
+        // LoadData shows no download of this desk now.
+        connection.Run("DELETE FROM State WHERE key = 'loaddata_download'", {}, StoreAction::Write);
     });
     store_.Checkpoint();
 }
@@ -225,20 +242,35 @@ void DownloadWriter::MarkInterrupted() {
         0) {
         return;
     }
+    // What an interrupted download kept goes to a team server too.
+    const auto markAllBut = [&](qint64 runningNow) {
+        connection.InWriteTransaction([&] {
+            QSqlQuery found = connection.Run(
+                "SELECT uuid FROM Downloads WHERE outcome = ? AND id <> ?", {running, runningNow});
+            std::vector<QUuid> uuids;
+            while (found.next()) {
+                uuids.push_back(QUuid::fromString(found.value(0).toString()));
+            }
+            found.finish();
+            connection.Run("UPDATE Downloads SET outcome = ? WHERE outcome = ? AND id <> ?",
+                           {interrupted, running, runningNow}, StoreAction::Write);
+            for (const QUuid& uuid : uuids) {
+                QueueChange(connection, OutboxKind::Download, uuid);
+            }
+        });
+    };
     try {
         // Held while it looks, so no download begins between the look and the change.
         const WriterScope hold(lock_);
-        connection.Run("UPDATE Downloads SET outcome = ? WHERE outcome = ?", {interrupted, running},
-                       StoreAction::Write);
+        markAllBut(0);
     } catch (const StoreError& e) {
         if (e.Kind() != StoreErrorKind::InUse) {
             throw;
         }
         // A live process downloads: only its own download runs.
         const std::optional<WriterHolder> holder = WriterLock::HolderOf(store_.Path());
-        if (holder && holder->Download != 0) {
-            connection.Run("UPDATE Downloads SET outcome = ? WHERE outcome = ? AND id <> ?",
-                           {interrupted, running, holder->Download}, StoreAction::Write);
+        if (holder && holder->Download > 0) {
+            markAllBut(holder->Download);
         }
     }
 }

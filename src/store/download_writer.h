@@ -61,6 +61,9 @@ public:
 
     // Puts the download's rows into LoadData, in place of what it held.
     void Load(qint64 id);
+    // Puts rows that are no download of this desk (another desk's, read from a team server)
+    // into LoadData, in place of what it held.
+    void LoadRows(std::span<const records::LoadDataTexts> rows);
     void Delete(qint64 id);
     // Decodes the kept bytes again with this program's decoder, with the decimal separator the
     // download was made with, and stores the texts where they differ. A download of no known
@@ -68,7 +71,8 @@ public:
     RedecodeResult Redecode(qint64 id);
 
     // Downloads left "running" by a program that ended without finishing them become
-    // "interrupted"; one that a live process runs keeps its word.
+    // "interrupted" and are queued for a team server with what they kept; one that a live
+    // process runs keeps its word.
     void MarkInterrupted();
 
 private:

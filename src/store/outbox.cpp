@@ -20,6 +20,16 @@ QString OutboxKindWord(OutboxKind kind) {
     return {};
 }
 
+std::optional<OutboxKind> OutboxKindOf(const QString& word) {
+    for (const OutboxKind kind :
+         {OutboxKind::Job, OutboxKind::Download, OutboxKind::Record, OutboxKind::Reading}) {
+        if (OutboxKindWord(kind) == word) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
 bool QueueChange(SqlConnection& connection, OutboxKind kind, const QUuid& uuid, int recNo) {
     const QVariantList key{OutboxKindWord(kind), uuid.toString(QUuid::WithoutBraces), recNo};
     const bool waiting =

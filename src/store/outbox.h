@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUuid>
 
+#include <optional>
+
 namespace rangedesk::store {
 
 class SqlConnection;
@@ -11,6 +13,8 @@ class SqlConnection;
 enum class OutboxKind { Job, Download, Record, Reading };
 
 QString OutboxKindWord(OutboxKind kind);
+// The kind a word names; nothing for a word of no kind.
+std::optional<OutboxKind> OutboxKindOf(const QString& word);
 
 // Queues a row (a record: its download's uuid and its number) with a new sequence number.
 // Returns whether it was waiting already: an edit of a row that waits keeps its version, so a

@@ -77,6 +77,8 @@ signals:
     void loadDataClosing();  // LoadData is about to be emptied
     void loadDataReplaced(); // LoadData holds other rows now: emptied, or a download put back
     void loadDataRowAppended(qint64 rowid, const records::LoadDataTexts& texts);
+    // Rows were queued for a team server and committed: an edit, or a download that ended.
+    void changesQueued();
 
 private:
     QString path_;

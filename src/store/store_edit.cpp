@@ -12,6 +12,7 @@ void EditHistory(RecordStore& store, const std::function<void(SqlConnection&)>& 
     const WriterScope hold(lock);
     SqlConnection& connection = store.Connection();
     connection.InWriteTransaction([&] { edit(connection); });
+    emit store.changesQueued();
 }
 
 } // namespace rangedesk::store

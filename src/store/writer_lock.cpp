@@ -4,9 +4,11 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 #include "file_names.h"
@@ -18,6 +20,8 @@ namespace {
 // A holder that removed the file between our open and our lock is waited out this many times.
 constexpr int kLockAttempts = 20;
 constexpr std::size_t kHolderTextMax = 64;
+// A brief holder is looked at again this often: the lock has no timed wait.
+constexpr auto kBriefPoll = std::chrono::milliseconds(5);
 
 QString SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -60,11 +64,18 @@ mode_t LockFileMode(const QString& databasePath) {
     return 0600;
 }
 
+// A holder that lets go in a moment: a brief writer, or one that has not named itself yet.
+bool LetsGoSoon(const WriterHolder& holder) {
+    return holder.Download == kBriefHolder || holder.Pid == 0;
+}
+
 } // namespace
 
 StoreError InUseError(const QString& databasePath, const WriterHolder& holder) {
-    const QString who = holder.Pid > 0 ? QString("a download (process %1)").arg(holder.Pid)
-                                       : QString("another RangeDesk process");
+    const QString who = holder.Pid <= 0 ? QString("another RangeDesk process")
+                        : holder.Download == kBriefHolder
+                            ? QString("the team push (process %1)").arg(holder.Pid)
+                            : QString("a download (process %1)").arg(holder.Pid);
     return StoreError(StoreErrorKind::InUse, StoreAction::Write, databasePath,
                       "the database is in use by " + who);
 }
@@ -81,7 +92,7 @@ QString WriterLock::LockPathOf(const QString& databasePath) {
     return (canonical.isEmpty() ? file.absoluteFilePath() : canonical) + "-lock";
 }
 
-void WriterLock::Acquire() {
+void WriterLock::Acquire(WriterHold hold) {
     if (Held()) {
         return;
     }
@@ -89,7 +100,9 @@ void WriterLock::Acquire() {
     lockPath_ = LockPathOf(databasePath_);
     const QByteArray path = QByteArray::fromStdString(files::LocalPath(lockPath_).native());
     const mode_t mode = LockFileMode(databasePath_);
-    for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
+    const auto patience =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kBriefWaitMs);
+    for (int attempt = 0; attempt < kLockAttempts;) {
         hid::UniqueFd fd(::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, mode));
         if (!fd.valid()) {
             const int error = errno;
@@ -102,7 +115,12 @@ void WriterLock::Acquire() {
         if (::fcntl(fd.get(), F_OFD_SETLK, &lock) != 0) {
             const int error = errno;
             if (error == EAGAIN || error == EACCES) {
-                throw InUseError(databasePath_, ReadHolder(fd.get()));
+                const WriterHolder holder = ReadHolder(fd.get());
+                if (LetsGoSoon(holder) && std::chrono::steady_clock::now() < patience) {
+                    std::this_thread::sleep_for(kBriefPoll);
+                    continue;
+                }
+                throw InUseError(databasePath_, holder);
             }
             throw StoreError(StoreErrorKind::Io, StoreAction::Write, databasePath_,
                              QString("its lock file %1 cannot be locked: %2")
@@ -111,9 +129,10 @@ void WriterLock::Acquire() {
         // A holder removes the file as it lets go: a lock on a removed file guards nothing.
         if (SameFile(fd.get(), path)) {
             fd_ = std::move(fd);
-            WriteHolder(0);
+            WriteHolder(hold == WriterHold::Brief ? kBriefHolder : 0);
             return;
         }
+        ++attempt;
     }
     throw InUseError(databasePath_, {});
 }

@@ -11,11 +11,20 @@ namespace rangedesk::store {
 class StoreError;
 
 // Who writes a database now: the process, and the download it runs (0 for a load, a delete or a
-// redecode, or while a download has no row yet).
+// redecode, or while a download has no row yet; kBriefHolder for a brief writer).
 struct WriterHolder {
     qint64 Pid = 0;
     qint64 Download = 0;
 };
+
+// How long a writer holds the database. A brief writer (the team push marking what the server
+// holds, taking over another desk's edit) holds it for a few statements: another writer that
+// finds it there waits it out instead of being refused, so a download or an edit never fails
+// because of the push.
+enum class WriterHold { Lasting, Brief };
+inline constexpr qint64 kBriefHolder = -1;
+// The longest a writer waits for a brief holder before it is refused after all.
+inline constexpr int kBriefWaitMs = 2000;
 
 // "the database is in use by a download (process N)", kind InUse.
 StoreError InUseError(const QString& databasePath, const WriterHolder& holder);
@@ -34,9 +43,10 @@ public:
     WriterLock(const WriterLock&) = delete;
     WriterLock& operator=(const WriterLock&) = delete;
 
-    // Takes the database for this writer; nothing when this object holds it already. Throws
+    // Takes the database for this writer; nothing when this object holds it already. A brief
+    // holder is waited out (up to kBriefWaitMs); any other is refused at once. Throws
     // StoreError: InUse naming the holder's process, or why the lock file cannot be made.
-    void Acquire();
+    void Acquire(WriterHold hold = WriterHold::Lasting);
     // Says which download the holder runs.
     void SetDownload(qint64 id);
     // Lets go and removes the lock file.
@@ -59,7 +69,9 @@ private:
 // Holds a writer lock for a scope.
 class WriterScope {
 public:
-    explicit WriterScope(WriterLock& lock) : lock_(lock) { lock_.Acquire(); }
+    explicit WriterScope(WriterLock& lock, WriterHold hold = WriterHold::Lasting) : lock_(lock) {
+        lock_.Acquire(hold);
+    }
     ~WriterScope() { lock_.Release(); }
     WriterScope(const WriterScope&) = delete;
     WriterScope& operator=(const WriterScope&) = delete;

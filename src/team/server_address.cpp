@@ -1,5 +1,6 @@
 #include "server_address.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <libpq-fe.h>
@@ -100,6 +101,13 @@ ParsedAddress ParseServerAddress(const QString& text) {
                               "a service file or the keyring"};
     }
     return {address, {}};
+}
+
+QString ServerTextFromField(const QString& typed) {
+    const QString text = typed.trimmed();
+    const bool bareWord = !text.isEmpty() && !text.contains('=') && !text.contains("://") &&
+                          !text.contains(QRegularExpression("\\s"));
+    return bareWord ? "service=" + text : text;
 }
 
 } // namespace rangedesk::team

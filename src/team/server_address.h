@@ -30,4 +30,8 @@ struct ParsedAddress {
 };
 ParsedAddress ParseServerAddress(const QString& text);
 
+// What a user typed into the Settings' server field, as an address: a bare word ("office") is
+// a service name ("service=office"); a URL or a keyword list stays as typed, trimmed.
+QString ServerTextFromField(const QString& typed);
+
 } // namespace rangedesk::team

@@ -1,5 +1,7 @@
 #include "team_check.h"
 
+#include <QSqlDatabase>
+
 #include "connection_failure.h"
 #include "server_address.h"
 #include "server_schema.h"
@@ -31,6 +33,15 @@ TeamCheck CheckTeamServer(const TeamSettings& settings, const QString& password)
         check.Message = e.Message();
     }
     return check;
+}
+
+bool PostgresDriverInstalled() {
+    return QSqlDatabase::isDriverAvailable("QPSQL");
+}
+
+QString DriverAdvice() {
+    return "Qt's PostgreSQL driver is not installed, so no team server can be reached. Install "
+           "it with: sudo apt install libqt6sql6-psql";
 }
 
 } // namespace rangedesk::team

@@ -22,4 +22,9 @@ struct TeamCheck {
 // runs it off the GUI thread.
 TeamCheck CheckTeamServer(const TeamSettings& settings, const QString& password = {});
 
+// Whether Qt's PostgreSQL driver is installed; without it no desk reaches a server, and
+// DriverAdvice() says how to install it.
+bool PostgresDriverInstalled();
+QString DriverAdvice();
+
 } // namespace rangedesk::team

@@ -2,6 +2,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 #include "connection_failure.h"
 #include "server_address.h"
 #include "server_schema.h"
@@ -10,11 +12,15 @@
 #include "team_keyring.h"
 #include "team_notifications.h"
 
+#include "store_error.h"
+
 namespace rangedesk::team {
 namespace {
 
 // Notices of other desks come in bursts (one per statement): take them over together.
 constexpr int kCoalesceMs = 150;
+// While a download holds the local database, the push looks again this often.
+constexpr int kBusyRetryMs = 5000;
 
 } // namespace
 
@@ -90,6 +96,7 @@ void TeamPusher::Run() {
     }
     stop_ = false;
     TeamStatus status;
+    bool localBusy = false;
     try {
         if (connection_ && !connection_->IsOpen()) {
             notifications_.reset();
@@ -127,15 +134,36 @@ void TeamPusher::Run() {
             notifications_.reset();
             connection_.reset();
         }
-        try {
-            status.Waiting = source_->PendingCount();
-        } catch (const std::exception&) {
+        status.Waiting = PendingOrZero();
+    } catch (const store::StoreError& e) {
+        // A download holds the local database: it goes on without waiting for the push, which
+        // tries again soon (and at once when the window says the download ended).
+        localBusy = e.Kind() == store::StoreErrorKind::InUse;
+        status.Waiting = PendingOrZero();
+        if (localBusy) {
+            status.Now =
+                status.Waiting == 0 ? TeamStatus::State::UpToDate : TeamStatus::State::Waiting;
+        } else {
+            status.Now = TeamStatus::State::Offline;
+            status.Reason = "the local database: " + e.Message();
         }
     }
-    status.LastPush = QDateTime::fromString(source_->State("team/lastPush"), Qt::ISODateWithMs);
+    try {
+        status.LastPush = QDateTime::fromString(source_->State("team/lastPush"), Qt::ISODateWithMs);
+    } catch (const store::StoreError&) {
+        status.LastPush = status_.LastPush;
+    }
     SetStatus(status);
     if (status.Now != TeamStatus::State::UpToDate && !stop_ && retry_) {
-        retry_->start(retryMs_);
+        retry_->start(localBusy ? std::min(retryMs_, kBusyRetryMs) : retryMs_);
+    }
+}
+
+qint64 TeamPusher::PendingOrZero() {
+    try {
+        return source_->PendingCount();
+    } catch (const store::StoreError&) {
+        return 0;
     }
 }
 

@@ -61,6 +61,7 @@ private:
     void Connect();
     void Report(const PushReport& report);
     void SetStatus(TeamStatus status);
+    qint64 PendingOrZero();
 
     TeamSettings settings_;
     PushSourceFactory factory_;

@@ -1,91 +1,14 @@
 #pragma once
 
-#include <QByteArray>
-#include <QDateTime>
-#include <QString>
-#include <QUuid>
+#include "shared_rows.h"
 
 namespace rangedesk::team {
 
-// The version every editable row carries. Each edit on a desk bumps Number once per push
-// (an edit of a row that already waits in the outbox keeps its number), sets Changed (UTC) and
-// ChangedBy (the desk's name). The server applies an edit built on its own version; two desks
-// that edited the same version: the later edit wins, the other is told.
-struct RowVersion {
-    int Number = 1;
-    QDateTime Changed; // null: never edited
-    QString ChangedBy;
-    bool operator==(const RowVersion&) const = default;
-};
-
-struct TeamJob {
-    QUuid Uuid;
-    QString Name;
-    QString Client;
-    QString Address;
-    QString Notes;
-    QDateTime Created;
-    QString Desk; // the desk that made it
-    RowVersion Version;
-    bool operator==(const TeamJob&) const = default;
-};
-
-// A download and its one editable field, the job it belongs to.
-struct TeamDownload {
-    QUuid Uuid;
-    QDateTime Started;
-    QDateTime Finished;
-    int Model = 0;
-    int Vendor = 0;
-    int Product = 0;
-    QString Serial;
-    bool Simulated = false;
-    QString DecimalSeparator;
-    int Asked = 0;
-    int Stored = 0;
-    int NewRecords = 0; // new since the previous download of that meter model on its desk
-    QString Outcome;    // "complete", "incomplete", ... as the history keeps it
-    QString Desk;
-    QString User;
-    QUuid Job; // null: no job
-    RowVersion JobVersion;
-    bool operator==(const TeamDownload&) const = default;
-};
-
-// A kept record: the meter's bytes and texts never change; label, note and deduction do.
-struct TeamRecord {
-    QUuid Download;
-    int RecNo = 0;
-    QByteArray Reply; // empty for imported rows
-    QString Mode;
-    QString Unit;
-    QString Dist1;
-    QString Dist2;
-    QString Dist3;
-    QString Result;
-    QString Label;
-    QString Note;
-    bool Deduction = false;
-    RowVersion Version;
-    bool operator==(const TeamRecord&) const = default;
-};
-
-struct TeamReading {
-    QUuid Uuid;
-    QDateTime Taken;
-    int Model = 0;
-    int Vendor = 0;
-    int Product = 0;
-    QString Serial;
-    bool Simulated = false;
-    qint64 DistanceTenths = 0; // tenths of a millimetre
-    QString Text;              // "1.234 m"
-    QUuid Job;
-    QString Label;
-    QString Note;
-    QString Desk;
-    RowVersion Version;
-    bool operator==(const TeamReading&) const = default;
-};
+// The team push names the shared rows after the team.
+using RowVersion = records::RowVersion;
+using TeamJob = records::SharedJob;
+using TeamDownload = records::SharedDownload;
+using TeamRecord = records::SharedRecord;
+using TeamReading = records::SharedReading;
 
 } // namespace rangedesk::team

@@ -47,4 +47,12 @@ QString CurrentUserName() {
     return qEnvironmentVariable("USER");
 }
 
+store::DeskIdentity DeskIdentityOf(const TeamSettings& settings) {
+    store::DeskIdentity identity = store::DeskIdentity::OfThisMachine();
+    if (!settings.Desk.trimmed().isEmpty()) {
+        identity.Desk = settings.Desk.trimmed();
+    }
+    return identity;
+}
+
 } // namespace rangedesk::team

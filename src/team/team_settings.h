@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "desk_identity.h"
+
 namespace rangedesk::team {
 
 // The team server a user's desks push to, kept in the user's configuration (QSettings, group
@@ -24,5 +26,9 @@ void ClearTeamServer();
 QString DefaultDeskName();
 // The user a download is made by: the login name.
 QString CurrentUserName();
+
+// Who the local rows say made them: the desk named in the settings (the host name unless the
+// user named it), so that the team server tells this desk's edits from those of others.
+store::DeskIdentity DeskIdentityOf(const TeamSettings& settings);
 
 } // namespace rangedesk::team

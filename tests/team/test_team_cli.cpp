@@ -1,6 +1,7 @@
 // rangedesk-cli's team commands against a real server: init, connect (settings without a
 // password), status, history --team with --json and --search, disconnect, and the failures'
 // exit statuses.
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -10,13 +11,24 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "download_writer.h"
 #include "fake_push_source.h"
+#include "local_desk.h"
+#include "local_push_source.h"
+#include "record_edits.h"
 #include "team_push.h"
 #include "team_test_util.h"
 
 using namespace rangedesk::team;
+namespace store = rangedesk::store;
 
 namespace {
+
+QByteArray HashOf(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
 
 struct Run {
     int Status = -1;
@@ -105,8 +117,6 @@ private slots:
         QCOMPARE(status["reachable"].toBool(), true);
         QCOMPARE(status["schema_version"].toInt(), 1);
         QCOMPARE(status["server_counts"].toObject()["desk_records"].toInt(), 15);
-        // Until the store is wired, the local side says why it is unknown.
-        QVERIFY(status["local_error"].toString().contains("not wired"));
 
         run = Cli({"history", "--team", "--json"});
         QVERIFY2(run.Status == 0, qPrintable(run.Err));
@@ -126,6 +136,100 @@ private slots:
         QCOMPARE(run.Out.count('\n'), 4); // heading and three downloads
         QVERIFY(run.Out.startsWith(
             "ID\tDate and time\tMeter\tRecords\tNew\tOutcome\tDesk\tUser\tJob\n"));
+    }
+
+    // team push and team status over a desk's own database: the push says how far it came and
+    // ends 0 only when nothing waits; status reads the database without changing a byte; a
+    // push while a download holds the database ends 6 and leaves everything waiting.
+    void pushAndStatusOfADatabase() {
+        QVERIFY(
+            Cli({"team", "connect", server_->SocketUrl("desk1"), "--desk", "cli desk"}).Status ==
+            0);
+        QTemporaryDir dir;
+        const QString db = dir.filePath("DistLib.mdb");
+        {
+            LocalDesk desk("cli desk", db);
+            const qint64 id = desk.Download(4, 1, desk.Job("Roof"));
+            desk.SetLabel(id, 2, "gable");
+            desk.Download(3, 2);
+        }
+        const QByteArray before = HashOf(db);
+        Run run = Cli({"team", "status", "--json", "--db", db});
+        QVERIFY2(run.Status == 0, qPrintable(run.Err));
+        QJsonObject status = QJsonDocument::fromJson(run.Out).object();
+        QCOMPARE(status["waiting"].toInt(), 4);
+        QCOMPARE(status["local"].toObject()["records"].toInt(), 7);
+        QCOMPARE(status["local"].toObject()["jobs"].toInt(), 1);
+        QVERIFY(status["last_push"].isNull());
+        QCOMPARE(HashOf(db), before);
+
+        {
+            // A download runs in this process: the push leaves everything waiting.
+            store::RecordStore store(db, store::StoreAccess::ReadWrite);
+            store.SetDesk({"cli desk", "surveyor"});
+            store::DownloadWriter writer(store);
+            writer.Begin({3, 0x0486, 0x5750, {}, false, "."});
+            run = Cli({"team", "push", "--db", db});
+            QCOMPARE(run.Status, 6);
+            QVERIFY2(run.Err.contains("in use by a download (process") &&
+                         run.Err.contains("4 changes still wait"),
+                     qPrintable(run.Err));
+            writer.Finish({}); // an empty download, queued as it ends
+        }
+        run = Cli({"team", "push", "--db", db});
+        QVERIFY2(run.Status == 0, qPrintable(run.Err));
+        QVERIFY2(run.Err.contains("Pushed 5 of 5 changes (7 records)") &&
+                     run.Err.contains("0 waiting"),
+                 qPrintable(run.Err));
+        QCOMPARE(server_->PsqlValue("SELECT count(*) FROM rangedesk.downloads WHERE desk = "
+                                    "'cli desk'"),
+                 QString("3"));
+        QCOMPARE(server_->PsqlValue("SELECT label FROM rangedesk.records WHERE label = 'gable'"),
+                 QString("gable"));
+        status =
+            QJsonDocument::fromJson(Cli({"team", "status", "--json", "--db", db}).Out).object();
+        QCOMPARE(status["waiting"].toInt(), 0);
+        QVERIFY(!status["last_push"].isNull());
+    }
+
+    // A label edited here that lost against another desk's later edit: team push says
+    // "changed by DESK at TIME", and the desk takes the label that won.
+    void pushTellsALostEdit() {
+        QVERIFY(
+            Cli({"team", "connect", server_->SocketUrl("desk1"), "--desk", "cli desk"}).Status ==
+            0);
+        QTemporaryDir dir;
+        const QString db = dir.filePath("DistLib.mdb");
+        qint64 id = 0;
+        QUuid uuid;
+        {
+            LocalDesk desk("cli desk", db);
+            id = desk.Download(3, 9);
+            uuid = desk.UuidOf(id);
+        }
+        QCOMPARE(Cli({"team", "push", "--db", db}).Status, 0);
+        FakePushSource rival("desk-rival");
+        {
+            auto local = LocalPushSource(db);
+            rival.KeepCopy(*local->LoadDownload(uuid), local->LoadRecords(uuid));
+        }
+        {
+            store::RecordStore store(db, store::StoreAccess::ReadWrite);
+            store.SetDesk({"cli desk", "surveyor"});
+            store.Open();
+            store::RecordEdits(store).SetLabel(id, 2, "mine");
+        }
+        rival.EditLabel(uuid, 2, "theirs", QDateTime::currentDateTimeUtc().addSecs(3600));
+        {
+            auto c = Connect(server_->SocketUrl("desk1"), "desk-rival");
+            TeamPush(*c, rival, CheckServerSchema(*c).ServerId).Push();
+        }
+        const Run run = Cli({"team", "push", "--db", db});
+        QVERIFY2(run.Status == 0, qPrintable(run.Err));
+        QVERIFY2(run.Err.contains("Record 2 of the download of ") &&
+                     run.Err.contains("changed by desk-rival at "),
+                 qPrintable(run.Err));
+        QCOMPARE(LocalPushSource(db)->LoadRecord(uuid, 2)->Label, QString("theirs"));
     }
 
     void usageAndFailures_data() {

@@ -72,6 +72,29 @@ private slots:
         QVERIFY2(options.contains(R"(application_name='RangeDesk d\'1')"), qPrintable(options));
     }
 
+    // The Settings' server field: a bare word is a service name, the rest libpq reads as typed.
+    void serverFields_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("service name") << " office "
+                                      << "service=office";
+        QTest::newRow("service keyword") << "service=office"
+                                         << "service=office";
+        QTest::newRow("url") << "postgresql://d@db/team "
+                             << "postgresql://d@db/team";
+        QTest::newRow("keyword list") << "host=db dbname=team"
+                                      << "host=db dbname=team";
+        QTest::newRow("two words") << "my office"
+                                   << "my office";
+        QTest::newRow("empty") << "  "
+                               << "";
+    }
+    void serverFields() {
+        QFETCH(QString, typed);
+        QFETCH(QString, address);
+        QCOMPARE(ServerTextFromField(typed), address);
+    }
+
     void givenTimeoutIsKept() {
         const auto parsed = ParseServerAddress("postgresql://db/team?connect_timeout=3");
         QVERIFY(parsed.Address->ConnectOptions({}).contains("connect_timeout='3'"));
