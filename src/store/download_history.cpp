@@ -142,41 +142,72 @@ int DownloadHistory::NewRecords(const DownloadInfo& download) const {
         .toInt();
 }
 
-std::vector<SearchHit> DownloadHistory::Search(const QString& text) const {
-    const QString needle = records::SearchNeedle(text);
-    if (needle.isEmpty()) {
-        return {};
-    }
+std::vector<DownloadInfo>
+DownloadHistory::FindMatching(const QString& needle, const QString& select,
+                              const std::function<void(const QSqlQuery&)>& take,
+                              std::set<qint64>& found) const {
     store_.RequireHistory();
     SqlConnection& connection = store_.Connection();
-    // The matching records of every download in one pass, then the downloads found by their job.
-    std::map<qint64, std::vector<HistoryRecord>, std::greater<>> found;
-    QSqlQuery byRecord = connection.Run(sql::SelectMatchingKeptRecords(), {needle});
+    QSqlQuery byRecord = connection.Run(select, {needle});
     while (byRecord.next()) {
-        found[byRecord.value(0).toLongLong()].push_back(RecordFrom(byRecord, 1));
+        found.insert(byRecord.value(0).toLongLong());
+        take(byRecord);
     }
     QSqlQuery byJob = connection.Run("SELECT d.id FROM Downloads d JOIN Jobs j ON d.job_id = "
                                      "j.id WHERE instr(j.search, ?) > 0",
                                      {needle});
     while (byJob.next()) {
-        found.try_emplace(byJob.value(0).toLongLong());
+        found.insert(byJob.value(0).toLongLong());
     }
     if (found.empty()) {
         return {};
     }
     QStringList ids;
-    for (const auto& entry : found) {
-        ids << QString::number(entry.first);
+    for (const qint64 id : found) {
+        ids << QString::number(id);
     }
+    return Query(" WHERE d.id IN (" + ids.join(',') + ") ORDER BY d.id DESC", {});
+}
+
+std::vector<SearchHit> DownloadHistory::Search(const QString& text) const {
+    const QString needle = records::SearchNeedle(text);
+    if (needle.isEmpty()) {
+        return {};
+    }
+    std::map<qint64, std::vector<HistoryRecord>> records;
+    std::set<qint64> found;
+    const auto take = [&](const QSqlQuery& q) {
+        records[q.value(0).toLongLong()].push_back(RecordFrom(q, 1));
+    };
     std::vector<SearchHit> hits;
     for (DownloadInfo& download :
-         Query(" WHERE d.id IN (" + ids.join(',') + ") ORDER BY d.id DESC", {})) {
-        std::vector<HistoryRecord>& records = found[download.Id];
-        std::sort(records.begin(), records.end(),
+         FindMatching(needle, sql::SelectMatchingKeptRecords(), take, found)) {
+        std::vector<HistoryRecord>& kept = records[download.Id];
+        std::sort(kept.begin(), kept.end(),
                   [](const HistoryRecord& a, const HistoryRecord& b) { return a.RecNo < b.RecNo; });
-        hits.push_back({std::move(download), std::move(records)});
+        hits.push_back({std::move(download), std::move(kept)});
     }
     return hits;
+}
+
+std::vector<SearchMatch> DownloadHistory::Matches(const QString& text) const {
+    const QString needle = records::SearchNeedle(text);
+    if (needle.isEmpty()) {
+        return {};
+    }
+    std::map<qint64, std::vector<int>> numbers;
+    std::set<qint64> found;
+    const auto take = [&](const QSqlQuery& q) {
+        numbers[q.value(0).toLongLong()].push_back(q.value(1).toInt());
+    };
+    std::vector<SearchMatch> matches;
+    for (DownloadInfo& download :
+         FindMatching(needle, sql::SelectMatchingRecordNumbers(), take, found)) {
+        std::vector<int>& kept = numbers[download.Id];
+        std::sort(kept.begin(), kept.end());
+        matches.push_back({std::move(download), std::move(kept)});
+    }
+    return matches;
 }
 
 std::optional<qint64> DownloadHistory::LoadDataDownload() const {

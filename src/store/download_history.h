@@ -5,10 +5,14 @@
 #include <QString>
 #include <QUuid>
 
+#include <functional>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "load_data_row.h"
+
+class QSqlQuery;
 
 namespace rangedesk::store {
 
@@ -61,6 +65,13 @@ struct SearchHit {
     std::vector<HistoryRecord> Records;
 };
 
+// The same, with only the numbers of the matching records: what a list needs, read without
+// the records themselves.
+struct SearchMatch {
+    DownloadInfo Download;
+    std::vector<int> RecordNumbers;
+};
+
 enum class RecordChoice { All, OnlyNew };
 
 // Reads the downloads kept in the database; any access will do. Every call throws StoreError.
@@ -80,11 +91,18 @@ public:
     // The downloads whose job name or client, or whose records' label, note or mode, hold
     // `text` (case-insensitive, any script), newest first, each with its matching records.
     std::vector<SearchHit> Search(const QString& text) const;
+    std::vector<SearchMatch> Matches(const QString& text) const;
     // The download LoadData shows now: the last one downloaded or put back; nothing when not
     // known (rows an older version left).
     std::optional<qint64> LoadDataDownload() const;
 
 private:
+    // One pass over the records whose search text holds `needle` (`select` names the columns,
+    // the download's id first), each row handed to `take`; then the downloads found by their
+    // job are added with no row. The downloads found (their ids also in `found`), newest first.
+    std::vector<DownloadInfo> FindMatching(const QString& needle, const QString& select,
+                                           const std::function<void(const QSqlQuery&)>& take,
+                                           std::set<qint64>& found) const;
     std::vector<DownloadInfo> Query(const QString& where, const QVariantList& values) const;
     std::vector<HistoryRecord> RecordsWhere(qint64 id, const QString& where,
                                             const QVariantList& values) const;

@@ -26,17 +26,15 @@ void DownloadListModel::Reload(const DownloadFilter& filter, const QString& sear
     std::map<qint64, std::set<int>> found;
     const bool searching = !records::SearchNeedle(search).isEmpty();
     if (searching) {
-        for (SearchHit& hit : history_.Search(search)) {
-            if (!FilterTakes(filter, hit.Download)) {
+        for (SearchMatch& match : history_.Matches(search)) {
+            if (!FilterTakes(filter, match.Download)) {
                 continue;
             }
-            if (!hit.Records.empty()) {
-                std::set<int>& numbers = found[hit.Download.Id];
-                for (const HistoryRecord& r : hit.Records) {
-                    numbers.insert(r.RecNo);
-                }
+            if (!match.RecordNumbers.empty()) {
+                found[match.Download.Id].insert(match.RecordNumbers.begin(),
+                                                match.RecordNumbers.end());
             }
-            downloads.push_back(std::move(hit.Download));
+            downloads.push_back(std::move(match.Download));
         }
     } else {
         downloads = history_.List(filter);

@@ -89,11 +89,17 @@ QString SelectKeptRecords(const QString& where) {
 }
 
 QString SelectMatchingKeptRecords() {
-    // The table in its own order: through the key's index, rows that edits have moved are read
-    // one page each, ten times slower on a large history.
-    return "SELECT r.download_id, r." + RecordNumberColumn() + ", r.reply, r.label, r.note, " +
-           "r.deduction, " + Names(false, "r.").join(", ") +
-           " FROM DownloadRecords AS r NOT INDEXED WHERE instr(r.search, ?) > 0";
+    // The matching rows are found in the search index, then read by their key (an older file
+    // read in place shows its records through a view, which has no rowid).
+    const QString number = RecordNumberColumn();
+    return "SELECT r.download_id, r." + number + ", r.reply, r.label, r.note, r.deduction, " +
+           Names(false, "r.").join(", ") + " FROM DownloadRecords AS r WHERE (r.download_id, r." +
+           number + ") IN (" + SelectMatchingRecordNumbers() + ")";
+}
+
+QString SelectMatchingRecordNumbers() {
+    return "SELECT download_id, " + RecordNumberColumn() +
+           " FROM DownloadRecords WHERE instr(search, ?) > 0";
 }
 
 QString UpdateKeptTexts() {

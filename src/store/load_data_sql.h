@@ -25,8 +25,10 @@ QString InsertKeptRecord(); // download, number, reply bytes, the texts, then th
 // its download), by number; `where` adds conditions ("" for all).
 QString SelectKeptRecords(const QString& where = {});
 // The kept records of every download whose search text holds a needle, in one pass over the
-// table: the download's id, then the columns of SelectKeptRecords.
+// search index: the download's id, then the columns of SelectKeptRecords.
 QString SelectMatchingKeptRecords();
+// The same pass giving only the download's id and the record's number.
+QString SelectMatchingRecordNumbers();
 QString UpdateKeptTexts();         // the texts and the search key, then download and number
 QString LoadDataFromKeptRecords(); // one download's records into LoadData, by number
 // True for a record r of download d that no earlier kept download from the same meter had with

@@ -140,6 +140,8 @@ void AddWorkModel(SqlConnection& c) {
         // The same bytes under the same number: what decides whether a record is new.
         "CREATE INDEX main.KeptRecordsByBytes ON DownloadRecords(RecNo, reply)",
         "CREATE INDEX main.ReadingsByJob ON Readings(job_id)",
+        // A search reads this instead of the table: a quarter of the pages.
+        "CREATE INDEX main.KeptRecordsBySearch ON DownloadRecords(search, download_id, RecNo)",
     };
     for (const char* index : indexes) {
         c.Run(index, {}, StoreAction::Write);
