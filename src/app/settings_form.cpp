@@ -5,8 +5,10 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "report_settings.h"
 #include "typing_settings.h"
 
 namespace rangedesk::app {
@@ -41,6 +43,16 @@ TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodNam
     form->addRow("Decimal separator:", decimal_);
     form->addRow("Method on this desktop:", method_);
 
+    company_ = new QLineEdit(this);
+    contact_ = new QLineEdit(this);
+    company_->setObjectName("Company");
+    contact_->setObjectName("Contact");
+    contact_->setPlaceholderText(tr("Phone, e-mail"));
+    auto* reports = new QGroupBox(tr("Reports for clients"), this);
+    auto* reportForm = new QFormLayout(reports);
+    reportForm->addRow(tr("Company name:"), company_);
+    reportForm->addRow(tr("Contact line:"), contact_);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         Save();
@@ -49,6 +61,7 @@ TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodNam
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(typing);
+    layout->addWidget(reports);
     layout->addStretch();
     layout->addWidget(buttons);
     Load();
@@ -65,6 +78,9 @@ void TSettingsForm::Load() {
         }
     }
     decimal_->setCurrentIndex(typing.Decimal == desktop::DecimalSeparator::Point ? 1 : 0);
+    const output::ReportSettings firm = output::ReportSettings::Load();
+    company_->setText(firm.Company);
+    contact_->setText(firm.Contact);
 }
 
 void TSettingsForm::Save() {
@@ -74,6 +90,7 @@ void TSettingsForm::Save() {
     typing.Decimal = decimal_->currentIndex() == 1 ? desktop::DecimalSeparator::Point
                                                    : desktop::DecimalSeparator::Locale;
     typing.Save();
+    output::ReportSettings{company_->text().trimmed(), contact_->text().trimmed()}.Save();
 }
 
 } // namespace rangedesk::app

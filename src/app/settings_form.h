@@ -7,11 +7,13 @@
 class QComboBox;
 class QFormLayout;
 class QLabel;
+class QLineEdit;
 
 namespace rangedesk::app {
 
-// Settings: how readings are typed into other applications. What it shows is kept in the
-// user's configuration when the dialog is accepted.
+// Settings: how readings are typed into other applications, and the firm that heads the
+// client reports. What it shows is kept in the user's configuration when the dialog is
+// accepted.
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
@@ -22,6 +24,8 @@ public:
     QComboBox& TypedEnd() { return *end_; }
     QComboBox& DecimalSeparator() { return *decimal_; }
     QLabel& TypingMethod() { return *method_; }
+    QLineEdit& Company() { return *company_; }
+    QLineEdit& Contact() { return *contact_; }
 
     // Saves what the dialog shows.
     void Save();
@@ -33,6 +37,8 @@ private:
     QComboBox* end_;
     QComboBox* decimal_;
     QLabel* method_;
+    QLineEdit* company_ = nullptr;
+    QLineEdit* contact_ = nullptr;
 };
 
 } // namespace rangedesk::app
