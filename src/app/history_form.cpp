@@ -200,6 +200,8 @@ void THistoryForm::BuildLayout() {
     auto* filters = new QHBoxLayout;
     filters->addWidget(new QLabel("Job:", this));
     filters->addWidget(jobFilter_);
+    filters->addWidget(exportJobButton_); // what these two take is the job chosen here
+    filters->addWidget(reportButton_);
     filters->addSpacing(12);
     filters->addWidget(new QLabel("Search:", this));
     filters->addWidget(search_, 1);
@@ -213,8 +215,7 @@ void THistoryForm::BuildLayout() {
         buttons->addWidget(button);
     }
     buttons->addSpacing(16);
-    for (QPushButton* button :
-         {assignButton_, newJobButton_, editJobButton_, exportJobButton_, reportButton_}) {
+    for (QPushButton* button : {assignButton_, newJobButton_, editJobButton_}) {
         buttons->addWidget(button);
     }
     buttons->addStretch();

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 
 #include "table_totals.h"
@@ -27,7 +28,7 @@ QString KindText(QuantityKind kind) {
 
 } // namespace
 
-QString TotalsLine(const std::vector<KindTotal>& totals, const NumberFormat& numbers) {
+QString TotalsText(const std::vector<KindTotal>& totals, const NumberFormat& numbers) {
     if (totals.empty()) {
         return QCoreApplication::translate("Totals", "No length, area or volume to total.");
     }
@@ -44,7 +45,7 @@ QString TotalsLine(const std::vector<KindTotal>& totals, const NumberFormat& num
                             .arg(total.Records)
                             .arg(total.LeftOut.size()));
     }
-    return parts.join(QStringLiteral("  ·  "));
+    return parts.join('\n');
 }
 
 TTotalsPanel::TTotalsPanel(QWidget* parent)
@@ -57,16 +58,20 @@ TTotalsPanel::TTotalsPanel(QWidget* parent)
     job_->setObjectName("JobTotals");
     for (QLabel* label : {download_, job_}) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        label->setWordWrap(true);
     }
+    // The download's totals beside the job's, the choice of units at the side.
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(new QLabel(tr("Totals in:"), this));
+    choice->addWidget(units_);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(tr("Totals in:"), this), 0, 0);
-    layout->addWidget(units_, 0, 1, Qt::AlignLeft);
-    layout->addWidget(new QLabel(tr("This download:"), this), 1, 0, Qt::AlignTop);
-    layout->addWidget(download_, 1, 1);
-    layout->addWidget(jobCaption_, 2, 0, Qt::AlignTop);
-    layout->addWidget(job_, 2, 1);
+    layout->setVerticalSpacing(2);
+    layout->addWidget(new QLabel(tr("This download:"), this), 0, 0);
+    layout->addWidget(download_, 1, 0, Qt::AlignTop);
+    layout->addWidget(jobCaption_, 0, 1);
+    layout->addWidget(job_, 1, 1, Qt::AlignTop);
+    layout->addLayout(choice, 0, 2, 2, 1, Qt::AlignTop);
+    layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
     connect(units_, &QComboBox::currentIndexChanged, this, &TTotalsPanel::Refresh);
     Refresh();
@@ -111,14 +116,14 @@ void TTotalsPanel::Follow(const QAbstractItemModel* model) {
 void TTotalsPanel::Refresh() {
     const NumberFormat numbers = NumberFormat::FromCurrentLocale();
     download_->setText(downloadRecords_
-                           ? TotalsLine(output::TableTotals(*downloadRecords_, Units()), numbers)
+                           ? TotalsText(output::TableTotals(*downloadRecords_, Units()), numbers)
                            : tr("No download selected."));
     const bool job = !jobRecords_.isNull();
     jobCaption_->setVisible(job);
     job_->setVisible(job);
     if (job) {
         jobCaption_->setText(tr("Job \"%1\":").arg(jobName_));
-        job_->setText(TotalsLine(output::TableTotals(*jobRecords_, Units()), numbers));
+        job_->setText(TotalsText(output::TableTotals(*jobRecords_, Units()), numbers));
     }
 }
 

@@ -14,9 +14,9 @@ class QLabel;
 
 namespace rangedesk::app {
 
-// The totals as one line: "Area: 12.35 m2 (records: 4) · Length: 3.200 m (records: 2; in
-// other units, left out: 1)", or that there is nothing to total.
-QString TotalsLine(const std::vector<KindTotal>& totals, const NumberFormat& numbers);
+// The totals, a line per kind: "Area: 12.35 m2 (records: 4)", "Length: 3.200 m (records: 2;
+// in other units, left out: 1)"; or that there is nothing to total.
+QString TotalsText(const std::vector<KindTotal>& totals, const NumberFormat& numbers);
 
 // Under the History window's records: the totals by kind of the download shown and of the job
 // the list is filtered by, in the unit system chosen here, deductions taken off. Each follows
