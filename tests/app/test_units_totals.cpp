@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -88,6 +89,12 @@ void Pick(QComboBox& box, const QString& text) {
     QVERIFY2(index >= 0, qPrintable(text));
     box.setCurrentIndex(index);
     emit box.activated(index);
+}
+
+// Picks an entry of the file dialog's list of types as a user does, so it says so.
+void PickText(QComboBox& box, const QString& text) {
+    box.setCurrentIndex(box.findText(text));
+    emit box.textActivated(box.currentText());
 }
 
 // A window over a simulated meter with one download in the job "Site A" and an empty job
@@ -206,6 +213,53 @@ private slots:
         QCOMPARE(prompts.saveRequests[1].Units, std::optional(UnitSystem::Metric));
         QVERIFY(!QFile::exists(filled.Target("legacy.XLS")));
         QVERIFY2(prompts.Texts().last().contains(".XLS"), qPrintable(prompts.Texts().last()));
+    }
+
+    // The real dialog shows the unit system asked for under the file type, turns it off for the
+    // legacy XLS, and answers with the one chosen.
+    void dialogOffersUnits() {
+        QTemporaryDir dir;
+        app::DialogPrompts dialogs;
+        bool shownMetric = false;
+        bool offForXls = false;
+        QTimer look;
+        look.setInterval(50);
+        connect(&look, &QTimer::timeout, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* units = dialog ? dialog->findChild<QComboBox*>("ExportUnits") : nullptr;
+            if (!units) {
+                return;
+            }
+            look.stop();
+            shownMetric = app::ChosenUnits(*units) == UnitSystem::Metric;
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            if (!types) {
+                dialog->reject();
+                return;
+            }
+            PickText(*types, app::kExportFilters.value(0));
+            offForXls = !units->isEnabled();
+            PickText(*types, app::kExportFilters.value(1));
+            app::ShowUnits(*units, UnitSystem::Imperial);
+            dialog->selectFile(dir.filePath("imperial.xlsx"));
+            static_cast<QDialog*>(dialog)->accept(); // as OK does
+        });
+        QTimer giveUp; // a dialog that never shows the choice must not hang the test
+        giveUp.setSingleShot(true);
+        connect(&giveUp, &QTimer::timeout, this, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+            }
+        });
+        look.start();
+        giveUp.start(20000);
+        const app::SaveFileAnswer answer =
+            dialogs.AskSaveFileName({app::kExportFilters, app::kExportFilters.value(1), dir.path(),
+                                     "x.xlsx", UnitSystem::Metric});
+        QVERIFY(shownMetric);
+        QVERIFY(offForXls);
+        QCOMPARE(answer.Path, dir.filePath("imperial.xlsx"));
+        QCOMPARE(answer.Units, UnitSystem::Imperial);
     }
 
     // The totals under the records match those of the table, for the download and the job,
