@@ -23,6 +23,7 @@
 #include "history_scope.h"
 #include "job_book.h"
 #include "job_prompts.h"
+#include "kept_records_table.h"
 #include "load_data_columns.h"
 #include "main_form.h"
 #include "meter_operations.h"
@@ -33,6 +34,7 @@
 #include "record_grid.h"
 #include "record_store.h"
 #include "team_history_panel.h"
+#include "totals_panel.h"
 #include "user_prompts.h"
 
 namespace rangedesk::app {
@@ -87,6 +89,10 @@ THistoryForm::THistoryForm(TMainForm& main, store::RecordStore& store,
       assignButton_(new QPushButton("Assign to job...", this)),
       newJobButton_(new QPushButton("New job...", this)),
       editJobButton_(new QPushButton("Edit job...", this)) {
+    exportJobButton_ = new QPushButton(tr("Export job..."), this);
+    reportButton_ = new QPushButton(tr("Report..."), this);
+    jobRecords_ = new store::KeptRecordsTable(this);
+    totals_ = new TTotalsPanel(this);
     setObjectName("HistoryForm");
     setWindowTitle("RangeDesk - History of downloads");
     BuildViews();
@@ -106,8 +112,10 @@ THistoryForm::THistoryForm(TMainForm& main, store::RecordStore& store,
             &THistoryForm::SelectionChanged);
     connect(records_, &DownloadRecordsModel::editFailed, this,
             [this](const QString& message) { ShowErrorBox(prompts_, message); });
-    connect(records_, &DownloadRecordsModel::recordEdited, this,
-            [this](qint64 downloadId) { main_.RecordsEdited(downloadId); });
+    connect(records_, &DownloadRecordsModel::recordEdited, this, [this](qint64 downloadId) {
+        main_.RecordsEdited(downloadId);
+        ShowJobTotals();
+    });
     connect(readings_, &store::ReadingListModel::editFailed, this,
             [this](const QString& message) { ShowErrorBox(prompts_, message); });
     connect(&main_.Readings(), &ReadingKeeper::readingKept, this, [this] { ShowReadings(); });
@@ -117,6 +125,8 @@ THistoryForm::THistoryForm(TMainForm& main, store::RecordStore& store,
     connect(assignButton_, &QPushButton::clicked, this, &THistoryForm::AssignClick);
     connect(newJobButton_, &QPushButton::clicked, this, &THistoryForm::NewJobClick);
     connect(editJobButton_, &QPushButton::clicked, this, &THistoryForm::EditJobClick);
+    connect(exportJobButton_, &QPushButton::clicked, this, &THistoryForm::ExportJobClick);
+    connect(reportButton_, &QPushButton::clicked, this, &THistoryForm::ReportClick);
     connect(&operations_, &meter::MeterOperations::downloadStarted, this,
             &THistoryForm::UpdateButtons);
     connect(&operations_, &meter::MeterOperations::downloadFinished, this, [this] { Reload(); });
@@ -192,6 +202,8 @@ void THistoryForm::BuildLayout() {
     auto* filters = new QHBoxLayout;
     filters->addWidget(new QLabel("Job:", this));
     filters->addWidget(jobFilter_);
+    filters->addWidget(exportJobButton_); // what these two take is the job chosen here
+    filters->addWidget(reportButton_);
     filters->addSpacing(12);
     filters->addWidget(new QLabel("Search:", this));
     filters->addWidget(search_, 1);
@@ -215,6 +227,7 @@ void THistoryForm::BuildLayout() {
     auto* recordsLayout = new QVBoxLayout(recordsPage);
     recordsLayout->addLayout(recordsHeading);
     recordsLayout->addWidget(recordsView_);
+    recordsLayout->addWidget(totals_);
     views_->setObjectName("RecordsOrReadings");
     views_->addTab(recordsPage, "Records");
     views_->addTab(readingsView_, "Readings");
@@ -267,6 +280,7 @@ void THistoryForm::RecordsEdited(qint64 downloadId) {
     if (records_->Download() == downloadId) {
         records_->Refresh();
     }
+    ShowJobTotals();
 }
 
 // "All jobs", "No job", then each job; the one chosen stays chosen while it exists.
@@ -316,6 +330,7 @@ void THistoryForm::ShowList(Selection selection) {
     const qint64 keep = SelectedDownload();
     downloads_->Reload(Filter(), search_->text());
     ShowReadings();
+    ShowJobTotals();
     // Newest: the first of the list as the store gives it, whatever the order shown.
     int row = selection == Selection::Keep ? downloads_->RowOf(keep) : -1;
     if (row < 0 && downloads_->rowCount() > 0) {
@@ -354,6 +369,7 @@ void THistoryForm::ShowRecords() {
     const std::optional<std::set<int>> found = downloads_->FoundRecords(id);
     records_->SetDownload(id, onlyNew ? store::RecordChoice::OnlyNew : store::RecordChoice::All,
                           found);
+    totals_->ShowDownload(d ? records_ : nullptr);
     if (!d) {
         recordsTitle_->setText("No download selected.");
         return;
@@ -375,6 +391,9 @@ void THistoryForm::UpdateButtons() {
     assignButton_->setEnabled(can);
     newJobButton_->setEnabled(idle);
     editJobButton_->setEnabled(idle && JobToEdit().has_value());
+    const bool job = idle && FilteredJob().has_value();
+    exportJobButton_->setEnabled(job);
+    reportButton_->setEnabled(job);
     records_->SetEditable(idle);
     readings_->SetEditable(idle);
 }
@@ -387,6 +406,13 @@ std::optional<store::JobInfo> THistoryForm::JobToEdit() const {
         id = d->JobId;
     }
     return id ? store::JobBook(store_).Find(*id) : std::nullopt;
+}
+
+std::optional<store::JobInfo> THistoryForm::FilteredJob() const {
+    if (jobFilter_->currentData(kEntryRole).toInt() != int(FilterEntry::Job)) {
+        return std::nullopt;
+    }
+    return store::JobBook(store_).Find(jobFilter_->currentData(kJobRole).toLongLong());
 }
 
 bool THistoryForm::RunEdit(const std::function<void()>& edit) {
@@ -413,20 +439,22 @@ void THistoryForm::ShowInMainGridClick() {
 }
 
 // The records shown, with their labels and notes after LoadData's columns (the legacy XLS
-// keeps to LoadData's), in the order shown; the deduction marks stay out.
+// keeps to LoadData's), in the order shown; the deduction marks only under a unit system.
 void THistoryForm::ExportClick() {
     const store::DownloadInfo* d = Selected();
     if (operations_.Downloading() || !d) {
         return;
     }
     const std::vector<output::SheetColumn> shown = GridColumns(*recordsView_);
-    const auto columns = [&](output::ExportFormat format) {
+    const auto columns = [&](output::ExportFormat format, UnitSystem units) {
         std::vector<output::SheetColumn> written;
         for (const output::SheetColumn& c : shown) {
             const bool said =
                 c.Field == DownloadRecordsModel::Label || c.Field == DownloadRecordsModel::Note;
+            const bool deduction =
+                c.Field == DownloadRecordsModel::Deduction && units != UnitSystem::AsMeasured;
             if (c.Field < records::kLoadDataColumnCount ||
-                (said && format != output::ExportFormat::Xls)) {
+                ((said || deduction) && format != output::ExportFormat::Xls)) {
                 written.push_back(c);
             }
         }

@@ -22,6 +22,7 @@ class MeterOperations;
 namespace rangedesk::store {
 class DownloadHistory;
 class DownloadWriter;
+class KeptRecordsTable;
 class DownloadListModel;
 class DownloadRecordsModel;
 class ReadingListModel;
@@ -36,6 +37,7 @@ struct JobInfo;
 namespace rangedesk::app {
 
 class RecordGrid;
+class TTotalsPanel;
 class TMainForm;
 class UserPrompts;
 
@@ -70,6 +72,10 @@ public:
     void AssignClick();
     void NewJobClick();
     void EditJobClick();
+    // The job the list is filtered by: its records exported, or its report previewed in the
+    // unit system of the totals.
+    void ExportJobClick();
+    void ReportClick();
 
     QTableView& Downloads() { return *downloadsView_; }
     QTableView& Records();
@@ -86,6 +92,9 @@ public:
     QPushButton& Assign() { return *assignButton_; }
     QPushButton& NewJob() { return *newJobButton_; }
     QPushButton& EditJob() { return *editJobButton_; }
+    QPushButton& ExportJob() { return *exportJobButton_; }
+    QPushButton& Report() { return *reportButton_; }
+    TTotalsPanel& Totals() { return *totals_; }
     qint64 SelectedDownload() const;
 
 protected:
@@ -108,6 +117,10 @@ private:
     std::optional<store::JobInfo> JobToEdit() const;
     // Runs an edit of the database; false when a download runs or the edit was refused (said).
     bool RunEdit(const std::function<void()>& edit);
+    // The job the filter shows; nothing for all jobs or no job.
+    std::optional<store::JobInfo> FilteredJob() const;
+    // The totals of the filtered job, read again.
+    void ShowJobTotals();
 
     TMainForm& main_;
     store::RecordStore& store_;
@@ -138,6 +151,10 @@ private:
     QPushButton* assignButton_;
     QPushButton* newJobButton_;
     QPushButton* editJobButton_;
+    QPushButton* exportJobButton_ = nullptr;
+    QPushButton* reportButton_ = nullptr;
+    store::KeptRecordsTable* jobRecords_ = nullptr;
+    TTotalsPanel* totals_ = nullptr;
 };
 
 } // namespace rangedesk::app

@@ -86,11 +86,11 @@ public:
     // Rows were put into LoadData from the history: Export to Excel and Print follow.
     void RecordsShown();
 
-    // What an export writes: a table, its columns in a format, and the download it holds,
-    // whose job and date name the file.
+    // What an export writes: a table, its columns in a format and unit system, and the
+    // download it holds, whose job and date name the file.
     struct ExportSource {
         const QAbstractItemModel& Table;
-        std::function<std::vector<output::SheetColumn>(output::ExportFormat)> Columns;
+        std::function<std::vector<output::SheetColumn>(output::ExportFormat, UnitSystem)> Columns;
         std::optional<store::DownloadInfo> Download;
     };
 
@@ -163,6 +163,7 @@ public:
     TForm1* CurrentAbout() const;
     // Where the database and the report definition in use are.
     const store::DataLocation& Location() const { return location_; }
+    const QString& ProgramDir() const { return programDir_; }
     // Where a print goes: the preview dialog by default, a PDF file for tests and tools.
     void SetPrintToPdf(const QString& pdfPath) { printToPdf_ = pdfPath; }
     // The team server's push and its indicator (window_team.h).

@@ -22,6 +22,7 @@
 #include "output_target.h"
 #include "record_store.h"
 #include "report_print.h"
+#include "unit_choice.h"
 #include "user_prompts.h"
 
 namespace rangedesk::app {
@@ -60,7 +61,8 @@ SaveFileRequest ExportRequest(const std::optional<store::DownloadInfo>& download
     SaveFileRequest request{kExportFilters,
                             settings.value(kFilterKey).toString(),
                             settings.value(kFolderKey).toString(),
-                            {}};
+                            {},
+                            RememberedExportUnits()};
     if (!kExportFilters.contains(request.Filter)) {
         request.Filter = kExportFilters.front();
     }
@@ -79,6 +81,9 @@ void RememberExport(const SaveFileAnswer& answer, const QString& path) {
         settings.setValue(kFilterKey, answer.Filter);
     }
     settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
+    if (FormatOfFilter(answer.Filter) != output::ExportFormat::Xls) {
+        RememberExportUnits(answer.Units);
+    }
 }
 
 } // namespace
@@ -90,7 +95,8 @@ void TMainForm::ExpToExcelClick() {
     std::erase_if(columns, [](const output::SheetColumn& c) {
         return c.Field >= records::kLoadDataColumnCount;
     });
-    ExportRecords({*table_, [&](output::ExportFormat) { return columns; }, LoadDataDownloadInfo()});
+    ExportRecords({*table_, [&](output::ExportFormat, UnitSystem) { return columns; },
+                   LoadDataDownloadInfo()});
 }
 
 // Records (the main grid's, or a download in the History window) to a file of the format the
@@ -118,6 +124,7 @@ void TMainForm::ExportRecords(const ExportSource& source) {
     }
     path = QFileInfo(path).absoluteFilePath();
     output::ExportOptions options;
+    options.Units = answer.Units;
     options.Protected = output::DatabaseFiles(files::LocalPath(store_->Path()));
     options.ConfirmReplace = [&](const std::filesystem::path&) {
         const CursorOverride arrow(Qt::ArrowCursor);
@@ -126,10 +133,12 @@ void TMainForm::ExportRecords(const ExportSource& source) {
                              MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::Yes}) ==
                MessageAnswer::Yes;
     };
+    output::ExportResult result;
     try {
         const CursorOverride wait(Qt::WaitCursor);
-        if (!output::ExportTable(source.Table, source.Columns(format), format,
-                                 files::LocalPath(path), options)) {
+        result = output::ExportRecords(source.Table, source.Columns(format, options.Units), format,
+                                       files::LocalPath(path), options);
+        if (!result.Written) {
             return; // the user kept the file
         }
     } catch (const output::ExportError& e) {
@@ -138,9 +147,11 @@ void TMainForm::ExportRecords(const ExportSource& source) {
                                    : QString("Could not export to %1: %2").arg(path, e.Reason()));
         return;
     }
-    prompts_.Ask({"Export Data",
-                  "Exported  " + QString::number(count) + "  records total. " + QChar(13) + path,
-                  MessageIcon::Information});
+    QString said = "Exported  " + QString::number(count) + "  records total. " + QChar(13) + path;
+    if (result.TextValues > 0) {
+        said += QChar(13) + StayedTextNote(result.TextValues);
+    }
+    prompts_.Ask({"Export Data", said, MessageIcon::Information});
 }
 
 void TMainForm::PrintBtnClick() {

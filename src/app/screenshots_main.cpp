@@ -1,6 +1,7 @@
 // rangedesk-screenshots OUTDIR: renders the windows offscreen to PNG files, for looking at the
 // program without a display: at start, the About window, a model 3 meter with readings and
-// records, the History window, the print preview and the export dialog.
+// records, the History window with a job's totals, the print preview, the first page of a
+// job's report and the export dialog.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -20,6 +21,8 @@
 #include <cstdio>
 
 #include "about_form.h"
+#include "data_location.h"
+#include "download_history.h"
 #include "file_names.h"
 #include "grid_to_excel.h"
 #include "history_form.h"
@@ -32,9 +35,12 @@
 #include "platform/sim/sim_hid_bus.h"
 #include "rangedesk_application.h"
 #include "record_store.h"
+#include "report_preview.h"
 #include "report_print.h"
+#include "report_settings.h"
 #include "sim_meter.h"
 #include "status_bar.h"
+#include "totals_panel.h"
 #include "user_prompts.h"
 
 namespace {
@@ -71,6 +77,9 @@ void Save(QWidget& widget, const QString& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Settings of its own: the firm on the report is an example, the user's stays as it is.
+    QTemporaryDir configDir;
+    qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
     app::RangeDeskApplication application(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "screenshots";
     QDir().mkpath(out);
@@ -80,6 +89,9 @@ int main(int argc, char** argv) {
     const QString libDir = QCoreApplication::applicationDirPath() + "/lib/";
     QFile::copy(libDir + "DistLib.mdb", programDir.filePath("lib/DistLib.mdb"));
     QFile::copy(libDir + "Vermo.rav", programDir.filePath("lib/Vermo.rav"));
+    QFile::copy(libDir + store::kClientReportDefinitionFile,
+                programDir.filePath(QString("lib/") + store::kClientReportDefinitionFile));
+    output::ReportSettings{"Example Surveys Ltd", "+44 20 7946 0000, office@example.com"}.Save();
 
     AutoPrompts prompts;
     application.SetPrompts(&prompts);
@@ -135,6 +147,13 @@ int main(int argc, char** argv) {
         history->SearchBox().setText("kitchen");
         WaitFor([&] { return history->Records().model()->rowCount() == 2; });
         Save(*history, out + "/history-search.png");
+        history->SearchBox().clear();
+        QComboBox& jobs = history->JobFilter();
+        jobs.setCurrentIndex(jobs.findText(job.Name));
+        emit jobs.activated(jobs.currentIndex());
+        WaitFor([&] { return history->Totals().JobTotals().isVisible(); });
+        QCoreApplication::processEvents(); // the panel laid out for its lines
+        Save(*history, out + "/history-totals.png");
         history->close();
     }
 
@@ -150,6 +169,22 @@ int main(int argc, char** argv) {
     preview.fitInView();
     QCoreApplication::processEvents();
     Save(preview, out + "/print-preview.png");
+
+    // The first page of the job's report for its client, in metric units.
+    const app::JobReport report(store::DownloadHistory(mainForm.Store()), job,
+                                files::LocalPath(programDir.filePath(
+                                    QString("lib/") + store::kClientReportDefinitionFile)));
+    QPrinter reportPrinter(QPrinter::HighResolution);
+    QPrintPreviewWidget reportPreview(&reportPrinter);
+    QObject::connect(&reportPreview, &QPrintPreviewWidget::paintRequested,
+                     [&](QPrinter* p) { (void)report.Print(*p, UnitSystem::Metric); });
+    reportPreview.resize(700, 820);
+    reportPreview.show();
+    reportPreview.updatePreview();
+    reportPreview.setCurrentPage(1);
+    reportPreview.fitInView();
+    QCoreApplication::processEvents();
+    Save(reportPreview, out + "/report-page1.png");
 
     // The Export to Excel dialog with its three formats, the list of filters opened.
     QFileDialog dialog(&mainForm, "Export to Excel", programDir.path());

@@ -5,11 +5,13 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "language_setting.h"
+#include "report_settings.h"
 #include "team_server_section.h"
 #include "typing_settings.h"
 
@@ -56,6 +58,15 @@ TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodNam
     languageForm->addRow(tr("Language:"), language_);
     languageForm->addRow(QString(),
                          new QLabel(tr("Takes effect when RangeDesk starts again."), this));
+    company_ = new QLineEdit(this);
+    contact_ = new QLineEdit(this);
+    company_->setObjectName("Company");
+    contact_->setObjectName("Contact");
+    contact_->setPlaceholderText(tr("Phone, e-mail"));
+    auto* reports = new QGroupBox(tr("Reports for clients"), this);
+    auto* reportForm = new QFormLayout(reports);
+    reportForm->addRow(tr("Company name:"), company_);
+    reportForm->addRow(tr("Contact line:"), contact_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
@@ -67,6 +78,7 @@ TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodNam
     layout->addWidget(typing);
     layout->addLayout(languageForm);
     layout->addWidget(team_);
+    layout->addWidget(reports);
     layout->addStretch();
     layout->addWidget(buttons);
     Load();
@@ -84,6 +96,9 @@ void TSettingsForm::Load() {
     }
     decimal_->setCurrentIndex(typing.Decimal == desktop::DecimalSeparator::Point ? 1 : 0);
     language_->setCurrentIndex(std::max(0, language_->findData(desktop::LoadLanguageChoice())));
+    const output::ReportSettings firm = output::ReportSettings::Load();
+    company_->setText(firm.Company);
+    contact_->setText(firm.Contact);
 }
 
 void TSettingsForm::Save() {
@@ -95,6 +110,7 @@ void TSettingsForm::Save() {
     typing.Save();
     desktop::SaveLanguageChoice(language_->currentData().toString());
     typedPassword_ = team_->Save(&keyringProblem_);
+    output::ReportSettings{company_->text().trimmed(), contact_->text().trimmed()}.Save();
 }
 
 } // namespace rangedesk::app

@@ -7,16 +7,15 @@
 class QComboBox;
 class QFormLayout;
 class QLabel;
+class QLineEdit;
 
 namespace rangedesk::app {
 
-// Settings: how readings are typed into other applications, and the language of the texts.
-// What it shows is kept in the user's configuration when the dialog is accepted.
 class TeamServerSection;
 
-// Settings: how readings are typed into other applications, and the team server. What it
-// shows is kept in the user's configuration when the dialog is accepted (a team password in
-// the desktop's keyring).
+// Settings: how readings are typed into other applications, the language of the texts, the
+// firm that heads the client reports and the team server. What it shows is kept in the user's
+// configuration when the dialog is accepted (a team password in the desktop's keyring).
 class TSettingsForm : public QDialog {
     Q_OBJECT
 public:
@@ -34,6 +33,8 @@ public:
     // and why the keyring did not keep it (empty: it did, or none was typed).
     const QString& TypedTeamPassword() const { return typedPassword_; }
     const QString& KeyringProblem() const { return keyringProblem_; }
+    QLineEdit& Company() { return *company_; }
+    QLineEdit& Contact() { return *contact_; }
 
     // Saves what the dialog shows.
     void Save();
@@ -49,6 +50,8 @@ private:
     TeamServerSection* team_;
     QString typedPassword_;
     QString keyringProblem_;
+    QLineEdit* company_ = nullptr;
+    QLineEdit* contact_ = nullptr;
 };
 
 } // namespace rangedesk::app

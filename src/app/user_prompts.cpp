@@ -1,12 +1,17 @@
 #include "user_prompts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 
+#include "grid_to_excel.h"
 #include "job_dialog.h"
+#include "unit_choice.h"
 
 namespace rangedesk::app {
 namespace {
@@ -23,6 +28,30 @@ QMessageBox::Icon IconOf(MessageIcon icon) {
         break;
     }
     return QMessageBox::NoIcon;
+}
+
+// The unit system under the file type, in Qt's own dialog (a desktop's dialog takes no more
+// fields); an XLS file holds the values as measured, so the choice is off for it.
+QComboBox* AddUnitChoice(QFileDialog& dialog, UnitSystem current) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid) {
+        return nullptr;
+    }
+    QComboBox* units = NewUnitChoice(current, &dialog);
+    units->setObjectName("ExportUnits");
+    auto* label = new QLabel(QCoreApplication::translate("ExportDialog", "&Units:"), &dialog);
+    label->setBuddy(units);
+    units->setAccessibleName(QCoreApplication::translate("ExportDialog", "Units"));
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(units, row, 1);
+    const auto follow = [units](const QString& filter) {
+        units->setEnabled(FormatOfFilter(filter) != output::ExportFormat::Xls);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, units, follow);
+    follow(dialog.selectedNameFilter());
+    return units;
 }
 
 } // namespace
@@ -60,10 +89,12 @@ SaveFileAnswer DialogPrompts::AskSaveFileName(const SaveFileRequest& request) {
     }
     // The program adds the chosen format's extension and asks about an existing file itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    QComboBox* units = request.Units ? AddUnitChoice(dialog, *request.Units) : nullptr;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter(),
+            units && units->isEnabled() ? ChosenUnits(*units) : UnitSystem::AsMeasured};
 }
 
 bool DialogPrompts::AskJob(const JobRequest& request) {

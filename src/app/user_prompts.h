@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "job_book.h"
+#include "unit_system.h"
 
 class QWidget;
 
@@ -25,19 +26,22 @@ struct MessageRequest {
 };
 
 // What the save dialog offers: its name filters, the one chosen at first (the first when
-// empty), the folder it opens in (its own choice when empty) and the file name it suggests.
+// empty), the folder it opens in (its own choice when empty) and the file name it suggests;
+// with Units, a choice of the unit system too, showing that one at first.
 struct SaveFileRequest {
     QStringList Filters;
     QString Filter;
     QString Folder;
     QString SuggestedName;
+    std::optional<UnitSystem> Units = std::nullopt;
 };
 
-// What the save dialog was left with: the file name (empty when cancelled) and the name
-// filter chosen.
+// What the save dialog was left with: the file name (empty when cancelled), the name filter
+// and the unit system chosen.
 struct SaveFileAnswer {
     QString Path;
     QString Filter;
+    UnitSystem Units = UnitSystem::AsMeasured;
 };
 
 // What the job dialog shows and the user types: a job's name and details.

@@ -193,6 +193,9 @@ QVariant DownloadRecordsModel::data(const QModelIndex& index, int role) const {
         if (role == Qt::CheckStateRole) {
             return r.Deduction ? Qt::Checked : Qt::Unchecked;
         }
+        if (role == Qt::EditRole) {
+            return r.Deduction; // what the exports and totals read
+        }
         return role == kSortRole ? QVariant(int(r.Deduction)) : QVariant();
     }
     if (role == kSortRole && column < records::kLoadDataColumnCount &&

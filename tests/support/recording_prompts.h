@@ -32,7 +32,8 @@ public:
         saveFilters = request.Filters;
         saveRequests.push_back(request);
         const QString first = request.Filter.isEmpty() ? request.Filters.value(0) : request.Filter;
-        return {saveName, chosenFilter.isEmpty() ? first : chosenFilter};
+        return {saveName, chosenFilter.isEmpty() ? first : chosenFilter,
+                chosenUnits.value_or(request.Units.value_or(rangedesk::UnitSystem::AsMeasured))};
     }
     // Types the scripted forms one after another into the job dialog, as long as it refuses
     // them; cancels when the script runs out.
@@ -71,6 +72,8 @@ public:
     std::function<void(const rangedesk::app::MessageRequest&)> onAsk;
     QString saveName;
     QString chosenFilter; // empty: the one the dialog chose at first
+    // The unit system chosen in the export dialog; nothing: the one it showed at first.
+    std::optional<rangedesk::UnitSystem> chosenUnits;
     QStringList saveFilters;
     QList<rangedesk::app::SaveFileRequest> saveRequests;
     std::deque<rangedesk::app::JobForm> jobForms;
