@@ -1,4 +1,5 @@
 #include "standard_output.h"
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdio>
@@ -11,8 +12,10 @@ namespace {
 
 [[noreturn]] void Fail(int error) {
     const QString reason = files::SystemReason(error == 0 ? EIO : error);
-    throw files::FileError(files::FileError::Kind::System, "standard output", reason,
-                           "cannot write standard output: " + reason, error);
+    throw files::FileError(
+        files::FileError::Kind::System, "standard output", reason,
+        QCoreApplication::translate("CliOutput", "cannot write standard output: %1").arg(reason),
+        error);
 }
 
 } // namespace
