@@ -10,7 +10,6 @@
 #include "cli_options.h"
 #include "command_table.h"
 #include "commands.h"
-#include "data_location.h"
 #include "exit_status.h"
 #include "file_names.h"
 #include "standard_output.h"
@@ -18,22 +17,6 @@
 #include "translation_loader.h"
 
 namespace rangedesk::cli {
-
-void PrintError(const QString& message) {
-    std::fprintf(stderr, "rangedesk-cli: %s\n", message.toUtf8().constData());
-}
-
-QString DatabaseFor(const CliOptions& options) {
-    if (!options.Database.isEmpty()) {
-        return options.Database;
-    }
-    // The same rule as the window: an installed program's user has a database of their own.
-    const QString programDir = QCoreApplication::applicationDirPath();
-    if (options.Command != "" && !options.Version) {
-        return store::PrepareUserData(programDir).Database;
-    }
-    return store::LocateData(programDir).Database;
-}
 
 namespace {
 

@@ -1,9 +1,11 @@
 #include "standard_output.h"
+
 #include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdio>
 
+#include "commands.h"
 #include "file_error.h"
 #include "file_names.h"
 
@@ -31,6 +33,10 @@ void PrintOut(QByteArrayView bytes) {
 
 void PrintLine(const QString& text) {
     PrintOut(text.toUtf8() + '\n');
+}
+
+void PrintError(const QString& message) {
+    std::fprintf(stderr, "rangedesk-cli: %s\n", message.toUtf8().constData());
 }
 
 void FlushOut() {

@@ -9,15 +9,18 @@ constexpr int kDataThreadSleepMs = 50;
 
 } // namespace
 
+// Two paragraphs, the line break between them a carriage return as the message box wants.
 QString NoAccessMessage(const QString& node) {
     return QCoreApplication::translate(
+               "MeterLink", "A meter was found at %1, but it cannot be opened for reading and "
+                            "writing: this user has no access to its device node.")
+               .arg(node) +
+           '\r' +
+           QCoreApplication::translate(
                "MeterLink",
-               "A meter was found at %1, but it cannot be opened for reading and writing: "
-               "this user has no access to its device node.\r"
                "Install the udev rule 70-rangedesk.rules (see \"Letting your user open the "
                "meter\" in /usr/share/doc/rangedesk/README.md, or man rangedesk), then plug "
-               "the meter in again.")
-        .arg(node);
+               "the meter in again.");
 }
 
 QString ExchangeStatusText(std::string_view command, Outcome outcome) {
