@@ -149,7 +149,7 @@ int RunPrint(const CliOptions& options) {
             store::LocateData(QCoreApplication::applicationDirPath()).ReportDefinition),
         files::LocalPath(options.Pdf), output::DatabaseFiles(files::LocalPath(store.Path())));
     if (outcome == output::PrintOutcome::NoRows) {
-        PrintError(output::kNoRowsToPrint);
+        PrintError(output::NoRowsToPrintText());
         return kFileError;
     }
     return kDone;

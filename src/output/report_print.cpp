@@ -90,6 +90,10 @@ void PaintPages(const QAbstractItemModel& table, const ReportDefinition& def,
 
 } // namespace
 
+QString NoRowsToPrintText() {
+    return QCoreApplication::translate("ReportError", "Have No Data in Database,Can not to Print!");
+}
+
 ReportDefinition LoadReportDefinition(const std::filesystem::path& file) {
     QByteArray text;
     try {
