@@ -20,6 +20,7 @@
 #include "error_box.h"
 #include "grid_to_excel.h"
 #include "history_models.h"
+#include "history_scope.h"
 #include "job_book.h"
 #include "job_prompts.h"
 #include "load_data_columns.h"
@@ -31,6 +32,7 @@
 #include "record_edits.h"
 #include "record_grid.h"
 #include "record_store.h"
+#include "team_history_panel.h"
 #include "user_prompts.h"
 
 namespace rangedesk::app {
@@ -207,9 +209,6 @@ void THistoryForm::BuildLayout() {
         buttons->addWidget(button);
     }
     buttons->addStretch();
-    auto* close = new QPushButton("Close", this);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    buttons->addWidget(close);
 
     // The selected download's records, or the readings of the jobs listed.
     auto* recordsPage = new QWidget(views_);
@@ -220,11 +219,27 @@ void THistoryForm::BuildLayout() {
     views_->addTab(recordsPage, "Records");
     views_->addTab(readingsView_, "Readings");
 
+    // This desk's history; "Team" above it shows the team server's instead.
+    auto* thisDesk = new QWidget(this);
+    auto* deskLayout = new QVBoxLayout(thisDesk);
+    deskLayout->setContentsMargins(0, 0, 0, 0);
+    deskLayout->addLayout(filters);
+    deskLayout->addWidget(downloadsView_, 2);
+    deskLayout->addWidget(views_, 3);
+    deskLayout->addLayout(buttons);
+    auto* scope = new HistoryScope(
+        thisDesk, [this](QWidget* parent) { return TeamHistoryPanel::ForWindow(main_, parent); },
+        this);
+
+    auto* close = new QPushButton("Close", this);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    closeRow->addWidget(close);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(filters);
-    layout->addWidget(downloadsView_, 2);
-    layout->addWidget(views_, 3);
-    layout->addLayout(buttons);
+    layout->addWidget(scope);
+    layout->addLayout(closeRow);
 }
 
 QTableView& THistoryForm::Records() {

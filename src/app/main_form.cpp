@@ -15,8 +15,8 @@
 #include <QToolButton>
 
 #include "about_form.h"
-#include "download_history.h"
 #include "accessible_names.h"
+#include "download_history.h"
 #include "download_summary.h"
 #include "error_box.h"
 #include "hid_controller.h"

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "download_writer.h"
+#include "grid_to_excel.h"
 #include "main_form.h"
 #include "meter_operations.h"
 #include "record_grid.h"
@@ -162,7 +163,8 @@ void TeamHistoryPanel::ExportClick() {
     if (operations_.Downloading() || shownRecordsOf_.isNull()) {
         return;
     }
-    main_.ExportView(*recordsView_);
+    const std::vector<output::SheetColumn> columns = GridColumns(*recordsView_);
+    main_.ExportRecords({*records_, [&](output::ExportFormat) { return columns; }, std::nullopt});
 }
 
 } // namespace rangedesk::app
