@@ -1,12 +1,13 @@
 // The help texts of rangedesk-cli: the overview and one page per command.
 #include "cli_help.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 namespace rangedesk::cli {
 
 QString HelpText(const QString& command) {
-    static const QString kExit = R"(
+    static const char* const kExit = QT_TRANSLATE_NOOP("CliHelp", R"(
 Exit status:
   0    done
   1    usage: an unknown command or option, a missing value
@@ -18,17 +19,17 @@ Exit status:
        label or note over 2,000 characters, a job, download or record that does not exist
   6    team server: not reachable, refused, or rows still wait
   130  interrupted (Ctrl+C)
-)";
-    static const QString kGlobal = R"(
+)");
+    static const char* const kGlobal = QT_TRANSLATE_NOOP("CliHelp", R"(
 Global options:
   --device /dev/hidrawN   use this meter when several are plugged in (default: the last found)
   --simulate MODEL[:RECORDS[:LATENCY_MS]]
                           use a simulated meter instead of the hardware, e.g. 3:50:2
   --quiet                 no progress on standard error
   --help                  this help;  --version: the version and the database in use
-)";
-    static const QMap<QString, QString> kHelp = {
-        {"devices", R"(Usage: rangedesk-cli devices [--json]
+)");
+    static const QMap<QString, const char*> kHelp = {
+        {"devices", QT_TRANSLATE_NOOP("CliHelp", R"(Usage: rangedesk-cli devices [--json]
 
 Lists every meter found: model, vendor:product, device node, and whether this user can
 open it. A meter that cannot be opened comes with the fix to copy.
@@ -37,8 +38,8 @@ open it. A meter that cannot be opened comes with the fix to copy.
 Examples:
   rangedesk-cli devices
   rangedesk-cli devices --json | jq '.[0].node'
-)"},
-        {"read", R"(Usage: rangedesk-cli read [--json]
+)")},
+        {"read", QT_TRANSLATE_NOOP("CliHelp", R"(Usage: rangedesk-cli read [--json]
 
 Presses Read on the meter and fetches the reading 300 ms later, as the Read button does,
 and prints it in metres, e.g. "1.234 m".
@@ -47,9 +48,11 @@ and prints it in metres, e.g. "1.234 m".
 Examples:
   rangedesk-cli read
   rangedesk-cli --device /dev/hidraw3 read --json
-)"},
+)")},
         {"download",
-         R"(Usage: rangedesk-cli download [--db FILE] [--csv FILE|-] [--no-db] [--job NAME]
+         QT_TRANSLATE_NOOP(
+             "CliHelp",
+             R"(Usage: rangedesk-cli download [--db FILE] [--csv FILE|-] [--no-db] [--job NAME]
                               [--json]
 
 Downloads every record stored in the meter, as Export Records does, into the program's
@@ -69,8 +72,9 @@ Examples:
   rangedesk-cli download --job "Kitchen, 12 Elm Street" --json
   rangedesk-cli download --no-db --csv - | column -s, -t
   rangedesk-cli download --csv "site-$(date +%F).csv"
-)"},
-        {"export", R"(Usage: rangedesk-cli export [--db FILE] [--format xls|xlsx|csv]
+)")},
+        {"export", QT_TRANSLATE_NOOP(
+                       "CliHelp", R"(Usage: rangedesk-cli export [--db FILE] [--format xls|xlsx|csv]
                             [--units as-measured|metric|imperial] FILE
 
 Writes the LoadData table of the database to FILE, as Export to Excel does. The format
@@ -90,8 +94,8 @@ Examples:
   rangedesk-cli export records.xls
   rangedesk-cli export --units metric records.xlsx
   rangedesk-cli export --db ~/site.mdb --format csv -
-)"},
-        {"decode", R"(Usage: rangedesk-cli decode --model N
+)")},
+        {"decode", QT_TRANSLATE_NOOP("CliHelp", R"(Usage: rangedesk-cli decode --model N
 
 Reads captured record replies from standard input, one per line as hexadecimal bytes
 (blanks allowed), and prints for each the ten tab-separated texts: mode, unit, then value
@@ -99,8 +103,10 @@ and suffix of DIST1, DIST2, DIST3 and RESULT, as a meter of model N (1 to 4) giv
 
 Example:
   echo "23 00 10 00 00 98 3a 00 00 ..." | rangedesk-cli decode --model 1
-)"},
-        {"history", R"(Usage: rangedesk-cli history [--json] [--search TEXT] [--db FILE]
+)")},
+        {"history",
+         QT_TRANSLATE_NOOP("CliHelp",
+                           R"(Usage: rangedesk-cli history [--json] [--search TEXT] [--db FILE]
        rangedesk-cli history --team [--json] [--search TEXT]
        rangedesk-cli history show ID [--json | --raw | --csv FILE|-] [--only-new]
        rangedesk-cli history export ID FILE [--format xls|xlsx|csv] [--units WORD] [--only-new]
@@ -156,8 +162,8 @@ Examples:
   rangedesk-cli history deduct 12 4 on
   rangedesk-cli history totals 12 --units metric
   rangedesk-cli history export 12 site.xlsx --units imperial
-)"},
-        {"job", R"(Usage: rangedesk-cli job [--json] [--db FILE]
+)")},
+        {"job", QT_TRANSLATE_NOOP("CliHelp", R"(Usage: rangedesk-cli job [--json] [--db FILE]
        rangedesk-cli job create NAME [--client TEXT] [--address TEXT] [--note TEXT]
        rangedesk-cli job rename OLD NEW
        rangedesk-cli job show NAME [--json]
@@ -190,8 +196,8 @@ Examples:
   rangedesk-cli job totals "kitchen, 12 elm street" --units metric --json
   rangedesk-cli job export "Kitchen, 12 Elm Street" kitchen.xlsx --units metric
   rangedesk-cli job report "Kitchen, 12 Elm Street" --pdf kitchen.pdf --units metric
-)"},
-        {"config", R"(Usage: rangedesk-cli config
+)")},
+        {"config", QT_TRANSLATE_NOOP("CliHelp", R"(Usage: rangedesk-cli config
        rangedesk-cli config company TEXT
        rangedesk-cli config contact TEXT
 
@@ -203,8 +209,8 @@ Examples:
   rangedesk-cli config company "Example Surveys Ltd"
   rangedesk-cli config contact "+44 20 7946 0000, office@example.com"
   rangedesk-cli config
-)"},
-        {"team", R"(Usage: rangedesk-cli team init SERVER
+)")},
+        {"team", QT_TRANSLATE_NOOP("CliHelp", R"(Usage: rangedesk-cli team init SERVER
        rangedesk-cli team connect SERVER [--desk NAME]
        rangedesk-cli team disconnect
        rangedesk-cli team status [--json] [--db FILE]
@@ -230,20 +236,23 @@ Examples:
   rangedesk-cli team init postgresql://postgres@db.example.com/rangedesk
   rangedesk-cli team connect "postgresql://desk_north@db.example.com/rangedesk?sslmode=verify-full"
   rangedesk-cli team status --json
-)"},
-        {"print", R"(Usage: rangedesk-cli print --pdf FILE [--db FILE]
+)")},
+        {"print", QT_TRANSLATE_NOOP("CliHelp", R"(Usage: rangedesk-cli print --pdf FILE [--db FILE]
 
 Prints the records of the database through the report definition Vermo.rav, as the Print
 button does, into a PDF file, without any dialog.
 
 Example:
   rangedesk-cli print --pdf records.pdf
-)"},
+)")},
     };
+    const QString tail = QCoreApplication::translate("CliHelp", kGlobal) +
+                         QCoreApplication::translate("CliHelp", kExit);
     if (kHelp.contains(command)) {
-        return kHelp[command] + kGlobal + kExit;
+        return QCoreApplication::translate("CliHelp", kHelp[command]) + tail;
     }
-    return QString(R"(Usage: rangedesk-cli [global options] COMMAND [options]
+    return QCoreApplication::translate("CliHelp",
+                                       R"(Usage: rangedesk-cli [global options] COMMAND [options]
 
 The laser distance meter and its records from a terminal.
 
@@ -262,8 +271,7 @@ Commands:
   team       the team server: init, connect, disconnect, status, push
 
 "rangedesk-cli COMMAND --help" shows a command's options and examples.
-)") + kGlobal +
-           kExit;
+)") + tail;
 }
 
 } // namespace rangedesk::cli

@@ -1,4 +1,5 @@
 #include "cli_meter.h"
+#include <QCoreApplication>
 
 #include "commands.h"
 #include "exit_status.h"
@@ -38,12 +39,14 @@ int CheckMeter(CliMeter& meter) {
         for (const meter::FoundMeter& found : meter.Session().Meters()) {
             elsewhere << found.Node;
         }
-        QString message = "no meter found";
-        if (!link.DeviceNode().isEmpty()) {
-            message += " at " + link.DeviceNode();
-            if (!elsewhere.isEmpty()) {
-                message += "; meters found: " + elsewhere.join(", ");
-            }
+        QString message = QCoreApplication::translate("CliMeter", "no meter found");
+        if (!link.DeviceNode().isEmpty() && elsewhere.isEmpty()) {
+            message = QCoreApplication::translate("CliMeter", "no meter found at %1")
+                          .arg(link.DeviceNode());
+        } else if (!link.DeviceNode().isEmpty()) {
+            message =
+                QCoreApplication::translate("CliMeter", "no meter found at %1; meters found: %2")
+                    .arg(link.DeviceNode(), elsewhere.join(", "));
         }
         PrintError(message);
         return kNoMeter;

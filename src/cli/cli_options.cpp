@@ -3,6 +3,8 @@
 #include "command_table.h"
 #include "measurement_cells.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace rangedesk::cli {
@@ -20,7 +22,8 @@ int WholeNumber(const QString& option, const QString& text, int min, int max) {
     bool ok = false;
     const int n = text.toInt(&ok);
     if (!ok || n < min || n > max) {
-        throw UsageError(QString("%1 takes a whole number from %2 to %3, not \"%4\"")
+        throw UsageError(QCoreApplication::translate(
+                             "CliOptions", "%1 takes a whole number from %2 to %3, not \"%4\"")
                              .arg(option)
                              .arg(min)
                              .arg(max)
@@ -32,7 +35,9 @@ int WholeNumber(const QString& option, const QString& text, int min, int max) {
 // A file name may not be empty: an empty one would silently mean something else.
 QString FileName(const QString& option, const QString& value) {
     if (value.isEmpty()) {
-        throw UsageError(option + " needs a file name, not an empty text");
+        throw UsageError(
+            QCoreApplication::translate("CliOptions", "%1 needs a file name, not an empty text")
+                .arg(option));
     }
     return value;
 }
@@ -58,8 +63,11 @@ void Apply(CliOptions& o, const QString& option, const QString& value) {
         o.Simulate = sim::ParseSimulatedMeter(value, qEnvironmentVariable("RANGEDESK_SIM_FAULTS"),
                                               qEnvironmentVariable("RANGEDESK_SIM_ACCESS"));
         if (!o.Simulate) {
-            throw UsageError("--simulate takes MODEL[:RECORDS[:LATENCY_MS]], e.g. 3:50:2, not \"" +
-                             value + "\"");
+            throw UsageError(
+                QCoreApplication::translate(
+                    "CliOptions",
+                    "--simulate takes MODEL[:RECORDS[:LATENCY_MS]], e.g. 3:50:2, not \"%1\"")
+                    .arg(value));
         }
     } else if (option == "--db") {
         o.Database = FileName(option, value);
@@ -68,13 +76,17 @@ void Apply(CliOptions& o, const QString& option, const QString& value) {
     } else if (option == "--format") {
         o.Format = FormatNamed(value);
         if (!o.Format) {
-            throw UsageError("--format takes xls, xlsx or csv, not \"" + value + "\"");
+            throw UsageError(QCoreApplication::translate(
+                                 "CliOptions", "--format takes xls, xlsx or csv, not \"%1\"")
+                                 .arg(value));
         }
     } else if (option == "--pdf") {
         o.Pdf = FileName(option, value);
     } else if (option == "--then") {
         if (value != "tab" && value != "enter" && value != "none") {
-            throw UsageError("--then takes tab, enter or none, not \"" + value + "\"");
+            throw UsageError(QCoreApplication::translate(
+                                 "CliOptions", "--then takes tab, enter or none, not \"%1\"")
+                                 .arg(value));
         }
         o.Then = value == "tab"     ? desktop::EndKey::Tab
                  : value == "enter" ? desktop::EndKey::Enter
@@ -83,14 +95,16 @@ void Apply(CliOptions& o, const QString& option, const QString& value) {
         try {
             desktop::TypingTemplate::Parse(value);
         } catch (const desktop::TypingTemplateError& e) {
-            throw UsageError("--template: " + QString::fromUtf8(e.what()));
+            throw UsageError(QCoreApplication::translate("CliOptions", "--template: %1")
+                                 .arg(QString::fromUtf8(e.what())));
         }
         o.Template = value;
     } else if (option == "--model") {
         o.Model = WholeNumber(option, value, 1, 4);
     } else if (option == "--search") {
         if (value.trimmed().isEmpty()) {
-            throw UsageError("--search needs a text to look for, not an empty one");
+            throw UsageError(QCoreApplication::translate(
+                "CliOptions", "--search needs a text to look for, not an empty one"));
         }
         o.Search = value;
     } else if (option == "--job") {
@@ -104,12 +118,15 @@ void Apply(CliOptions& o, const QString& option, const QString& value) {
     } else if (option == "--units") {
         o.Units = output::UnitSystemFromWord(value);
         if (!o.Units) {
-            throw UsageError("--units takes as-measured, metric or imperial, not \"" + value +
-                             "\"");
+            throw UsageError(
+                QCoreApplication::translate(
+                    "CliOptions", "--units takes as-measured, metric or imperial, not \"%1\"")
+                    .arg(value));
         }
     } else if (option == "--desk") {
         if (value.trimmed().isEmpty()) {
-            throw UsageError("--desk needs a name, not an empty text");
+            throw UsageError(QCoreApplication::translate("CliOptions",
+                                                         "--desk needs a name, not an empty text"));
         }
         o.Desk = value.trimmed();
     }
@@ -156,17 +173,18 @@ bool KnownOption(const QString& option) {
 // The command's row from its words; the words that follow are its arguments.
 void TakeCommandWords(CliOptions& o, QStringList& words) {
     if (words.isEmpty()) {
-        throw UsageError("no command given");
+        throw UsageError(QCoreApplication::translate("CliOptions", "no command given"));
     }
     o.Command = words.takeFirst();
     if (!FindCommand(o.Command, {}) && !HasActions(o.Command)) {
-        throw UsageError("unknown command \"" + o.Command + "\"");
+        throw UsageError(
+            QCoreApplication::translate("CliOptions", "unknown command \"%1\"").arg(o.Command));
     }
     if (HasActions(o.Command) && !words.isEmpty() && !words.front().startsWith('-') &&
         ActionsOf(o.Command).contains(words.front())) {
         o.Action = words.takeFirst();
     } else if (HasActions(o.Command) && !words.isEmpty()) {
-        throw UsageError(QString("%1 has no action \"%2\" (%3)")
+        throw UsageError(QCoreApplication::translate("CliOptions", "%1 has no action \"%2\" (%3)")
                              .arg(o.Command, words.front(), ActionsOf(o.Command).join(", ")));
     }
     o.Row = FindCommand(o.Command, o.Action);
@@ -184,7 +202,8 @@ void CheckOptions(const CliOptions& o, const QStringList& given) {
         const bool takes = kGlobalOptions.contains(option) || o.Row->Options.contains(option) ||
                            (option == "--db" && o.Row->Store != StoreUse::None);
         if (!takes) {
-            throw UsageError(QString("%1 takes no option %2").arg(Words(o), option));
+            throw UsageError(QCoreApplication::translate("CliOptions", "%1 takes no option %2")
+                                 .arg(Words(o), option));
         }
     }
 }
@@ -192,21 +211,22 @@ void CheckOptions(const CliOptions& o, const QStringList& given) {
 QString ArgumentName(Argument argument, std::size_t count) {
     switch (argument) {
     case Argument::DownloadId:
-        return "a download ID";
+        return QCoreApplication::translate("CliOptions", "a download ID");
     case Argument::Server:
-        return "a server (URL or service=NAME)";
+        return QCoreApplication::translate("CliOptions", "a server (URL or service=NAME)");
     case Argument::JobName:
-        return "a job's NAME";
+        return QCoreApplication::translate("CliOptions", "a job's NAME");
     case Argument::RecordNumber:
-        return "a record number";
+        return QCoreApplication::translate("CliOptions", "a record number");
     case Argument::Text:
-        return "a TEXT";
+        return QCoreApplication::translate("CliOptions", "a TEXT");
     case Argument::OnOff:
-        return "on or off";
+        return QCoreApplication::translate("CliOptions", "on or off");
     case Argument::File:
         break;
     }
-    return count == 1 ? "one FILE" : "a FILE";
+    return count == 1 ? QCoreApplication::translate("CliOptions", "one FILE")
+                      : QCoreApplication::translate("CliOptions", "a FILE");
 }
 
 bool PositiveNumber(const QString& value) {
@@ -220,8 +240,17 @@ void CheckArguments(const CliOptions& o) {
     for (const Argument argument : wanted) {
         names << ArgumentName(argument, wanted.size());
     }
-    const QString needs = names.isEmpty() ? Words(o) + " takes no arguments"
-                                          : Words(o) + " needs " + names.join(" and ");
+    // The names are joined with the language's "and"; a translator sees one whole sentence.
+    QString wants;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        wants = i == 0
+                    ? names[i]
+                    : QCoreApplication::translate("CliOptions", "%1 and %2").arg(wants, names[i]);
+    }
+    const QString needs =
+        names.isEmpty()
+            ? QCoreApplication::translate("CliOptions", "%1 takes no arguments").arg(Words(o))
+            : QCoreApplication::translate("CliOptions", "%1 needs %2").arg(Words(o), wants);
     if (o.Arguments.size() != qsizetype(wanted.size())) {
         throw UsageError(needs);
     }
@@ -229,47 +258,61 @@ void CheckArguments(const CliOptions& o) {
         const QString& value = o.Arguments[qsizetype(i)];
         if ((wanted[i] == Argument::DownloadId || wanted[i] == Argument::RecordNumber) &&
             !PositiveNumber(value)) {
-            throw UsageError(needs + QString(", not \"%1\"").arg(value));
+            throw UsageError(
+                QCoreApplication::translate("CliOptions", "%1, not \"%2\"").arg(needs, value));
         }
         if (wanted[i] == Argument::OnOff && value != "on" && value != "off") {
-            throw UsageError(Words(o) + QString(" takes on or off, not \"%1\"").arg(value));
+            throw UsageError(
+                QCoreApplication::translate("CliOptions", "%1 takes on or off, not \"%2\"")
+                    .arg(Words(o), value));
         }
         if (wanted[i] == Argument::Server && value.trimmed().isEmpty()) {
-            throw UsageError(Words(o) + " needs a server, not an empty text");
+            throw UsageError(
+                QCoreApplication::translate("CliOptions", "%1 needs a server, not an empty text")
+                    .arg(Words(o)));
         }
         if (wanted[i] == Argument::File && value.isEmpty()) {
-            throw UsageError(Words(o) + " needs a file name, not an empty text");
+            throw UsageError(
+                QCoreApplication::translate("CliOptions", "%1 needs a file name, not an empty text")
+                    .arg(Words(o)));
         }
     }
 }
 
 void CheckCombinations(const CliOptions& o) {
     if (o.Command == "decode" && o.Model == 0) {
-        throw UsageError("decode needs --model N (1 to 4)");
+        throw UsageError(
+            QCoreApplication::translate("CliOptions", "decode needs --model N (1 to 4)"));
     }
     if (o.Command == "print" && o.Pdf.isEmpty()) {
-        throw UsageError("print needs --pdf FILE");
+        throw UsageError(QCoreApplication::translate("CliOptions", "print needs --pdf FILE"));
     }
     if (o.Command == "job" && o.Action == "report" && o.Pdf.isEmpty()) {
-        throw UsageError("job report needs --pdf FILE");
+        throw UsageError(QCoreApplication::translate("CliOptions", "job report needs --pdf FILE"));
     }
     if (o.Command == "download" && o.NoDatabase && o.Job) {
-        throw UsageError("download --job needs the database; it cannot go with --no-db");
+        throw UsageError(QCoreApplication::translate(
+            "CliOptions", "download --job needs the database; it cannot go with --no-db"));
     }
     if (o.Command == "download" && o.Json && o.Csv == "-") {
-        throw UsageError("download --json and --csv - would both write to standard output");
+        throw UsageError(QCoreApplication::translate(
+            "CliOptions", "download --json and --csv - would both write to standard output"));
     }
     if (o.Raw && (o.Json || !o.Csv.isEmpty())) {
-        throw UsageError("history show takes one of --raw, --json and --csv");
+        throw UsageError(QCoreApplication::translate(
+            "CliOptions", "history show takes one of --raw, --json and --csv"));
     }
     if (o.Json && !o.Csv.isEmpty() && o.Command == "history") {
-        throw UsageError("history show takes one of --raw, --json and --csv");
+        throw UsageError(QCoreApplication::translate(
+            "CliOptions", "history show takes one of --raw, --json and --csv"));
     }
     if (o.Command == "download" && o.NoDatabase && o.Csv.isEmpty()) {
-        throw UsageError("download --no-db needs --csv FILE (or - for standard output)");
+        throw UsageError(QCoreApplication::translate(
+            "CliOptions", "download --no-db needs --csv FILE (or - for standard output)"));
     }
     if (o.Command == "download" && o.NoDatabase && !o.Database.isEmpty()) {
-        throw UsageError("download takes --db or --no-db, not both");
+        throw UsageError(
+            QCoreApplication::translate("CliOptions", "download takes --db or --no-db, not both"));
     }
 }
 
@@ -308,13 +351,15 @@ CliOptions ParseCommandLine(const QStringList& arguments) {
         if (kValueOptions.contains(arg)) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size()) {
-                    throw UsageError(arg + " needs a value");
+                    throw UsageError(
+                        QCoreApplication::translate("CliOptions", "%1 needs a value").arg(arg));
                 }
                 value = arguments[++i];
             }
             Apply(o, arg, value);
         } else if (hasValue) {
-            throw UsageError(arg + " takes no value");
+            throw UsageError(
+                QCoreApplication::translate("CliOptions", "%1 takes no value").arg(arg));
         } else {
             ApplyFlag(o, arg);
         }
@@ -322,7 +367,8 @@ CliOptions ParseCommandLine(const QStringList& arguments) {
     const auto unknown = std::find_if(given.begin(), given.end(),
                                       [](const QString& option) { return !KnownOption(option); });
     if (words.isEmpty() && unknown != given.end()) {
-        throw UsageError("unknown option " + *unknown);
+        throw UsageError(
+            QCoreApplication::translate("CliOptions", "unknown option %1").arg(*unknown));
     }
     if ((o.Help || o.Version) && words.isEmpty()) {
         return o;
@@ -332,8 +378,8 @@ CliOptions ParseCommandLine(const QStringList& arguments) {
         return o;
     }
     if (!o.Row) {
-        throw UsageError(
-            QString("%1 needs an action (%2)").arg(o.Command, ActionsOf(o.Command).join(", ")));
+        throw UsageError(QCoreApplication::translate("CliOptions", "%1 needs an action (%2)")
+                             .arg(o.Command, ActionsOf(o.Command).join(", ")));
     }
     CheckOptions(o, given);
     CheckArguments(o);

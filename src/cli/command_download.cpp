@@ -28,8 +28,8 @@
 #include "standard_output.h"
 #include "store_error.h"
 #include "store_record_sink.h"
-#include "text_rules.h"
 #include "team_settings.h"
+#include "text_rules.h"
 
 namespace rangedesk::cli {
 namespace {
@@ -43,11 +43,14 @@ ProgressPrinter::Style ProgressStyle(const CliOptions& options) {
 
 // The summary line: what was stored of what was asked for, and what is missing.
 QString SummaryLine(const records::DownloadSummary& summary) {
-    QString line = QString("%1 of %2 records stored").arg(summary.Stored).arg(summary.Asked);
-    if (!summary.Missing.empty()) {
-        line += "; missing: " + records::RecordNumbersText(summary.Missing);
+    if (summary.Missing.empty()) {
+        return QCoreApplication::translate("CliDownload", "%1 of %2 records stored.")
+            .arg(summary.Stored)
+            .arg(summary.Asked);
     }
-    return line + ".";
+    return QCoreApplication::translate("CliDownload", "%1 of %2 records stored; missing: %3.")
+        .arg(QString::number(summary.Stored), QString::number(summary.Asked),
+             records::RecordNumbersText(summary.Missing));
 }
 
 int StatusOf(const records::DownloadSummary& summary, bool interrupted) {
@@ -165,14 +168,17 @@ int RunDownload(const CliOptions& options) {
     }
     const QString message = records::DownloadSummaryText(*summary);
     if (summary->End == records::DownloadEnd::DatabaseError) {
-        PrintError("download stopped: " + message);
+        PrintError(QCoreApplication::translate("CliDownload", "download stopped: %1").arg(message));
     } else if (!message.isEmpty()) {
         std::fprintf(stderr, "%s\n", message.toUtf8().constData());
     }
     std::fprintf(stderr, "%s\n", SummaryLine(*summary).toUtf8().constData());
     if (job) {
-        const QString said = jobCreated ? QString("Job \"%1\" created; the download is in it.")
-                                        : QString("The download is in job \"%1\".");
+        const QString said =
+            jobCreated
+                ? QCoreApplication::translate("CliDownload",
+                                              "Job \"%1\" created; the download is in it.")
+                : QCoreApplication::translate("CliDownload", "The download is in job \"%1\".");
         std::fprintf(stderr, "%s\n", said.arg(job->Name).toUtf8().constData());
     }
     if (options.Json) {

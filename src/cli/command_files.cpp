@@ -61,20 +61,31 @@ int RunExport(const CliOptions& options) {
     exportOptions.Protected = output::DatabaseFiles(files::LocalPath(store.Path()));
     exportOptions.Units = options.Units.value_or(UnitSystem::AsMeasured);
     if (format == output::ExportFormat::Xls && exportOptions.Units != UnitSystem::AsMeasured) {
-        throw UsageError("--units " + output::UnitSystemWord(exportOptions.Units) +
-                         " needs an .xlsx or .csv file: an .XLS file holds the values as measured");
+        throw UsageError(QCoreApplication::translate(
+                             "CliFiles", "--units %1 needs an .xlsx or .csv file: an .XLS file "
+                                         "holds the values as measured")
+                             .arg(output::UnitSystemWord(exportOptions.Units)));
     }
     const output::ExportResult result =
         output::ExportRecords(table, output::AllColumns(table), format, target, exportOptions);
     const bool converted = exportOptions.Units != UnitSystem::AsMeasured;
-    QString said = QString("Exported %1 records").arg(table.rowCount());
-    if (path != "-") {
-        said += " to " + files::ShownPath(std::filesystem::absolute(target));
-    }
-    if (converted) {
-        said += QString(" in %1 units; %2 values stayed text (no quantity in them)")
-                    .arg(output::UnitSystemWord(exportOptions.Units))
-                    .arg(result.TextValues);
+    const QString count = QString::number(table.rowCount());
+    const QString units = output::UnitSystemWord(exportOptions.Units);
+    const QString textValues = QString::number(result.TextValues);
+    QString said;
+    if (path == "-") {
+        said = QCoreApplication::translate(
+                   "CliFiles",
+                   "Exported %1 records in %2 units; %3 values stayed text (no quantity in them)")
+                   .arg(count, units, textValues);
+    } else {
+        const QString shown = files::ShownPath(std::filesystem::absolute(target));
+        said = converted ? QCoreApplication::translate("CliFiles",
+                                                       "Exported %1 records to %2 in %3 units; %4 "
+                                                       "values stayed text (no quantity in them)")
+                               .arg(count, shown, units, textValues)
+                         : QCoreApplication::translate("CliFiles", "Exported %1 records to %2")
+                               .arg(count, shown);
     }
     if (path != "-" || converted) {
         std::fprintf(stderr, "%s\n", said.toUtf8().constData());
@@ -85,7 +96,8 @@ int RunExport(const CliOptions& options) {
 int RunDecode(const CliOptions& options) {
     struct stat input {};
     if (::fstat(STDIN_FILENO, &input) == 0 && S_ISDIR(input.st_mode)) {
-        PrintError("cannot read standard input: it is a folder");
+        PrintError(
+            QCoreApplication::translate("CliFiles", "cannot read standard input: it is a folder"));
         return kFileError;
     }
     const RecordLayout layout = records::LayoutFor(options.Model);
@@ -96,7 +108,10 @@ int RunDecode(const CliOptions& options) {
     for (int number = 1; std::getline(std::cin, line); ++number) {
         const auto bytes = ParseHexLine(line);
         if (!bytes) {
-            std::cerr << "line " << number << ": not hexadecimal bytes\n";
+            std::cerr << QCoreApplication::translate("CliFiles", "line %1: not hexadecimal bytes")
+                             .arg(number)
+                             .toStdString()
+                      << "\n";
             failed = true;
             continue;
         }
@@ -104,8 +119,13 @@ int RunDecode(const CliOptions& options) {
             continue;
         }
         if (bytes->size() < ReplyLength(layout)) {
-            std::cerr << "line " << number << ": " << bytes->size() << " bytes, the layout needs "
-                      << ReplyLength(layout) << "\n";
+            std::cerr << QCoreApplication::translate("CliFiles",
+                                                     "line %1: %2 bytes, the layout needs %3")
+                             .arg(number)
+                             .arg(bytes->size())
+                             .arg(ReplyLength(layout))
+                             .toStdString()
+                      << "\n";
             failed = true;
             continue;
         }
@@ -113,7 +133,7 @@ int RunDecode(const CliOptions& options) {
         PrintRecord(record);
     }
     if (std::cin.bad()) {
-        PrintError("cannot read standard input");
+        PrintError(QCoreApplication::translate("CliFiles", "cannot read standard input"));
         return kFileError;
     }
     return failed ? kFileError : kDone;
@@ -129,7 +149,7 @@ int RunPrint(const CliOptions& options) {
             store::LocateData(QCoreApplication::applicationDirPath()).ReportDefinition),
         files::LocalPath(options.Pdf), output::DatabaseFiles(files::LocalPath(store.Path())));
     if (outcome == output::PrintOutcome::NoRows) {
-        PrintError(output::kNoRowsToPrint);
+        PrintError(output::NoRowsToPrintText());
         return kFileError;
     }
     return kDone;

@@ -29,6 +29,11 @@
 namespace rangedesk::cli {
 namespace {
 
+// A message for the person at the terminal.
+void Say(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
+
 int List(store::DownloadHistory& history, const CliOptions& options) {
     const std::vector<store::DownloadInfo> downloads = history.List();
     if (options.Json) {
@@ -40,7 +45,7 @@ int List(store::DownloadHistory& history, const CliOptions& options) {
         return kDone;
     }
     if (downloads.empty()) {
-        std::fprintf(stderr, "No download is kept yet.\n");
+        Say(QCoreApplication::translate("CliHistory", "No download is kept yet."));
         return kDone;
     }
     PrintLine(DownloadHeading());
@@ -69,7 +74,8 @@ int Search(store::DownloadHistory& history, const CliOptions& options) {
         return kDone;
     }
     if (hits.empty()) {
-        std::fprintf(stderr, "No download matches \"%s\".\n", options.Search.toUtf8().constData());
+        Say(QCoreApplication::translate("CliHistory", "No download matches \"%1\".")
+                .arg(options.Search));
         return kDone;
     }
     PrintLine(DownloadHeading());
@@ -93,22 +99,26 @@ int ShowRaw(const store::DownloadHistory& history, const store::DownloadInfo& do
         history.Records(download.Id, ChoiceOf(options));
     if (std::any_of(records.begin(), records.end(),
                     [](const store::HistoryRecord& r) { return r.Reply.isEmpty(); })) {
-        PrintError(
-            QString("download %1 holds no bytes of the meter (it was %2)")
-                .arg(download.Id)
-                .arg(download.Outcome == records::OutcomeWord(records::DownloadOutcome::Imported)
-                         ? "imported from an older version"
-                         : "kept without them"));
+        PrintError(download.Outcome == records::OutcomeWord(records::DownloadOutcome::Imported)
+                       ? QCoreApplication::translate("CliHistory",
+                                                     "download %1 holds no bytes of the meter (it "
+                                                     "was imported from an older version)")
+                             .arg(download.Id)
+                       : QCoreApplication::translate(
+                             "CliHistory",
+                             "download %1 holds no bytes of the meter (it was kept without them)")
+                             .arg(download.Id));
         return kFileError;
     }
     for (const store::HistoryRecord& r : records) {
         PrintLine(QString::fromLatin1(r.Reply.toHex(' ')));
     }
     if (!options.Quiet && download.Model > 0) {
-        std::fprintf(stderr,
-                     "%d replies of a model %d meter: rangedesk-cli decode --model %d reads "
-                     "them.\n",
-                     int(records.size()), download.Model, download.Model);
+        Say(QCoreApplication::translate(
+                "CliHistory",
+                "%1 replies of a model %2 meter: rangedesk-cli decode --model %2 reads them.")
+                .arg(records.size())
+                .arg(download.Model));
     }
     return kDone;
 }
@@ -169,12 +179,13 @@ int Export(store::DownloadHistory& history, const store::DownloadInfo& download,
     records.ShowDownload(history, download.Id, ChoiceOf(options));
     // The meter in the title, so a simulated download's file says it is one.
     const QString meter = store::MeterText(download);
-    ExportKeptRecords(records, false, ExportFormatFor(options, path), path, options, protectedFiles,
-                      QString("%1download %2 (%3)")
-                          .arg(options.OnlyNew ? "the new ones of " : "")
-                          .arg(download.Id)
-                          .arg(meter),
-                      store::DownloadCaption(download) + ", " + meter);
+    ExportKeptRecords(
+        records, false, ExportFormatFor(options, path), path, options, protectedFiles,
+        (options.OnlyNew
+             ? QCoreApplication::translate("CliHistory", "the new ones of download %1 (%2)")
+             : QCoreApplication::translate("CliHistory", "download %1 (%2)"))
+            .arg(QString::number(download.Id), meter),
+        store::DownloadCaption(download) + ", " + meter);
     return kDone;
 }
 
@@ -197,7 +208,8 @@ int RunHistory(const CliOptions& options) {
     }
     const std::optional<store::DownloadInfo> download = history.Find(id);
     if (!download) {
-        PrintError(QString("there is no download %1 in %2").arg(id).arg(store.Path()));
+        PrintError(QCoreApplication::translate("CliHistory", "there is no download %1 in %2")
+                       .arg(QString::number(id), store.Path()));
         return kFileError;
     }
     if (!writes) {
@@ -209,17 +221,20 @@ int RunHistory(const CliOptions& options) {
     store::DownloadWriter writer(store);
     if (action == "load") {
         writer.Load(id);
-        std::fprintf(stderr, "Download %lld (%d records) is in LoadData now.\n", id,
-                     int(store.ReadLoadData().size()));
+        Say(QCoreApplication::translate("CliHistory",
+                                        "Download %1 (%2 records) is in LoadData now.")
+                .arg(id)
+                .arg(store.ReadLoadData().size()));
     } else if (action == "delete") {
         writer.Delete(id);
-        std::fprintf(stderr, "Download %lld deleted.\n", id);
+        Say(QCoreApplication::translate("CliHistory", "Download %1 deleted.").arg(id));
     } else {
         const store::RedecodeResult result = writer.Redecode(id);
-        PrintLine(QString("Download %1: %2 of %3 records changed.")
-                      .arg(id)
-                      .arg(result.Changed)
-                      .arg(result.Kept));
+        PrintLine(
+            QCoreApplication::translate("CliHistory", "Download %1: %2 of %3 records changed.")
+                .arg(id)
+                .arg(result.Changed)
+                .arg(result.Kept));
     }
     return kDone;
 }

@@ -1,4 +1,5 @@
 // history totals, assign, label, note and deduct: what a user says of kept downloads.
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "commands.h"
@@ -23,7 +24,9 @@ store::DownloadInfo RequireDownload(const store::DownloadHistory& history, qint6
     std::optional<store::DownloadInfo> download = history.Find(id);
     if (!download) {
         throw store::JobRefusal(
-            QString("there is no download %1 in %2").arg(id).arg(database).toStdString());
+            QCoreApplication::translate("CliHistory", "there is no download %1 in %2")
+                .arg(QString::number(id), database)
+                .toStdString());
     }
     return *download;
 }
@@ -54,7 +57,8 @@ int RunHistoryAssign(const CliOptions& options) {
         RequireDownload(store::DownloadHistory(store), DownloadIdOf(options), store.Path());
     const store::JobInfo job = RequireJob(jobs, options.Arguments.value(1), store.Path());
     jobs.Assign(download.Id, job.Id);
-    Say(QString("Download %1 is in job \"%2\" now.").arg(download.Id).arg(job.Name));
+    Say(QCoreApplication::translate("CliHistory", "Download %1 is in job \"%2\" now.")
+            .arg(QString::number(download.Id), job.Name));
     return kDone;
 }
 
@@ -66,18 +70,33 @@ int RunHistoryLabel(const CliOptions& options) {
     const int recNo = options.Arguments.value(1).toInt();
     const QString& value = options.Arguments.value(2);
     store::RecordEdits edits(store);
-    const QString record = QString("Record %1 of download %2").arg(recNo).arg(id);
+    const QString r = QString::number(recNo);
+    const QString d = QString::number(id);
     if (options.Action == "label") {
         edits.SetLabel(id, recNo, value);
-        Say(value.isEmpty() ? record + " has no label now."
-                            : QString("%1 is labelled \"%2\".").arg(record, value));
+        Say(value.isEmpty() ? QCoreApplication::translate(
+                                  "CliHistory", "Record %1 of download %2 has no label now.")
+                                  .arg(r, d)
+                            : QCoreApplication::translate(
+                                  "CliHistory", "Record %1 of download %2 is labelled \"%3\".")
+                                  .arg(r, d, value));
     } else if (options.Action == "note") {
         edits.SetNote(id, recNo, value);
-        Say(value.isEmpty() ? record + " has no note now." : record + " has a note now.");
+        Say(value.isEmpty() ? QCoreApplication::translate(
+                                  "CliHistory", "Record %1 of download %2 has no note now.")
+                                  .arg(r, d)
+                            : QCoreApplication::translate(
+                                  "CliHistory", "Record %1 of download %2 has a note now.")
+                                  .arg(r, d));
     } else {
         edits.SetDeduction(id, recNo, value == "on");
-        Say(record + (value == "on" ? " is a deduction now: it counts negative in the totals."
-                                    : " is no deduction now."));
+        Say(value == "on" ? QCoreApplication::translate("CliHistory",
+                                                        "Record %1 of download %2 is a deduction "
+                                                        "now: it counts negative in the totals.")
+                                .arg(r, d)
+                          : QCoreApplication::translate(
+                                "CliHistory", "Record %1 of download %2 is no deduction now.")
+                                .arg(r, d));
     }
     return kDone;
 }

@@ -48,12 +48,15 @@ struct OpenJob {
 };
 
 void PrintJobText(const store::JobInfo& job, const store::DownloadHistory& history) {
-    PrintLine("Job:\t" + job.Name);
-    PrintLine("Client:\t" + job.Client);
-    PrintLine("Address:\t" + job.Address);
-    PrintLine("Notes:\t" + job.Notes);
-    PrintLine("Created:\t" + LocalTimeText(job.Created));
-    PrintLine(QString("Downloads:\t%1 (%2 records)").arg(job.Downloads).arg(job.Records));
+    PrintLine(QCoreApplication::translate("CliJob", "Job:\t%1").arg(job.Name));
+    PrintLine(QCoreApplication::translate("CliJob", "Client:\t%1").arg(job.Client));
+    PrintLine(QCoreApplication::translate("CliJob", "Address:\t%1").arg(job.Address));
+    PrintLine(QCoreApplication::translate("CliJob", "Notes:\t%1").arg(job.Notes));
+    PrintLine(
+        QCoreApplication::translate("CliJob", "Created:\t%1").arg(LocalTimeText(job.Created)));
+    PrintLine(QCoreApplication::translate("CliJob", "Downloads:\t%1 (%2 records)")
+                  .arg(job.Downloads)
+                  .arg(job.Records));
     const std::vector<store::DownloadInfo> downloads =
         history.List(store::DownloadFilter{job.Id, false});
     if (downloads.empty()) {
@@ -97,7 +100,8 @@ int RunJobList(const CliOptions& options) {
         return kDone;
     }
     if (jobs.empty()) {
-        Say("There is no job yet (rangedesk-cli job create NAME makes one).");
+        Say(QCoreApplication::translate(
+            "CliJob", "There is no job yet (rangedesk-cli job create NAME makes one)."));
         return kDone;
     }
     PrintLine("Job\tClient\tCreated\tDownloads\tRecords");
@@ -116,7 +120,7 @@ int RunJobCreate(const CliOptions& options) {
         JobNameOf(options), store::JobDetails{options.JobClient.value_or(QString()),
                                               options.JobAddress.value_or(QString()),
                                               options.JobNote.value_or(QString())});
-    Say(QString("Job \"%1\" created.").arg(job.Name));
+    Say(QCoreApplication::translate("CliJob", "Job \"%1\" created.").arg(job.Name));
     return kDone;
 }
 
@@ -127,7 +131,8 @@ int RunJobRename(const CliOptions& options) {
     const store::JobInfo job = RequireJob(jobs, JobNameOf(options), store.Path());
     const QString name = options.Arguments.value(1);
     jobs.Rename(job.Id, name);
-    Say(QString("Job \"%1\" is called \"%2\" now.").arg(job.Name, name.trimmed()));
+    Say(QCoreApplication::translate("CliJob", "Job \"%1\" is called \"%2\" now.")
+            .arg(job.Name, name.trimmed()));
     return kDone;
 }
 
@@ -150,15 +155,17 @@ int RunJobExport(const CliOptions& options) {
             : (path == "-" ? output::ExportFormat::Csv
                            : output::FormatForExtension(path).value_or(output::ExportFormat::Xlsx));
     if (format == output::ExportFormat::Xls) {
-        throw UsageError("job export writes .xlsx or .csv files; an .XLS file has no room for "
-                         "the download, the label and the note");
+        throw UsageError(QCoreApplication::translate(
+            "CliJob", "job export writes .xlsx or .csv files; an .XLS file has no room for "
+                      "the download, the label and the note"));
     }
     OpenJob open(options);
     store::KeptRecordsTable records;
     records.ShowJob(store::DownloadHistory(open.store), open.job.Id);
     ExportKeptRecords(records, true, format, path, options,
                       output::DatabaseFiles(files::LocalPath(open.store.Path())),
-                      QString("job \"%1\"").arg(open.job.Name), "Job " + open.job.Name);
+                      QCoreApplication::translate("CliJob", "job \"%1\"").arg(open.job.Name),
+                      QCoreApplication::translate("CliJob", "Job %1").arg(open.job.Name));
     return kDone;
 }
 
@@ -184,15 +191,15 @@ int RunJobReport(const CliOptions& options) {
         records, header, UnitsOf(options), definition, files::LocalPath(options.Pdf),
         output::DatabaseFiles(files::LocalPath(open.store.Path())));
     if (outcome == output::PrintOutcome::NoRows) {
-        PrintError(
-            QString("job \"%1\" has no records to report; no file was written").arg(open.job.Name));
+        PrintError(QCoreApplication::translate(
+                       "CliJob", "job \"%1\" has no records to report; no file was written")
+                       .arg(open.job.Name));
         return kFileError;
     }
     if (options.Pdf != "-") {
-        Say(QString("Report of job \"%1\" (%2 records) written to %3")
-                .arg(open.job.Name)
-                .arg(records.rowCount())
-                .arg(files::ShownPath(std::filesystem::absolute(files::LocalPath(options.Pdf)))));
+        Say(QCoreApplication::translate("CliJob", "Report of job \"%1\" (%2 records) written to %3")
+                .arg(open.job.Name, QString::number(records.rowCount()),
+                     files::ShownPath(std::filesystem::absolute(files::LocalPath(options.Pdf)))));
     }
     return kDone;
 }

@@ -1,6 +1,7 @@
 // measure: one reading, typed into the focused application when asked, through the running
 // window when there is one (it owns the meter), otherwise with the meter opened here; and the
 // readings kept.
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -58,23 +59,26 @@ int StatusOf(desktop::InstanceError error) {
 // The running window takes the reading, types it and keeps it.
 int MeasureThroughWindow(const CliOptions& options, const desktop::InstanceClient& window) {
     if (!options.Template.isEmpty()) {
-        throw UsageError("--template is for a measure without the window; the window types with "
-                         "the template of its Settings");
+        throw UsageError(QCoreApplication::translate(
+            "CliMeasure", "--template is for a measure without the window; the window types with "
+                          "the template of its Settings"));
     }
     const desktop::MeasureResult result = window.Measure(RequestOf(options), kMeasureTimeout);
     if (!result.Succeeded()) {
-        PrintError("the running RangeDesk says: " + result.errorMessage);
+        PrintError(QCoreApplication::translate("CliMeasure", "the running RangeDesk says: %1")
+                       .arg(result.errorMessage));
         return StatusOf(result.error);
     }
     PrintReading(result.distanceMetres, result.text, options.Json);
     if (options.Verbose) {
-        Say("measured by the running RangeDesk window");
+        Say(QCoreApplication::translate("CliMeasure", "measured by the running RangeDesk window"));
     }
     if (!result.typing.requested) {
         return kDone;
     }
     if (options.Verbose || result.typing.outcome != desktop::TypeOutcome::Typed) {
-        Say(QString("typing method: %1; %2").arg(result.typing.method, result.typing.message));
+        Say(QCoreApplication::translate("CliMeasure", "typing method: %1; %2")
+                .arg(result.typing.method, result.typing.message));
     }
     return result.typing.outcome == desktop::TypeOutcome::Failed ? kFileError : kDone;
 }
@@ -100,7 +104,8 @@ int MeasureAlone(const CliOptions& options) {
                              QDBusConnection::sessionBus(), tokens);
     const desktop::TypeResult typed = typer.typer->Type(strokes);
     if (options.Verbose || !typed.Succeeded() || typed.outcome != desktop::TypeOutcome::Typed) {
-        Say(QString("typing method: %1; %2").arg(typed.method, typed.message));
+        Say(QCoreApplication::translate("CliMeasure", "typing method: %1; %2")
+                .arg(typed.method, typed.message));
     }
     return typed.Succeeded() ? kDone : kFileError;
 }
@@ -136,7 +141,7 @@ int RunHistoryReadings(const CliOptions& options) {
         return kDone;
     }
     if (readings.empty()) {
-        Say("No reading is kept yet.");
+        Say(QCoreApplication::translate("CliMeasure", "No reading is kept yet."));
         return kDone;
     }
     PrintLine("ID\tDate and time\tReading\tJob\tLabel");

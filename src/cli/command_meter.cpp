@@ -45,10 +45,12 @@ int RunDevices(const CliOptions& options) {
         PrintOut(QJsonDocument(list).toJson(QJsonDocument::Indented));
     } else {
         for (const meter::FoundMeter& m : meters) {
-            PrintLine(QString("model %1  %2:%3  %4  %5")
-                          .arg(m.Model)
-                          .arg(Hex4(m.VendorID), Hex4(m.ProductID), m.Node,
-                               m.FullAccess ? "can be opened" : "cannot be opened"));
+            PrintLine(
+                (m.FullAccess
+                     ? QCoreApplication::translate("CliMeter", "model %1  %2:%3  %4  can be opened")
+                     : QCoreApplication::translate("CliMeter",
+                                                   "model %1  %2:%3  %4  cannot be opened"))
+                    .arg(QString::number(m.Model), Hex4(m.VendorID), Hex4(m.ProductID), m.Node));
         }
     }
     bool access = false;
@@ -59,7 +61,7 @@ int RunDevices(const CliOptions& options) {
         }
     }
     if (meters.empty()) {
-        PrintError("no meter found");
+        PrintError(QCoreApplication::translate("CliMeter", "no meter found"));
         return kNoMeter;
     }
     return access ? kDone : kNoAccess;
@@ -77,9 +79,11 @@ std::optional<meter::Reading> TakeReading(CliMeter& meter, QString& failure) {
         loop.exec();
     }
     if (!result || !result->reading) {
-        failure = "no reading from " + meter.Link().Connection().Node + ": " +
-                  (result ? meter::ExchangeFailureText(result->failure)
-                          : QString("the meter did not answer"));
+        failure =
+            QCoreApplication::translate("CliMeter", "no reading from %1: %2")
+                .arg(meter.Link().Connection().Node,
+                     result ? meter::ExchangeFailureText(result->failure)
+                            : QCoreApplication::translate("CliMeter", "the meter did not answer"));
         return std::nullopt;
     }
     return result->reading;
@@ -102,7 +106,8 @@ void KeepReading(const CliOptions& options, CliMeter& meter, const meter::Readin
                                                         reading.Text + " m", std::nullopt));
     } catch (const std::exception& e) {
         // The reading is the result; that it could not be kept is said beside it.
-        PrintError("the reading was not kept: " + QString::fromUtf8(e.what()));
+        PrintError(QCoreApplication::translate("CliMeter", "the reading was not kept: %1")
+                       .arg(QString::fromUtf8(e.what())));
     }
 }
 

@@ -1,5 +1,6 @@
 // team: the team server from a terminal (init, connect, disconnect, status, push) and
 // history --team.
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,7 +40,9 @@ QJsonValue TimeJson(const QDateTime& time) {
 ServerAddress AddressOf(const QString& text) {
     const ParsedAddress parsed = ParseServerAddress(text);
     if (!parsed.Address) {
-        throw UsageError(QString("\"%1\" is not a server address: %2").arg(text, parsed.Error));
+        throw UsageError(
+            QCoreApplication::translate("CliTeam", "\"%1\" is not a server address: %2")
+                .arg(text, parsed.Error));
     }
     return *parsed.Address;
 }
@@ -54,8 +57,10 @@ std::unique_ptr<TeamConnection> ConnectConfigured(const TeamSettings& settings) 
 TeamSettings ConfiguredOrFail() {
     const TeamSettings settings = LoadTeamSettings();
     if (!settings.IsSet()) {
-        throw TeamError(TeamFailure::BadAddress,
-                        "no team server is set (rangedesk-cli team connect URL sets one)");
+        throw TeamError(
+            TeamFailure::BadAddress,
+            QCoreApplication::translate(
+                "CliTeam", "no team server is set (rangedesk-cli team connect URL sets one)"));
     }
     return settings;
 }
@@ -72,21 +77,27 @@ int RunTeamInit(const CliOptions& options) {
                               KeyringPassword(address.Text).value_or(QString()));
     const InitOutcome outcome = InitServerSchema(connection);
     if (outcome.FromVersion == outcome.ToVersion) {
-        Say(QString("Team server %1: schema version %2, nothing to upgrade.")
+        Say(QCoreApplication::translate("CliTeam",
+                                        "Team server %1: schema version %2, nothing to upgrade.")
+                .arg(connection.Server())
+                .arg(outcome.ToVersion));
+    } else if (outcome.FromVersion == 0) {
+        Say(QCoreApplication::translate("CliTeam", "Team server %1: schema version %2 created.")
                 .arg(connection.Server())
                 .arg(outcome.ToVersion));
     } else {
-        Say(QString("Team server %1: schema version %2 %3.")
+        Say(QCoreApplication::translate("CliTeam",
+                                        "Team server %1: schema version %2 (upgraded from %3).")
                 .arg(connection.Server())
                 .arg(outcome.ToVersion)
-                .arg(outcome.FromVersion == 0
-                         ? "created"
-                         : QString("(upgraded from %1)").arg(outcome.FromVersion)));
+                .arg(outcome.FromVersion));
     }
     if (outcome.RolesMade) {
-        Say(QString("Roles %1 (desks) and %2 (administrators) made. Give each desk's login "
-                    "role the first, e.g.:\n  CREATE ROLE desk_north LOGIN PASSWORD '...' IN "
-                    "ROLE %1;")
+        Say(QCoreApplication::translate(
+                "CliTeam",
+                "Roles %1 (desks) and %2 (administrators) made. Give each desk's login "
+                "role the first, e.g.:\n  CREATE ROLE desk_north LOGIN PASSWORD '...' IN "
+                "ROLE %1;")
                 .arg(kDeskRole, kAdminRole));
     }
     return kDone;
@@ -100,7 +111,7 @@ int RunTeamConnect(const CliOptions& options) {
         settings.Desk = options.Desk;
     }
     SaveTeamSettings(settings);
-    Say(QString("Team server set: %1, this desk is \"%2\".")
+    Say(QCoreApplication::translate("CliTeam", "Team server set: %1, this desk is \"%2\".")
             .arg(address.Describe(), settings.Desk));
     try {
         auto connection = ConnectConfigured(settings);
@@ -108,13 +119,14 @@ int RunTeamConnect(const CliOptions& options) {
         if (schema.ReadOnly) {
             Say(FailureMessage(TeamFailure::NewerSchema, connection->Server(), {}));
         } else {
-            Say(QString("Team server %1 answers: schema version %2.")
+            Say(QCoreApplication::translate("CliTeam", "Team server %1 answers: schema version %2.")
                     .arg(connection->Server())
                     .arg(schema.Version));
         }
     } catch (const TeamError& e) {
         PrintError(e.Message());
-        Say("The setting is kept: this desk pushes once the server can be used.");
+        Say(QCoreApplication::translate(
+            "CliTeam", "The setting is kept: this desk pushes once the server can be used."));
         return kTeam;
     }
     return kDone;
@@ -123,12 +135,13 @@ int RunTeamConnect(const CliOptions& options) {
 int RunTeamDisconnect(const CliOptions&) {
     const TeamSettings settings = LoadTeamSettings();
     if (!settings.IsSet()) {
-        Say("No team server is set.");
+        Say(QCoreApplication::translate("CliTeam", "No team server is set."));
         return kDone;
     }
     ClearTeamServer();
     ForgetKeyringPassword(settings.Server.trimmed());
-    Say(QString("Team server %1 forgotten; this desk's work stays in its own database.")
+    Say(QCoreApplication::translate(
+            "CliTeam", "Team server %1 forgotten; this desk's work stays in its own database.")
             .arg(settings.Server.trimmed()));
     return kDone;
 }
@@ -173,18 +186,24 @@ int RunTeamStatus(const CliOptions& options) {
         PrintOut(QJsonDocument(status).toJson(QJsonDocument::Indented));
         return int(reachable ? kDone : kTeam);
     }
-    PrintLine("Server:\t" + status["server"].toString());
-    PrintLine("Desk:\t" + settings.Desk);
-    PrintLine("Reachable:\t" +
-              QString(reachable ? "yes" : "no (" + status["error"].toString() + ")"));
+    PrintLine(
+        QCoreApplication::translate("CliTeam", "Server:\t%1").arg(status["server"].toString()));
+    PrintLine(QCoreApplication::translate("CliTeam", "Desk:\t%1").arg(settings.Desk));
+    PrintLine(reachable ? QCoreApplication::translate("CliTeam", "Reachable:\tyes")
+                        : QCoreApplication::translate("CliTeam", "Reachable:\tno (%1)")
+                              .arg(status["error"].toString()));
     if (reachable) {
-        PrintLine(QString("Schema version:\t%1 (this RangeDesk knows %2)%3")
+        PrintLine((status["read_only"].toBool()
+                       ? QCoreApplication::translate(
+                             "CliTeam", "Schema version:\t%1 (this RangeDesk knows %2), read-only")
+                       : QCoreApplication::translate(
+                             "CliTeam", "Schema version:\t%1 (this RangeDesk knows %2)"))
                       .arg(status["schema_version"].toInt())
-                      .arg(KnownSchemaVersion())
-                      .arg(status["read_only"].toBool() ? ", read-only" : ""));
+                      .arg(KnownSchemaVersion()));
         const QJsonObject counts = status["server_counts"].toObject();
-        PrintLine(QString("On the server:\t%1 downloads, %2 records; from this desk %3 "
-                          "downloads, %4 records")
+        PrintLine(QCoreApplication::translate(
+                      "CliTeam", "On the server:\t%1 downloads, %2 records; from this desk %3 "
+                                 "downloads, %4 records")
                       .arg(counts["downloads"].toInteger())
                       .arg(counts["records"].toInteger())
                       .arg(counts["desk_downloads"].toInteger())
@@ -192,20 +211,23 @@ int RunTeamStatus(const CliOptions& options) {
     }
     if (localError.isEmpty()) {
         const QJsonObject local = status["local"].toObject();
-        PrintLine(QString("On this desk:\t%1 downloads, %2 records, %3 jobs, %4 readings")
+        PrintLine(QCoreApplication::translate(
+                      "CliTeam", "On this desk:\t%1 downloads, %2 records, %3 jobs, %4 readings")
                       .arg(local["downloads"].toInteger())
                       .arg(local["records"].toInteger())
                       .arg(local["jobs"].toInteger())
                       .arg(local["readings"].toInteger()));
-        PrintLine(QString("Waiting:\t%1").arg(status["waiting"].toInteger()));
-        PrintLine("Last push:\t" +
-                  (status["last_push"].isNull()
-                       ? QString("never")
-                       : QDateTime::fromString(status["last_push"].toString(), Qt::ISODateWithMs)
-                             .toLocalTime()
-                             .toString("yyyy-MM-dd HH:mm:ss")));
+        PrintLine(QCoreApplication::translate("CliTeam", "Waiting:\t%1")
+                      .arg(status["waiting"].toInteger()));
+        PrintLine(
+            status["last_push"].isNull()
+                ? QCoreApplication::translate("CliTeam", "Last push:\tnever")
+                : QCoreApplication::translate("CliTeam", "Last push:\t%1")
+                      .arg(QDateTime::fromString(status["last_push"].toString(), Qt::ISODateWithMs)
+                               .toLocalTime()
+                               .toString("yyyy-MM-dd HH:mm:ss")));
     } else {
-        PrintLine("Waiting:\tunknown (" + localError + ")");
+        PrintLine(QCoreApplication::translate("CliTeam", "Waiting:\tunknown (%1)").arg(localError));
     }
     return int(reachable ? kDone : kTeam);
 }
@@ -224,8 +246,10 @@ int RunTeamPush(const CliOptions& options) {
     try {
         report = push.Push([&](const PushProgress& p) {
             if (!options.Quiet) {
-                std::fprintf(stderr, "Pushed %lld of %lld changes (%lld records)\n", p.Done,
-                             p.Total, p.Records);
+                Say(QCoreApplication::translate("CliTeam", "Pushed %1 of %2 changes (%3 records)")
+                        .arg(p.Done)
+                        .arg(p.Total)
+                        .arg(p.Records));
             }
         });
         const PushReport pulled = push.Pull();
@@ -233,7 +257,8 @@ int RunTeamPush(const CliOptions& options) {
         report.RemoteEdits += pulled.RemoteEdits;
     } catch (const TeamError& e) {
         PrintError(e.Message());
-        Say(QString("%1 changes still wait; the next push goes on from there.")
+        Say(QCoreApplication::translate("CliTeam",
+                                        "%1 changes still wait; the next push goes on from there.")
                 .arg(source->PendingCount()));
         return kTeam;
     } catch (const store::StoreError& e) {
@@ -242,7 +267,8 @@ int RunTeamPush(const CliOptions& options) {
         }
         // A download holds the database: what it could not mark is sent again next time.
         PrintError(e.Message());
-        Say(QString("%1 changes still wait; push again once the download has ended.")
+        Say(QCoreApplication::translate(
+                "CliTeam", "%1 changes still wait; push again once the download has ended.")
                 .arg(source->PendingCount()));
         return kTeam;
     }
@@ -250,8 +276,9 @@ int RunTeamPush(const CliOptions& options) {
         Say(conflict);
     }
     const qint64 waiting = source->PendingCount();
-    Say(QString("Team server %1: %2 changes pushed (%3 records), %4 edits of other desks "
-                "taken over, %5 waiting.")
+    Say(QCoreApplication::translate(
+            "CliTeam", "Team server %1: %2 changes pushed (%3 records), %4 edits of other desks "
+                       "taken over, %5 waiting.")
             .arg(connection->Server())
             .arg(report.Entries)
             .arg(report.Records)
@@ -288,8 +315,10 @@ int RunTeamHistory(const CliOptions& options) {
         return kDone;
     }
     if (rows.empty()) {
-        Say(options.Search.isEmpty() ? QString("The team server holds no download yet.")
-                                     : "No team download matches \"" + options.Search + "\".");
+        Say(options.Search.isEmpty()
+                ? QCoreApplication::translate("CliTeam", "The team server holds no download yet.")
+                : QCoreApplication::translate("CliTeam", "No team download matches \"%1\".")
+                      .arg(options.Search));
         return kDone;
     }
     PrintLine("ID\tDate and time\tMeter\tRecords\tNew\tOutcome\tDesk\tUser\tJob");

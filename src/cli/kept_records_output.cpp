@@ -1,4 +1,5 @@
 #include "kept_records_output.h"
+#include <QCoreApplication>
 
 #include <QJsonDocument>
 
@@ -37,8 +38,10 @@ QJsonObject RecordJson(int recNo, const records::LoadDataTexts& texts, const QSt
     return record;
 }
 
-QString Plural(qsizetype count, const QString& one, const QString& many) {
-    return QString("%1 %2").arg(count).arg(count == 1 ? one : many);
+// "1 record", "2 records": the whole text per count, as a translator needs it.
+QString RecordCount(qsizetype count) {
+    return count == 1 ? QCoreApplication::translate("CliTotals", "%1 record").arg(count)
+                      : QCoreApplication::translate("CliTotals", "%1 records").arg(count);
 }
 
 } // namespace
@@ -107,7 +110,9 @@ store::JobInfo RequireJob(const store::JobBook& jobs, const QString& name,
     std::optional<store::JobInfo> job = jobs.FindNamed(name);
     if (!job) {
         throw store::JobRefusal(
-            QString("there is no job \"%1\" in %2").arg(name, database).toStdString());
+            QCoreApplication::translate("CliJob", "there is no job \"%1\" in %2")
+                .arg(name, database)
+                .toStdString());
     }
     return *job;
 }
@@ -122,8 +127,10 @@ void ExportKeptRecords(const store::KeptRecordsTable& table, bool withDownload,
                        const QString& what, const QString& title) {
     const UnitSystem units = UnitsOf(options);
     if (format == output::ExportFormat::Xls && units != UnitSystem::AsMeasured) {
-        throw UsageError("--units " + output::UnitSystemWord(units) +
-                         " needs an .xlsx or .csv file: an .XLS file holds the values as measured");
+        throw UsageError(QCoreApplication::translate(
+                             "CliFiles", "--units %1 needs an .xlsx or .csv file: an .XLS file "
+                                         "holds the values as measured")
+                             .arg(output::UnitSystemWord(units)));
     }
     const std::filesystem::path target = files::LocalPath(path);
     output::ExportOptions exportOptions;
@@ -133,14 +140,26 @@ void ExportKeptRecords(const store::KeptRecordsTable& table, bool withDownload,
     const output::ExportResult result = output::ExportKeptRecords(
         table, withDownload ? output::DownloadColumn::First : output::DownloadColumn::Omit, format,
         target, exportOptions);
-    QString said = QString("Exported %1 of %2").arg(Plural(result.Rows, "record", "records"), what);
-    if (path != "-") {
-        said += " to " + files::ShownPath(std::filesystem::absolute(target));
-    }
+    const QString rows =
+        result.Rows == 1
+            ? QCoreApplication::translate("CliTotals", "Exported 1 record of %1").arg(what)
+            : QCoreApplication::translate("CliTotals", "Exported %1 records of %2")
+                  .arg(QString::number(result.Rows), what);
+    const QString shown =
+        path == "-" ? QString() : files::ShownPath(std::filesystem::absolute(target));
+    const QString to = shown.isEmpty()
+                           ? rows
+                           : QCoreApplication::translate("CliTotals", "%1 to %2").arg(rows, shown);
+    QString said = to;
     if (units != UnitSystem::AsMeasured) {
-        said += QString(" in %1 units; %2 (no quantity in them)")
-                    .arg(output::UnitSystemWord(units),
-                         Plural(result.TextValues, "value stayed text", "values stayed text"));
+        const QString word = output::UnitSystemWord(units);
+        said = result.TextValues == 1
+                   ? QCoreApplication::translate(
+                         "CliTotals", "%1 in %2 units; 1 value stayed text (no quantity in them)")
+                         .arg(to, word)
+                   : QCoreApplication::translate(
+                         "CliTotals", "%1 in %2 units; %3 values stayed text (no quantity in them)")
+                         .arg(to, word, QString::number(result.TextValues));
     }
     std::fprintf(stderr, "%s\n", said.toUtf8().constData());
 }
@@ -171,14 +190,16 @@ void PrintTotals(const store::KeptRecordsTable& table, const CliOptions& options
         return;
     }
     if (totals.empty()) {
-        std::fprintf(stderr, "No length, area or volume to total.\n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "CliTotals", "No length, area or volume to total.")));
         return;
     }
     const NumberFormat numbers = NumberFormat::FromCurrentLocale();
     for (const KindTotal& total : totals) {
         QString line = QString("%1\t%2\t%3")
                            .arg(output::KindWord(total.Kind), output::TotalText(total, numbers),
-                                Plural(total.Records, "record", "records"));
+                                RecordCount(total.Records));
         if (!total.LeftOut.empty()) {
             QStringList which;
             for (const std::int64_t row : total.LeftOut) {
@@ -186,8 +207,12 @@ void PrintTotals(const store::KeptRecordsTable& table, const CliOptions& options
                 which << (perDownload ? QString::number(r.RecNo)
                                       : QString("%1/%2").arg(r.DownloadId).arg(r.RecNo));
             }
-            line += QString("\tleft out, written in other units: %1 %2")
-                        .arg(which.size() == 1 ? "record" : "records", which.join(", "));
+            line += (which.size() == 1
+                         ? QCoreApplication::translate(
+                               "CliTotals", "\tleft out, written in other units: record %1")
+                         : QCoreApplication::translate(
+                               "CliTotals", "\tleft out, written in other units: records %1"))
+                        .arg(which.join(", "));
         }
         PrintLine(line);
     }

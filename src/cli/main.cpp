@@ -10,7 +10,6 @@
 #include "cli_options.h"
 #include "command_table.h"
 #include "commands.h"
-#include "data_location.h"
 #include "exit_status.h"
 #include "file_names.h"
 #include "standard_output.h"
@@ -18,22 +17,6 @@
 #include "translation_loader.h"
 
 namespace rangedesk::cli {
-
-void PrintError(const QString& message) {
-    std::fprintf(stderr, "rangedesk-cli: %s\n", message.toUtf8().constData());
-}
-
-QString DatabaseFor(const CliOptions& options) {
-    if (!options.Database.isEmpty()) {
-        return options.Database;
-    }
-    // The same rule as the window: an installed program's user has a database of their own.
-    const QString programDir = QCoreApplication::applicationDirPath();
-    if (options.Command != "" && !options.Version) {
-        return store::PrepareUserData(programDir).Database;
-    }
-    return store::LocateData(programDir).Database;
-}
 
 namespace {
 
@@ -85,18 +68,20 @@ int main(int argc, char** argv) {
         // File names keep their bytes, UTF-8 or not.
         arguments << rangedesk::files::NameFromBytes(argv[i]);
     }
-    CliOptions options;
+    // The kind of application depends on the command (printing lays text out, which needs the
+    // GUI library; no display is used), yet a usage error must be said in the user's language:
+    // a first reading of the command line picks the application, the translator comes next, and
+    // the second reading says what is wrong. Parsing has no effects, so reading twice is safe.
+    bool prints = false;
     try {
-        options = ParseCommandLine(arguments);
-    } catch (const UsageError& e) {
-        PrintError(e.Message() + " (rangedesk-cli --help tells more)");
-        return kUsage;
+        const CliOptions peek = ParseCommandLine(arguments);
+        prints = !peek.Help &&
+                 (peek.Command == "print" || (peek.Command == "job" && peek.Action == "report"));
+    } catch (const UsageError&) {
+        prints = false;
     }
-    // Printing lays text out, which needs the GUI library; no display is used.
-    const bool prints =
-        options.Command == "print" || (options.Command == "job" && options.Action == "report");
     std::unique_ptr<QCoreApplication> application;
-    if (prints && !options.Help) {
+    if (prints) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
@@ -107,5 +92,13 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName("RangeDesk");
     QCoreApplication::setApplicationName("RangeDesk");
     rangedesk::desktop::SetUpUiLanguage(*application);
+    CliOptions options;
+    try {
+        options = ParseCommandLine(arguments);
+    } catch (const UsageError& e) {
+        PrintError(QCoreApplication::translate("CliMain", "%1 (rangedesk-cli --help tells more)")
+                       .arg(e.Message()));
+        return kUsage;
+    }
     return RunChecked(options);
 }

@@ -1,4 +1,5 @@
 #include "progress_line.h"
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -7,11 +8,11 @@ namespace rangedesk::cli {
 QString ProgressBarText(int record, int total, double seconds, int width) {
     const int done = total > 0 ? record * width / total : width;
     QString text = '[' + QString(done, '#') + QString(width - done, '.') + ']';
-    text += QString(" Record %1 of %2").arg(record).arg(total);
+    text += QCoreApplication::translate("CliProgress", " Record %1 of %2").arg(record).arg(total);
     if (seconds > 0 && record > 1) {
         const double rate = (record - 1) / seconds;
         const int left = static_cast<int>(std::lround((total - record + 1) / rate));
-        text += QString("  %1/s  %2:%3 left")
+        text += QCoreApplication::translate("CliProgress", "  %1/s  %2:%3 left")
                     .arg(rate, 0, 'f', 1)
                     .arg(left / 60)
                     .arg(left % 60, 2, 10, QChar('0'));
@@ -36,7 +37,10 @@ void ProgressPrinter::Show(int record, int total) {
     const int tenth = record * 10 / total;
     if (tenth != lastTenth_) {
         lastTenth_ = tenth;
-        std::fprintf(out_, "Record %d of %d\n", record, total);
+        std::fprintf(out_, "%s\n",
+                     qPrintable(QCoreApplication::translate("CliProgress", "Record %1 of %2")
+                                    .arg(record)
+                                    .arg(total)));
         std::fflush(out_);
     }
 }

@@ -1,8 +1,11 @@
 #include "standard_output.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstdio>
 
+#include "commands.h"
 #include "file_error.h"
 #include "file_names.h"
 
@@ -11,8 +14,10 @@ namespace {
 
 [[noreturn]] void Fail(int error) {
     const QString reason = files::SystemReason(error == 0 ? EIO : error);
-    throw files::FileError(files::FileError::Kind::System, "standard output", reason,
-                           "cannot write standard output: " + reason, error);
+    throw files::FileError(
+        files::FileError::Kind::System, "standard output", reason,
+        QCoreApplication::translate("CliOutput", "cannot write standard output: %1").arg(reason),
+        error);
 }
 
 } // namespace
@@ -28,6 +33,10 @@ void PrintOut(QByteArrayView bytes) {
 
 void PrintLine(const QString& text) {
     PrintOut(text.toUtf8() + '\n');
+}
+
+void PrintError(const QString& message) {
+    std::fprintf(stderr, "rangedesk-cli: %s\n", message.toUtf8().constData());
 }
 
 void FlushOut() {

@@ -26,17 +26,21 @@ TypeResult ClipboardTyper::Type(const KeyStrokes& strokes) {
     const QString text = StrokesCharacters(strokes);
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         return {TypeOutcome::Failed, Name(),
-                QStringLiteral("cannot put \"%1\" on the clipboard: this process has no "
-                               "graphical session (no QGuiApplication)")
+                QCoreApplication::translate(
+                    "Typing", "cannot put \"%1\" on the clipboard: this process has no "
+                              "graphical session (no QGuiApplication)")
                     .arg(text)};
     }
     QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
     const NotifyResult notified =
         notifier_.Notify(Tr("Reading on the clipboard"),
                          Tr("%1 is on the clipboard: paste it with Ctrl+V.").arg(text));
-    QString message = QStringLiteral("put \"%1\" on the clipboard").arg(text);
-    message += notified.shown ? QStringLiteral(" and showed a notification")
-                              : QStringLiteral("; %1").arg(notified.error);
+    const QString message =
+        notified.shown ? QCoreApplication::translate(
+                             "Typing", "put \"%1\" on the clipboard and showed a notification")
+                             .arg(text)
+                       : QCoreApplication::translate("Typing", "put \"%1\" on the clipboard; %2")
+                             .arg(text, notified.error);
     return {TypeOutcome::OnClipboard, Name(), message};
 }
 

@@ -1,5 +1,7 @@
 #include "desktop_notifier.h"
 
+#include <QCoreApplication>
+
 #include <QDBusMessage>
 #include <QVariantMap>
 
@@ -26,7 +28,7 @@ NotifyResult DesktopNotifier::Notify(const QString& summary, const QString& body
          << kExpireDefault;
     const QDBusMessage reply = CallAndWait(bus_, call, timeout_);
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        return {false, QStringLiteral("notification through %1 failed: %2")
+        return {false, QCoreApplication::translate("Typing", "notification through %1 failed: %2")
                            .arg(kService, DBusErrorText(reply))};
     }
     return {true, {}};

@@ -1,5 +1,7 @@
 #include "fallback_typer.h"
 
+#include <QCoreApplication>
+
 namespace rangedesk::desktop {
 
 FallbackTyper::FallbackTyper(std::unique_ptr<Typer> primary, std::unique_ptr<Typer> fallback)
@@ -15,7 +17,7 @@ TypeResult FallbackTyper::Type(const KeyStrokes& strokes) {
         return first;
     }
     TypeResult second = fallback_->Type(strokes);
-    second.message = QStringLiteral("%1 failed (%2); %3: %4")
+    second.message = QCoreApplication::translate("Typing", "%1 failed (%2); %3: %4")
                          .arg(first.method, first.message, second.method, second.message);
     return second;
 }

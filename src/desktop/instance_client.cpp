@@ -1,5 +1,7 @@
 #include "instance_client.h"
 
+#include <QCoreApplication>
+
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -27,12 +29,15 @@ InstanceCallResult ErrorOf(const QDBusMessage& reply) {
     const QString name = reply.errorName();
     if (name == u"org.freedesktop.DBus.Error.ServiceUnknown" ||
         name == u"org.freedesktop.DBus.Error.NameHasNoOwner") {
-        return {InstanceError::NotRunning, QStringLiteral("RangeDesk is not running")};
+        return {InstanceError::NotRunning,
+                QCoreApplication::translate("InstanceClient", "RangeDesk is not running")};
     }
     if (name == u"org.freedesktop.DBus.Error.NoReply" ||
         name == u"org.freedesktop.DBus.Error.Timeout") {
-        return {InstanceError::Timeout,
-                QStringLiteral("RangeDesk did not answer in time (%1)").arg(reply.errorMessage())};
+        return {
+            InstanceError::Timeout,
+            QCoreApplication::translate("InstanceClient", "RangeDesk did not answer in time (%1)")
+                .arg(reply.errorMessage())};
     }
     if (name.startsWith(kInstanceInterface + QStringLiteral(".Error."))) {
         return {InstanceErrorFromName(name), reply.errorMessage()};

@@ -1,5 +1,7 @@
 #include "typing_template.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -51,8 +53,10 @@ TypingTemplate TypingTemplate::Parse(const QString& text) {
         }
         if (c == u'}') {
             throw TypingTemplateError(
-                QStringLiteral("Typing template \"%1\": a \"}\" at position %2 closes no field "
-                               "(write \"}}\" for a brace)")
+                QCoreApplication::translate(
+                    "TypingTemplate",
+                    "Typing template \"%1\": a \"}\" at position %2 closes no field "
+                    "(write \"}}\" for a brace)")
                     .arg(text)
                     .arg(i + 1)
                     .toStdString());
@@ -64,8 +68,10 @@ TypingTemplate TypingTemplate::Parse(const QString& text) {
         const qsizetype close = text.indexOf(u'}', i + 1);
         if (close < 0) {
             throw TypingTemplateError(
-                QStringLiteral("Typing template \"%1\": the \"{\" at position %2 is not closed; "
-                               "the fields are %3")
+                QCoreApplication::translate(
+                    "TypingTemplate",
+                    "Typing template \"%1\": the \"{\" at position %2 is not closed; "
+                    "the fields are %3")
                     .arg(text)
                     .arg(i + 1)
                     .arg(KnownFieldsText())
@@ -77,7 +83,9 @@ TypingTemplate TypingTemplate::Parse(const QString& text) {
         });
         if (known == kFields.end()) {
             throw TypingTemplateError(
-                QStringLiteral("Typing template \"%1\": unknown field {%2}; the fields are %3")
+                QCoreApplication::translate(
+                    "TypingTemplate",
+                    "Typing template \"%1\": unknown field {%2}; the fields are %3")
                     .arg(text, name, KnownFieldsText())
                     .toStdString());
         }

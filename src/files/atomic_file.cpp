@@ -1,5 +1,7 @@
 #include "atomic_file.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -23,8 +25,9 @@ namespace {
 
 FileError WriteError(const QString& file, int error) {
     const QString reason = SystemReason(error);
-    return FileError(FileError::Kind::System, file, reason,
-                     QString("cannot write %1: %2").arg(file, reason), error);
+    return FileError(
+        FileError::Kind::System, file, reason,
+        QCoreApplication::translate("FileError", "cannot write %1: %2").arg(file, reason), error);
 }
 
 // The process's umask, read without changing it (umask() would, for every thread at once).
@@ -147,9 +150,11 @@ void CopyFileAtomically(const fs::path& source, const fs::path& target,
                         std::optional<qint64> limit, AtomicFileOptions options) {
     RegularFileReader in(source);
     const auto tooLarge = [&] {
-        const QString reason = QString("it is larger than %1 bytes").arg(*limit);
+        const QString reason =
+            QCoreApplication::translate("FileError", "it is larger than %1 bytes").arg(*limit);
         return FileError(FileError::Kind::TooLarge, ShownPath(source), reason,
-                         QString("cannot read %1: %2").arg(ShownPath(source), reason));
+                         QCoreApplication::translate("FileError", "cannot read %1: %2")
+                             .arg(ShownPath(source), reason));
     };
     if (limit && in.Size() > *limit) {
         throw tooLarge();

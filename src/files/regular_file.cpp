@@ -1,5 +1,7 @@
 #include "regular_file.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -15,7 +17,9 @@ namespace {
 FileError ReadError(FileError::Kind kind, const std::filesystem::path& path, const QString& reason,
                     int error = 0) {
     const QString file = ShownPath(path);
-    return FileError(kind, file, reason, QString("cannot read %1: %2").arg(file, reason), error);
+    return FileError(
+        kind, file, reason,
+        QCoreApplication::translate("FileError", "cannot read %1: %2").arg(file, reason), error);
 }
 
 FileError SystemReadError(const std::filesystem::path& path, int error) {
@@ -38,10 +42,13 @@ RegularFileReader::RegularFileReader(std::filesystem::path path) : path_(std::mo
     if (!S_ISREG(st.st_mode)) {
         ::close(fd_);
         if (S_ISDIR(st.st_mode)) {
-            throw ReadError(FileError::Kind::Folder, path_, "it is a folder");
+            throw ReadError(FileError::Kind::Folder, path_,
+                            QCoreApplication::translate("FileError", "it is a folder"));
         }
-        throw ReadError(FileError::Kind::NotRegularFile, path_,
-                        "it is not a regular file (a device, a pipe or a socket)");
+        throw ReadError(
+            FileError::Kind::NotRegularFile, path_,
+            QCoreApplication::translate("FileError",
+                                        "it is not a regular file (a device, a pipe or a socket)"));
     }
     size_ = st.st_size;
 }
@@ -65,8 +72,9 @@ qint64 RegularFileReader::Read(char* data, qint64 capacity) {
 QByteArray ReadRegularFile(const std::filesystem::path& path, qint64 limit) {
     RegularFileReader file(path);
     const auto tooLarge = [&] {
-        return ReadError(FileError::Kind::TooLarge, path,
-                         QString("it is larger than %1 bytes").arg(limit));
+        return ReadError(
+            FileError::Kind::TooLarge, path,
+            QCoreApplication::translate("FileError", "it is larger than %1 bytes").arg(limit));
     };
     if (file.Size() > limit) {
         throw tooLarge();

@@ -1,5 +1,7 @@
 #include "meter_link.h"
 
+#include <QCoreApplication>
+
 namespace rangedesk::meter {
 namespace {
 
@@ -7,42 +9,65 @@ constexpr int kDataThreadSleepMs = 50;
 
 } // namespace
 
+// Two paragraphs, the line break between them a carriage return as the message box wants.
 QString NoAccessMessage(const QString& node) {
-    return QString("A meter was found at %1, but it cannot be opened for reading and writing: "
-                   "this user has no access to its device node.\r"
-                   "Install the udev rule 70-rangedesk.rules (see \"Letting your user open the "
-                   "meter\" in /usr/share/doc/rangedesk/README.md, or man rangedesk), then plug "
-                   "the meter in again.")
-        .arg(node);
+    return QCoreApplication::translate(
+               "MeterLink", "A meter was found at %1, but it cannot be opened for reading and "
+                            "writing: this user has no access to its device node.")
+               .arg(node) +
+           '\r' +
+           QCoreApplication::translate(
+               "MeterLink",
+               "Install the udev rule 70-rangedesk.rules (see \"Letting your user open the "
+               "meter\" in /usr/share/doc/rangedesk/README.md, or man rangedesk), then plug "
+               "the meter in again.");
 }
 
 QString ExchangeStatusText(std::string_view command, Outcome outcome) {
     const QString cmd = QString::fromLatin1(command.data(), qsizetype(command.size()));
     switch (outcome) {
     case Outcome::Success:
-        return cmd + "  Instructions sent successfully";
+        return QCoreApplication::translate("MeterLink", "%1  Instructions sent successfully")
+            .arg(cmd);
     case Outcome::NoRecord:
-        return cmd + "  No record";
+        return QCoreApplication::translate("MeterLink", "%1  No record").arg(cmd);
     case Outcome::NoReply:
-        return cmd + "  No reply";
+        return QCoreApplication::translate("MeterLink", "%1  No reply").arg(cmd);
     default:
-        return cmd + "  Instructions sent failure";
+        return QCoreApplication::translate("MeterLink", "%1  Instructions sent failure").arg(cmd);
     }
 }
 
 QString ExchangeFailureText(const ExchangeResult& result) {
     switch (result.outcome) {
     case Outcome::Failure:
-        return "the meter's reply failed its " + QString::fromLatin1(ReplyFaultName(result.fault)) +
-               " check";
+        switch (result.fault) {
+        case ReplyFault::EchoMismatch:
+            return QCoreApplication::translate("MeterLink",
+                                               "the meter's reply failed its echo check");
+        case ReplyFault::Checksum:
+            return QCoreApplication::translate("MeterLink",
+                                               "the meter's reply failed its checksum check");
+        case ReplyFault::Marker:
+            return QCoreApplication::translate("MeterLink", "the meter's reply failed its # check");
+        case ReplyFault::Length:
+            return QCoreApplication::translate("MeterLink",
+                                               "the meter's reply failed its length check");
+        case ReplyFault::None:
+            break;
+        }
+        return QCoreApplication::translate("MeterLink", "the meter's reply failed its %1 check")
+            .arg(QString::fromLatin1(ReplyFaultName(result.fault)));
     case Outcome::WriteFailed:
-        return "the command could not be sent: " + QString::fromStdString(result.writeError);
+        return QCoreApplication::translate("MeterLink", "the command could not be sent: %1")
+            .arg(QString::fromStdString(result.writeError));
     case Outcome::NotConnected:
-        return "the meter is not connected";
+        return QCoreApplication::translate("MeterLink", "the meter is not connected");
     case Outcome::Refused:
-        return "another command was waiting for its reply";
+        return QCoreApplication::translate("MeterLink",
+                                           "another command was waiting for its reply");
     default:
-        return "the meter did not answer";
+        return QCoreApplication::translate("MeterLink", "the meter did not answer");
     }
 }
 

@@ -1,5 +1,7 @@
 #include "client_report.h"
 
+#include <QCoreApplication>
+
 #include <QAbstractItemModel>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -201,19 +203,23 @@ PrintOutcome PrintClientReport(const QAbstractItemModel& records, const ClientRe
         return PrintOutcome::NoRows;
     }
     if (QString::fromStdString(def->Connection) != kClientReportConnection) {
-        Refuse(definitionFile, QString("the report reads the connection %1, not %2")
+        Refuse(definitionFile, QCoreApplication::translate(
+                                   "ReportError", "the report reads the connection %1, not %2")
                                    .arg(Shown(def->Connection), kClientReportConnection));
     }
     std::vector<int> fields;
     for (const ReportColumn& column : def->Columns) {
         fields.push_back(FieldIndex(records, column.Field));
         if (fields.back() < 0) {
-            Refuse(definitionFile, "no field " + Shown(column.Field) + " in the data");
+            Refuse(definitionFile,
+                   QCoreApplication::translate("ReportError", "no field %1 in the data")
+                       .arg(Shown(column.Field)));
         }
     }
     const int groupField = def->Group ? FieldIndex(records, def->Group->Field) : -1;
     if (def->Group && groupField < 0) {
-        Refuse(definitionFile, "no field " + Shown(def->Group->Field) + " to group by");
+        Refuse(definitionFile, QCoreApplication::translate("ReportError", "no field %1 to group by")
+                                   .arg(Shown(def->Group->Field)));
     }
     report::PreparePage(*def, device, definitionFile);
     const Fonts fonts = FontsOf(*def);
@@ -224,7 +230,9 @@ PrintOutcome PrintClientReport(const QAbstractItemModel& records, const ClientRe
     const ShownCells cells(records, units);
     QPainter painter;
     if (!painter.begin(&device)) {
-        throw ReportError("The printer cannot be started");
+        throw ReportError(
+            QCoreApplication::translate("ReportError", "The printer cannot be started")
+                .toStdString());
     }
     PaintPages(pages, *def, fields, cells, fonts, metrics, device, painter);
     painter.end();

@@ -1,10 +1,14 @@
 #include "export_error.h"
 
+#include <QCoreApplication>
+
 namespace rangedesk::output {
 namespace {
 
 QString MessageOf(const QString& file, const QString& reason) {
-    return file.isEmpty() ? reason : QString("cannot write %1: %2").arg(file, reason);
+    return file.isEmpty() ? reason
+                          : QCoreApplication::translate("ExportError", "cannot write %1: %2")
+                                .arg(file, reason);
 }
 
 ExportError::Kind KindOf(files::FileError::Kind kind) {

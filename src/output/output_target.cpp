@@ -1,5 +1,7 @@
 #include "output_target.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -51,8 +53,10 @@ bool SameFile(const fs::path& a, const fs::path& b) {
 }
 
 [[noreturn]] void RefuseProtected(const QString& name) {
-    throw ExportError(ExportError::Kind::Protected, name, "it is the record database",
-                      QString("%1 is the record database").arg(name));
+    throw ExportError(
+        ExportError::Kind::Protected, name,
+        QCoreApplication::translate("ExportError", "it is the record database"),
+        QCoreApplication::translate("ExportError", "%1 is the record database").arg(name));
 }
 
 // Standard output redirected into the database (">> DistLib.mdb") is refused as well.
@@ -84,7 +88,9 @@ void CheckTarget(const fs::path& path, SpecialFile special,
     const std::string& bytes = path.native();
     if (std::all_of(bytes.begin(), bytes.end(),
                     [](char c) { return static_cast<unsigned char>(c) <= ' '; })) {
-        throw ExportError(ExportError::Kind::NoName, {}, "no file is named to write to");
+        throw ExportError(
+            ExportError::Kind::NoName, {},
+            QCoreApplication::translate("ExportError", "no file is named to write to"));
     }
     if (path == "-") {
         CheckStandardOutput(protectedFiles);
@@ -101,12 +107,16 @@ void CheckTarget(const fs::path& path, SpecialFile special,
         return;
     }
     if (S_ISDIR(st.st_mode)) {
-        throw ExportError(ExportError::Kind::Folder, name, "it is a folder");
+        throw ExportError(ExportError::Kind::Folder, name,
+                          QCoreApplication::translate("ExportError", "it is a folder"));
     }
     if (special == SpecialFile::Refuse) {
-        throw ExportError(ExportError::Kind::NotRegularFile, name,
-                          "it is not a regular file (a device or a pipe), and is never replaced "
-                          "by one");
+        throw ExportError(
+            ExportError::Kind::NotRegularFile, name,
+            QCoreApplication::translate(
+                "ExportError",
+                "it is not a regular file (a device or a pipe), and is never replaced "
+                "by one"));
     }
 }
 

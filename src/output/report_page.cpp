@@ -1,5 +1,7 @@
 #include "report_page.h"
 
+#include <QCoreApplication>
+
 #include <QAbstractItemModel>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -24,10 +26,18 @@ QPageSize PageSizeNamed(const std::string& name) {
 }
 
 QString PageText(const ReportDefinition& def) {
-    return QString("page %1 %2 with margins of %3 mm at the top and %4 mm at the bottom")
-        .arg(QString::fromStdString(def.PageSize), def.Landscape ? "landscape" : "portrait")
-        .arg(def.MarginTopMm)
-        .arg(def.MarginBottomMm);
+    const QString size = QString::fromStdString(def.PageSize);
+    const QString top = QString("%1").arg(def.MarginTopMm);
+    const QString bottom = QString("%1").arg(def.MarginBottomMm);
+    return def.Landscape
+               ? QCoreApplication::translate(
+                     "ReportError",
+                     "page %1 landscape with margins of %2 mm at the top and %3 mm at the bottom")
+                     .arg(size, top, bottom)
+               : QCoreApplication::translate(
+                     "ReportError",
+                     "page %1 portrait with margins of %2 mm at the top and %3 mm at the bottom")
+                     .arg(size, top, bottom);
 }
 
 } // namespace
@@ -37,8 +47,9 @@ QString Shown(const std::string& text) {
 }
 
 [[noreturn]] void Refuse(const std::filesystem::path& file, const QString& why) {
-    throw ReportError(
-        QString("Report definition %1, %2").arg(files::ShownPath(file), why).toStdString());
+    throw ReportError(QCoreApplication::translate("ReportError", "Report definition %1, %2")
+                          .arg(files::ShownPath(file), why)
+                          .toStdString());
 }
 
 int FieldIndex(const QAbstractItemModel& table, const std::string& field) {
@@ -70,7 +81,8 @@ void PreparePage(const ReportDefinition& def, QPagedPaintDevice& device,
         QMarginsF(def.MarginLeftMm, def.MarginTopMm, def.MarginRightMm, def.MarginBottomMm),
         QPageLayout::Millimeter);
     if (!device.setPageLayout(layout)) {
-        Refuse(file, "the margins do not fit on the " + PageText(def));
+        Refuse(file, QCoreApplication::translate("ReportError", "the margins do not fit on the %1")
+                         .arg(PageText(def)));
     }
 }
 
@@ -84,8 +96,10 @@ PageMetrics Measure(const ReportDefinition& def, const QFont& font, QPagedPaintD
     m.line = static_cast<int>(std::ceil(fm.height() * 1.35));
     const int rowSpace = m.page.height() - m.line * fixedLines;
     if (m.line <= 0 || rowSpace < m.line) {
-        Refuse(file, "the " + PageText(def) +
-                         " leaves no room for the title, the column headings and one row");
+        Refuse(file, QCoreApplication::translate(
+                         "ReportError",
+                         "the %1 leaves no room for the title, the column headings and one row")
+                         .arg(PageText(def)));
     }
     m.rowsPerPage = rowSpace / m.line;
     double totalMm = 0;

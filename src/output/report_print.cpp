@@ -1,5 +1,7 @@
 #include "report_print.h"
 
+#include <QCoreApplication>
+
 #include <QAbstractItemModel>
 #include <QDate>
 #include <QFontMetrics>
@@ -88,14 +90,19 @@ void PaintPages(const QAbstractItemModel& table, const ReportDefinition& def,
 
 } // namespace
 
+QString NoRowsToPrintText() {
+    return QCoreApplication::translate("ReportError", "Have No Data in Database,Can not to Print!");
+}
+
 ReportDefinition LoadReportDefinition(const std::filesystem::path& file) {
     QByteArray text;
     try {
         text = files::ReadRegularFile(file, kMaxReportDefinitionBytes);
     } catch (const files::FileError& e) {
-        throw ReportError(QString("Cannot open the report definition %1: %2")
-                              .arg(e.File(), e.Reason())
-                              .toStdString());
+        throw ReportError(
+            QCoreApplication::translate("ReportError", "Cannot open the report definition %1: %2")
+                .arg(e.File(), e.Reason())
+                .toStdString());
     }
     try {
         return ParseReportDefinition(std::string_view(text.constData(), std::size_t(text.size())));
@@ -120,14 +127,17 @@ PrintOutcome PrintTable(const QAbstractItemModel& table,
         return PrintOutcome::NoRows;
     }
     if (QString::fromStdString(def->Connection) != kReportConnection) {
-        Refuse(definitionFile, QString("the report reads the connection %1, not %2")
+        Refuse(definitionFile, QCoreApplication::translate(
+                                   "ReportError", "the report reads the connection %1, not %2")
                                    .arg(Shown(def->Connection), kReportConnection));
     }
     std::vector<int> fields;
     for (const ReportColumn& column : def->Columns) {
         fields.push_back(FieldIndex(table, column.Field));
         if (fields.back() < 0) {
-            Refuse(definitionFile, "no field " + Shown(column.Field) + " in the data");
+            Refuse(definitionFile,
+                   QCoreApplication::translate("ReportError", "no field %1 in the data")
+                       .arg(Shown(column.Field)));
         }
     }
     report::PreparePage(*def, device, definitionFile);
@@ -137,7 +147,9 @@ PrintOutcome PrintTable(const QAbstractItemModel& table,
         report::Measure(*def, font, device, definitionFile, kHeaderLines + kFooterLines);
     QPainter painter;
     if (!painter.begin(&device)) {
-        throw ReportError("The printer cannot be started");
+        throw ReportError(
+            QCoreApplication::translate("ReportError", "The printer cannot be started")
+                .toStdString());
     }
     PaintPages(table, *def, fields, font, metrics, device, painter);
     painter.end();

@@ -15,8 +15,9 @@ namespace rangedesk::output {
 
 // The data connection a report definition reads the table's rows from.
 inline const QString kReportConnection = QStringLiteral("ReportDataSetConnection1");
-// What a print of an empty table says instead.
+// What a print of an empty table says instead; NoRowsToPrintText() is it in the user's language.
 inline const QString kNoRowsToPrint = QStringLiteral("Have No Data in Database,Can not to Print!");
+QString NoRowsToPrintText();
 // The largest report definition read.
 inline constexpr qint64 kMaxReportDefinitionBytes = qint64(1) << 20;
 

@@ -1,5 +1,7 @@
 #include "report_settings.h"
 
+#include <QCoreApplication>
+
 #include <QSettings>
 
 #include <stdexcept>
@@ -27,10 +29,12 @@ void ReportSettings::Save() const {
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         throw std::runtime_error(
-            QString("cannot write the settings %1: %2")
-                .arg(settings.fileName(), settings.status() == QSettings::AccessError
-                                              ? "it cannot be written"
-                                              : "it is not a settings file")
+            (settings.status() == QSettings::AccessError
+                 ? QCoreApplication::translate("ReportSettings",
+                                               "cannot write the settings %1: it cannot be written")
+                 : QCoreApplication::translate(
+                       "ReportSettings", "cannot write the settings %1: it is not a settings file"))
+                .arg(settings.fileName())
                 .toStdString());
     }
 }

@@ -1,5 +1,7 @@
 #include "table_export.h"
 
+#include <QCoreApplication>
+
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFileInfo>
@@ -107,13 +109,17 @@ QString ExtensionOf(ExportFormat format) {
 
 void CheckExportable(int rows, std::optional<ExportFormat> format) {
     if (rows == 0) {
-        throw ExportError(ExportError::Kind::EmptyTable, {}, "There are no records to export.");
+        throw ExportError(
+            ExportError::Kind::EmptyTable, {},
+            QCoreApplication::translate("ExportError", "There are no records to export."));
     }
     if (format == ExportFormat::Xls && rows > BiffSheet::kMaxDataRows) {
         throw ExportError(ExportError::Kind::TooManyRows, {},
-                          QString("%1 records are more than an Excel 97-2003 (.XLS) file holds "
-                                  "(%2); export them as an Excel workbook (.xlsx) or as CSV "
-                                  "instead")
+                          QCoreApplication::translate(
+                              "ExportError",
+                              "%1 records are more than an Excel 97-2003 (.XLS) file holds "
+                              "(%2); export them as an Excel workbook (.xlsx) or as CSV "
+                              "instead")
                               .arg(rows)
                               .arg(BiffSheet::kMaxDataRows));
     }
@@ -199,10 +205,13 @@ ExportResult ExportRecords(const QAbstractItemModel& table, const std::vector<Sh
                            ExportFormat format, const fs::path& target,
                            const ExportOptions& options) {
     if (format == ExportFormat::Xls && options.Units != UnitSystem::AsMeasured) {
-        throw ExportError(ExportError::Kind::UnitsInXls, {},
-                          "An Excel 97-2003 (.XLS) file holds the values as measured; export "
-                          "them as an Excel workbook (.xlsx) or as CSV to have them in " +
-                              UnitSystemWord(options.Units) + " units");
+        throw ExportError(
+            ExportError::Kind::UnitsInXls, {},
+            QCoreApplication::translate(
+                "ExportError",
+                "An Excel 97-2003 (.XLS) file holds the values as measured; export "
+                "them as an Excel workbook (.xlsx) or as CSV to have them in %1 units")
+                .arg(UnitSystemWord(options.Units)));
     }
     CheckExportable(table.rowCount(), format);
     CheckTarget(target, SpecialFile::Refuse, options.Protected);

@@ -1,5 +1,6 @@
 #include "download_summary.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace rangedesk::records {
@@ -21,23 +22,28 @@ QString RecordNumbersText(const std::vector<int>& numbers) {
 namespace {
 
 QString StoredOfAsked(const DownloadSummary& s) {
-    return QString("%1 of %2 records were stored.").arg(s.Stored).arg(s.Asked);
+    return QCoreApplication::translate("DownloadSummary", "%1 of %2 records were stored.")
+        .arg(s.Stored)
+        .arg(s.Asked);
 }
 
-QString MissingSentence(const DownloadSummary& s, const QString& lead) {
+// " " and `sentence` (which has the record numbers as %1), or nothing when none is missing.
+QString MissingSentence(const DownloadSummary& s, const QString& sentence) {
     if (s.Missing.empty()) {
         return {};
     }
-    return " " + lead + ": " + RecordNumbersText(s.Missing) + ".";
+    return " " + sentence.arg(RecordNumbersText(s.Missing));
 }
 
 QString AboveLimitSentence(const DownloadSummary& s) {
     if (s.Claimed <= kMaxRecordNumber) {
         return {};
     }
-    return QString(" The meter holds %1 records. Records 1 to 999 were downloaded; the records "
-                   "above 999 were not downloaded.")
-        .arg(s.Claimed);
+    return " " + QCoreApplication::translate(
+                     "DownloadSummary",
+                     "The meter holds %1 records. Records 1 to 999 were downloaded; the "
+                     "records above 999 were not downloaded.")
+                     .arg(s.Claimed);
 }
 
 } // namespace
@@ -45,15 +51,25 @@ QString AboveLimitSentence(const DownloadSummary& s) {
 QString DownloadSummaryText(const DownloadSummary& s) {
     switch (s.End) {
     case DownloadEnd::NoRecords:
-        return "No Record Found!";
+        return QCoreApplication::translate("DownloadSummary", "No Record Found!");
     case DownloadEnd::NoAnswer:
-        return "The meter did not answer the request for its record count; nothing was "
-               "downloaded.";
+        return QCoreApplication::translate(
+            "DownloadSummary", "The meter did not answer the request for its record count; "
+                               "nothing was downloaded.");
     case DownloadEnd::Cancelled:
-        return QString("Download cancelled: %1 of %2 records stored.").arg(s.Stored).arg(s.Asked);
+        return QCoreApplication::translate("DownloadSummary",
+                                           "Download cancelled: %1 of %2 records stored.")
+            .arg(s.Stored)
+            .arg(s.Asked);
     case DownloadEnd::Unplugged:
-        return "The meter was disconnected during the download: " + StoredOfAsked(s) +
-               MissingSentence(s, "These records were not stored");
+        return QCoreApplication::translate(
+                   "DownloadSummary",
+                   "The meter was disconnected during the download: %1 of %2 records "
+                   "were stored.")
+                   .arg(s.Stored)
+                   .arg(s.Asked) +
+               MissingSentence(s, QCoreApplication::translate(
+                                      "DownloadSummary", "These records were not stored: %1."));
     case DownloadEnd::DatabaseError:
         return s.Error;
     case DownloadEnd::Complete:
@@ -63,8 +79,11 @@ QString DownloadSummaryText(const DownloadSummary& s) {
         s.Missing.empty()
             ? QString()
             : StoredOfAsked(s) +
-                  MissingSentence(s, "These records could not be read from the meter and were "
-                                     "not stored");
+                  MissingSentence(s,
+                                  QCoreApplication::translate(
+                                      "DownloadSummary",
+                                      "These records could not be read from the meter and were not "
+                                      "stored: %1."));
     const QString text = missing + AboveLimitSentence(s);
     return text.trimmed();
 }

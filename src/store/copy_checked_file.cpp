@@ -1,5 +1,7 @@
 #include "copy_checked_file.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 
 #include <cerrno>
@@ -48,9 +50,11 @@ void CopyCheckedFile(const QString& from, const QString& to, qint64 maxBytes,
             maxBytes, options);
     } catch (const files::FileError& e) {
         const bool ofSource = e.File() == files::ShownPath(source);
-        throw StoreError(KindOf(e, ofSource), StoreAction::Prepare, to,
-                         ofSource ? QString("%1: %2").arg(from, e.Reason())
-                                  : QString("its folder cannot be written: %1").arg(e.Reason()));
+        throw StoreError(
+            KindOf(e, ofSource), StoreAction::Prepare, to,
+            ofSource ? QString("%1: %2").arg(from, e.Reason())
+                     : QCoreApplication::translate("StoreError", "its folder cannot be written: %1")
+                           .arg(e.Reason()));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "data_location.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,7 +39,8 @@ void MakeFolders(const QString& folder, const QString& database) {
             throw StoreError(
                 error == EACCES || error == EROFS ? StoreErrorKind::ReadOnly : StoreErrorKind::Io,
                 StoreAction::Prepare, database,
-                QString("the folder %1 cannot be made: %2").arg(made, SystemReason(error)));
+                QCoreApplication::translate("StoreError", "the folder %1 cannot be made: %2")
+                    .arg(made, SystemReason(error)));
         }
         if (end < 0) {
             return;
@@ -118,25 +121,29 @@ void PrepareUserDatabase(const DataLocation& location) {
         return; // the program folder's own database
     }
     if (location.Database.isEmpty()) {
-        throw StoreError(StoreErrorKind::Io, StoreAction::Prepare, {},
-                         "HOME is not set to an absolute folder, so there is no folder for it");
+        throw StoreError(
+            StoreErrorKind::Io, StoreAction::Prepare, {},
+            QCoreApplication::translate(
+                "StoreError",
+                "HOME is not set to an absolute folder, so there is no folder for it"));
     }
     struct stat st {};
     if (::lstat(files::LocalPath(location.Database).c_str(), &st) == 0) {
         return; // made before; opening it says what is wrong with it, if anything
     }
     MakeFolders(QFileInfo(location.Database).absolutePath(), location.Database);
-    CopyCheckedFile(location.Template, location.Database, kMaxTemplateBytes,
-                    [&](const QString& copy) {
-                        try {
-                            CheckPrivateDatabaseFile(copy);
-                        } catch (const StoreError& e) {
-                            throw StoreError(e.Kind(), StoreAction::Prepare, location.Database,
-                                             QString("the template %1 is not a RangeDesk "
-                                                     "database: %2")
-                                                 .arg(location.Template, e.Reason()));
-                        }
-                    });
+    CopyCheckedFile(
+        location.Template, location.Database, kMaxTemplateBytes, [&](const QString& copy) {
+            try {
+                CheckPrivateDatabaseFile(copy);
+            } catch (const StoreError& e) {
+                throw StoreError(e.Kind(), StoreAction::Prepare, location.Database,
+                                 QCoreApplication::translate("StoreError",
+                                                             "the template %1 is not a RangeDesk "
+                                                             "database: %2")
+                                     .arg(location.Template, e.Reason()));
+            }
+        });
 }
 
 DataLocation PrepareUserData(const QString& programDir) {

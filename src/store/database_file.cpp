@@ -1,5 +1,7 @@
 #include "database_file.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 
 #include <cerrno>
@@ -26,10 +28,11 @@ constexpr std::size_t kHeaderLength = 100;
 [[noreturn]] void Refuse(const files::FileError& e, const QString& path) {
     switch (e.GetKind()) {
     case files::FileError::Kind::Folder:
-        throw StoreError(StoreErrorKind::NotOurs, StoreAction::Open, path, "it is a folder");
+        throw StoreError(StoreErrorKind::NotOurs, StoreAction::Open, path,
+                         QCoreApplication::translate("StoreError", "it is a folder"));
     case files::FileError::Kind::NotRegularFile:
         throw StoreError(StoreErrorKind::NotOurs, StoreAction::Open, path,
-                         "it is not a regular file");
+                         QCoreApplication::translate("StoreError", "it is not a regular file"));
     case files::FileError::Kind::TooLarge:
     case files::FileError::Kind::System:
         break;
@@ -56,7 +59,7 @@ DatabaseFileFacts InspectDatabaseFile(const QString& path) {
     if (n > 0 && (std::size_t(n) < kHeaderTextLength ||
                   std::memcmp(header, kHeaderText, kHeaderTextLength) != 0)) {
         throw StoreError(StoreErrorKind::NotOurs, StoreAction::Open, path,
-                         "file is not a database");
+                         QCoreApplication::translate("StoreError", "file is not a database"));
     }
     DatabaseFileFacts facts;
     facts.WriteAheadLog =

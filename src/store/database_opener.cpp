@@ -1,5 +1,7 @@
 #include "database_opener.h"
 
+#include <QCoreApplication>
+
 #include "database_file.h"
 #include "load_data_sql.h"
 #include "schema.h"
@@ -25,8 +27,10 @@ void CheckLoadData(SqlConnection& connection) {
 void RefuseNewerLayout(const SqlConnection& connection, int version) {
     if (version > kSchemaVersion) {
         throw StoreError(StoreErrorKind::NewerVersion, StoreAction::Open, connection.Path(),
-                         QString("its layout is version %1, this program knows version %2. It "
-                                 "is left as it is; install the newer RangeDesk to use it.")
+                         QCoreApplication::translate(
+                             "StoreError",
+                             "its layout is version %1, this program knows version %2. It "
+                             "is left as it is; install the newer RangeDesk to use it.")
                              .arg(version)
                              .arg(kSchemaVersion));
     }

@@ -1,5 +1,7 @@
 #include "download_writer.h"
 
+#include <QCoreApplication>
+
 #include <QDateTime>
 #include <QSqlQuery>
 #include <QUuid>
@@ -70,7 +72,10 @@ void DownloadWriter::RefuseDuringOwnDownload() const {
 
 void DownloadWriter::RequireDownload(qint64 id) const {
     if (!DownloadHistory(store_).Find(id)) {
-        throw HistoryRefusal("There is no download " + std::to_string(id) + ".");
+        throw HistoryRefusal(
+            QCoreApplication::translate("HistoryRefusal", "There is no download %1.")
+                .arg(id)
+                .toStdString());
     }
 }
 
@@ -190,14 +195,19 @@ RedecodeResult DownloadWriter::Redecode(qint64 id) {
     const DownloadHistory history(store_);
     const std::optional<DownloadInfo> download = history.Find(id);
     if (!download) {
-        throw HistoryRefusal("There is no download " + std::to_string(id) + ".");
+        throw HistoryRefusal(
+            QCoreApplication::translate("HistoryRefusal", "There is no download %1.")
+                .arg(id)
+                .toStdString());
     }
     if (!records::IsKnownModel(download->Model)) {
-        throw HistoryRefusal(QString("Download %1 is of no known meter model (it was imported "
-                                     "from an older version or made by another program); its "
-                                     "records cannot be decoded again.")
-                                 .arg(id)
-                                 .toStdString());
+        throw HistoryRefusal(
+            QCoreApplication::translate("HistoryRefusal",
+                                        "Download %1 is of no known meter model (it was imported "
+                                        "from an older version or made by another program); its "
+                                        "records cannot be decoded again.")
+                .arg(id)
+                .toStdString());
     }
     const std::vector<HistoryRecord> kept = history.Records(id);
     std::vector<records::LoadDataTexts> keptTexts;

@@ -1,5 +1,7 @@
 #include "job_book.h"
 
+#include <QCoreApplication>
+
 #include <QSqlQuery>
 
 #include "outbox.h"
@@ -55,7 +57,8 @@ void RefuseTakenName(SqlConnection& c, const QString& name, qint64 except) {
     QSqlQuery q =
         c.Run("SELECT name FROM Jobs WHERE name_key = ? AND id <> ?", {JobNameKey(name), except});
     if (q.next()) {
-        Refuse(QString("there is a job \"%1\" already").arg(q.value(0).toString()));
+        Refuse(QCoreApplication::translate("JobRefusal", "there is a job \"%1\" already")
+                   .arg(q.value(0).toString()));
     }
 }
 
@@ -92,7 +95,7 @@ std::optional<JobInfo> JobBook::FindNamed(const QString& name) const {
 JobInfo JobBook::Require(qint64 id) const {
     std::optional<JobInfo> job = Find(id);
     if (!job) {
-        Refuse(QString("there is no job %1").arg(id));
+        Refuse(QCoreApplication::translate("JobRefusal", "there is no job %1").arg(id));
     }
     return *job;
 }
@@ -179,7 +182,8 @@ void JobBook::Assign(qint64 downloadId, std::optional<qint64> jobId) {
     EditHistory(store_, [&](SqlConnection& c) {
         QSqlQuery download = c.Run("SELECT uuid FROM Downloads WHERE id = ?", {downloadId});
         if (!download.next()) {
-            Refuse(QString("there is no download %1").arg(downloadId));
+            Refuse(QCoreApplication::translate("JobRefusal", "there is no download %1")
+                       .arg(downloadId));
         }
         const QUuid uuid = QUuid::fromString(download.value(0).toString());
         download.finish();

@@ -1,5 +1,7 @@
 #include "load_data_model.h"
 
+#include <QCoreApplication>
+
 #include "load_data_columns.h"
 #include "store_error.h"
 
@@ -122,8 +124,9 @@ bool LoadDataModel::setData(const QModelIndex& index, const QVariant& value, int
         return true;
     }
     if (!store_.UpdateLoadDataCell(row.RowId, index.column(), text)) {
-        throw StoreError(StoreErrorKind::Io, StoreAction::Write, store_.Path(),
-                         "the record was removed from the database");
+        throw StoreError(
+            StoreErrorKind::Io, StoreAction::Write, store_.Path(),
+            QCoreApplication::translate("StoreError", "the record was removed from the database"));
     }
     row.Texts[column] = text;
     row.Nulls[column] = false;

@@ -1,5 +1,7 @@
 #include "push_rows.h"
 
+#include <QCoreApplication>
+
 #include <QSqlQuery>
 
 #include "database_opener.h"
@@ -114,10 +116,12 @@ PushRows::PushRows(QString databasePath, StoreAccess access)
     OpenedDatabase opened = OpenDatabase(path_, access);
     connection_ = std::move(opened.Connection);
     if (opened.Version > kSchemaVersion) {
-        throw StoreError(StoreErrorKind::NewerVersion, StoreAction::Read, path_,
-                         QString("its layout is version %1, this program knows version %2")
-                             .arg(opened.Version)
-                             .arg(kSchemaVersion));
+        throw StoreError(
+            StoreErrorKind::NewerVersion, StoreAction::Read, path_,
+            QCoreApplication::translate("StoreError",
+                                        "its layout is version %1, this program knows version %2")
+                .arg(opened.Version)
+                .arg(kSchemaVersion));
     }
     if (opened.Version < kSchemaVersion) {
         DeriveHistoryOfOlderFile(*connection_); // read-only: as the upgrade would make it

@@ -1,5 +1,7 @@
 #include "reading_log.h"
 
+#include <QCoreApplication>
+
 #include <QSqlQuery>
 
 #include "job_book.h"
@@ -99,7 +101,9 @@ void ReadingLog::SetText(qint64 id, const char* column, const QString& what, con
     EditHistory(store_, [&](SqlConnection& c) {
         QSqlQuery found = c.Run("SELECT uuid, text, label, note FROM Readings WHERE id = ?", {id});
         if (!found.next()) {
-            throw JobRefusal(QString("there is no reading %1").arg(id).toStdString());
+            throw JobRefusal(QCoreApplication::translate("JobRefusal", "there is no reading %1")
+                                 .arg(id)
+                                 .toStdString());
         }
         const QUuid uuid = QUuid::fromString(found.value(0).toString());
         QString label = found.value(2).toString();

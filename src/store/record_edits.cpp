@@ -1,5 +1,7 @@
 #include "record_edits.h"
 
+#include <QCoreApplication>
+
 #include <QSqlQuery>
 #include <QUuid>
 
@@ -38,10 +40,11 @@ void RecordEdits::Set(qint64 downloadId, int recNo, Field field, const QVariant&
                                 "? AND r.RecNo = ?",
                                 {downloadId, recNo});
         if (!found.next()) {
-            throw JobRefusal(QString("there is no record %1 in download %2")
-                                 .arg(recNo)
-                                 .arg(downloadId)
-                                 .toStdString());
+            throw JobRefusal(
+                QCoreApplication::translate("JobRefusal", "there is no record %1 in download %2")
+                    .arg(recNo)
+                    .arg(downloadId)
+                    .toStdString());
         }
         const QUuid download = QUuid::fromString(found.value(0).toString());
         const QString mode = found.value(1).toString();

@@ -1,5 +1,7 @@
 #include "record_store.h"
 
+#include <QCoreApplication>
+
 #include "database_opener.h"
 #include "download_writer.h"
 #include "load_data_sql.h"
@@ -47,11 +49,13 @@ int RecordStore::SchemaVersion() {
 void RecordStore::RequireHistory() {
     Open();
     if (version_ > kSchemaVersion) {
-        throw StoreError(StoreErrorKind::NewerVersion, StoreAction::Read, path_,
-                         QString("its layout is version %1, this program knows version %2; "
-                                 "install the newer RangeDesk to read its history.")
-                             .arg(version_)
-                             .arg(kSchemaVersion));
+        throw StoreError(
+            StoreErrorKind::NewerVersion, StoreAction::Read, path_,
+            QCoreApplication::translate("StoreError",
+                                        "its layout is version %1, this program knows version %2; "
+                                        "install the newer RangeDesk to read its history.")
+                .arg(version_)
+                .arg(kSchemaVersion));
     }
     if (version_ < kSchemaVersion && !historyDerived_) {
         DeriveHistoryOfOlderFile(*connection_);

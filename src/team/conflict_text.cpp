@@ -1,15 +1,19 @@
 #include "conflict_text.h"
 
+#include <QCoreApplication>
+
 namespace rangedesk::team {
 namespace {
 
 QString LocalTime(const QDateTime& time, const char* format) {
-    return time.isValid() ? time.toLocalTime().toString(format) : QString("an unknown time");
+    return time.isValid() ? time.toLocalTime().toString(format)
+                          : QCoreApplication::translate("TeamConflict", "an unknown time");
 }
 
 QString DownloadName(const QDateTime& started) {
-    return started.isValid() ? "the download of " + LocalTime(started, "yyyy-MM-dd HH:mm")
-                             : QString("a download");
+    return started.isValid() ? QCoreApplication::translate("TeamConflict", "the download of %1")
+                                   .arg(LocalTime(started, "yyyy-MM-dd HH:mm"))
+                             : QCoreApplication::translate("TeamConflict", "a download");
 }
 
 struct Described {
@@ -19,17 +23,22 @@ struct Described {
 
 Described Describe(const RemoteRow& row, const QDateTime& downloadStarted) {
     if (const auto* job = std::get_if<TeamJob>(&row)) {
-        return {QString("Job \"%1\"").arg(job->Name), job->Version};
+        return {QCoreApplication::translate("TeamConflict", "Job \"%1\"").arg(job->Name),
+                job->Version};
     }
     if (const auto* download = std::get_if<TeamDownload>(&row)) {
-        return {"The job of " + DownloadName(downloadStarted), download->JobVersion};
+        return {QCoreApplication::translate("TeamConflict", "The job of %1")
+                    .arg(DownloadName(downloadStarted)),
+                download->JobVersion};
     }
     if (const auto* record = std::get_if<TeamRecord>(&row)) {
-        return {QString("Record %1 of %2").arg(record->RecNo).arg(DownloadName(downloadStarted)),
+        return {QCoreApplication::translate("TeamConflict", "Record %1 of %2")
+                    .arg(record->RecNo)
+                    .arg(DownloadName(downloadStarted)),
                 record->Version};
     }
     const auto& reading = std::get<TeamReading>(row);
-    return {QString("The reading %1 of %2")
+    return {QCoreApplication::translate("TeamConflict", "The reading %1 of %2")
                 .arg(reading.Text, LocalTime(reading.Taken, "yyyy-MM-dd HH:mm:ss")),
             reading.Version};
 }
@@ -38,7 +47,8 @@ Described Describe(const RemoteRow& row, const QDateTime& downloadStarted) {
 
 QString ConflictText(const RemoteRow& row, const QDateTime& downloadStarted) {
     const Described d = Describe(row, downloadStarted);
-    return QString("%1: changed by %2 at %3; the edit made here was replaced.")
+    return QCoreApplication::translate("TeamConflict",
+                                       "%1: changed by %2 at %3; the edit made here was replaced.")
         .arg(d.What, d.Version.ChangedBy, LocalTime(d.Version.Changed, "yyyy-MM-dd HH:mm:ss"));
 }
 

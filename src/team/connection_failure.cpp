@@ -1,5 +1,7 @@
 #include "connection_failure.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <utility>
 
@@ -58,38 +60,45 @@ TeamFailure ClassifyStatementFailure(const QString& sqlState) {
 QString FailureWords(TeamFailure failure) {
     switch (failure) {
     case TeamFailure::BadAddress:
-        return "not a server address";
+        return QCoreApplication::translate("TeamError", "not a server address");
     case TeamFailure::NoDriver:
-        return "the PostgreSQL driver of Qt is not installed (sudo apt install libqt6sql6-psql)";
+        return QCoreApplication::translate(
+            "TeamError",
+            "the PostgreSQL driver of Qt is not installed (sudo apt install libqt6sql6-psql)");
     case TeamFailure::WrongPassword:
-        return "wrong or missing password";
+        return QCoreApplication::translate("TeamError", "wrong or missing password");
     case TeamFailure::UnknownHost:
-        return "unknown host";
+        return QCoreApplication::translate("TeamError", "unknown host");
     case TeamFailure::Unreachable:
-        return "not reachable";
+        return QCoreApplication::translate("TeamError", "not reachable");
     case TeamFailure::TlsRefused:
-        return "TLS refused";
+        return QCoreApplication::translate("TeamError", "TLS refused");
     case TeamFailure::NotOurs:
-        return "not a RangeDesk team server (an administrator runs rangedesk-cli team init)";
+        return QCoreApplication::translate(
+            "TeamError",
+            "not a RangeDesk team server (an administrator runs rangedesk-cli team init)");
     case TeamFailure::NewerSchema:
-        return "its schema is newer than this RangeDesk knows; working read-only";
+        return QCoreApplication::translate(
+            "TeamError", "its schema is newer than this RangeDesk knows; working read-only");
     case TeamFailure::OlderSchema:
-        return "its schema is older than this RangeDesk needs (an administrator runs "
-               "rangedesk-cli team init to upgrade it)";
+        return QCoreApplication::translate(
+            "TeamError", "its schema is older than this RangeDesk needs (an administrator runs "
+                         "rangedesk-cli team init to upgrade it)");
     case TeamFailure::NoRights:
-        return "no rights";
+        return QCoreApplication::translate("TeamError", "no rights");
     case TeamFailure::Failed:
-        return "failed";
+        break;
     }
-    return "failed";
+    return QCoreApplication::translate("TeamError", "failed");
 }
 
 QString FailureMessage(TeamFailure failure, const QString& server, const QString& reason) {
-    QString message = QString("team server %1: %2").arg(server, FailureWords(failure));
-    if (!reason.trimmed().isEmpty()) {
-        message += " (" + reason.simplified() + ")";
+    if (reason.trimmed().isEmpty()) {
+        return QCoreApplication::translate("TeamError", "team server %1: %2")
+            .arg(server, FailureWords(failure));
     }
-    return message;
+    return QCoreApplication::translate("TeamError", "team server %1: %2 (%3)")
+        .arg(server, FailureWords(failure), reason.simplified());
 }
 
 } // namespace rangedesk::team

@@ -1,5 +1,7 @@
 #include "server_schema.h"
 
+#include <QCoreApplication>
+
 #include <QSqlQuery>
 
 #include "connection_failure.h"
@@ -85,11 +87,13 @@ VersionRow ReadVersionRow(TeamConnection& c, const QString& lock) {
 ServerSchema CheckServerSchema(TeamConnection& c) {
     const VersionRow row = ReadVersionRow(c, {});
     if (!row.Exists || row.Product != kProduct) {
-        Throw(TeamFailure::NotOurs, c, "database has no rangedesk.schema_version table");
+        Throw(TeamFailure::NotOurs, c,
+              QCoreApplication::translate("TeamError",
+                                          "database has no rangedesk.schema_version table"));
     }
     if (row.Version < KnownSchemaVersion()) {
         Throw(TeamFailure::OlderSchema, c,
-              QString("schema %1, this RangeDesk needs %2")
+              QCoreApplication::translate("TeamError", "schema %1, this RangeDesk needs %2")
                   .arg(row.Version)
                   .arg(KnownSchemaVersion()));
     }
@@ -98,7 +102,9 @@ ServerSchema CheckServerSchema(TeamConnection& c) {
                  "checking the login role")
              .toBool()) {
         Throw(TeamFailure::NoRights, c,
-              QString("the role %1 is not a member of %2; an administrator runs: GRANT %2 TO %1")
+              QCoreApplication::translate(
+                  "TeamError",
+                  "the role %1 is not a member of %2; an administrator runs: GRANT %2 TO %1")
                   .arg(role, kDeskRole));
     }
     return {row.Version, row.ServerId, row.Version > KnownSchemaVersion()};
@@ -139,11 +145,13 @@ InitOutcome InitServerSchema(TeamConnection& c) {
         if (!before.Exists &&
             c.Value("SELECT to_regnamespace('rangedesk') IS NOT NULL", {}, "looking for the schema")
                 .toBool()) {
-            Throw(TeamFailure::NotOurs, c, "a schema rangedesk exists without a version table");
+            Throw(TeamFailure::NotOurs, c,
+                  QCoreApplication::translate("TeamError",
+                                              "a schema rangedesk exists without a version table"));
         }
         if (before.Version > KnownSchemaVersion()) {
             Throw(TeamFailure::NewerSchema, c,
-                  QString("schema %1, this RangeDesk knows %2")
+                  QCoreApplication::translate("TeamError", "schema %1, this RangeDesk knows %2")
                       .arg(before.Version)
                       .arg(KnownSchemaVersion()));
         }

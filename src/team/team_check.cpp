@@ -1,5 +1,7 @@
 #include "team_check.h"
 
+#include <QCoreApplication>
+
 #include <QSqlDatabase>
 
 #include "connection_failure.h"
@@ -25,7 +27,8 @@ TeamCheck CheckTeamServer(const TeamSettings& settings, const QString& password)
         check.ReadOnly = schema.ReadOnly;
         check.Message = schema.ReadOnly
                             ? FailureMessage(TeamFailure::NewerSchema, connection.Server(), {})
-                            : QString("team server %1: connected, schema version %2")
+                            : QCoreApplication::translate(
+                                  "TeamError", "team server %1: connected, schema version %2")
                                   .arg(connection.Server())
                                   .arg(schema.Version);
     } catch (const TeamError& e) {
@@ -40,8 +43,9 @@ bool PostgresDriverInstalled() {
 }
 
 QString DriverAdvice() {
-    return "Qt's PostgreSQL driver is not installed, so no team server can be reached. Install "
-           "it with: sudo apt install libqt6sql6-psql";
+    return QCoreApplication::translate(
+        "TeamError", "Qt's PostgreSQL driver is not installed, so no team server can be reached. "
+                     "Install it with: sudo apt install libqt6sql6-psql");
 }
 
 } // namespace rangedesk::team

@@ -1,5 +1,7 @@
 #include "team_status.h"
 
+#include <QCoreApplication>
+
 namespace rangedesk::team {
 
 QString TeamStatus::Text() const {
@@ -7,11 +9,11 @@ QString TeamStatus::Text() const {
     case State::NotSet:
         return {};
     case State::UpToDate:
-        return "Team: up to date";
+        return QCoreApplication::translate("TeamStatus", "Team: up to date");
     case State::Waiting:
-        return QString("Team: %1 waiting").arg(Waiting);
+        return QCoreApplication::translate("TeamStatus", "Team: %1 waiting").arg(Waiting);
     case State::Offline:
-        return QString("Team: offline (%1)").arg(Reason);
+        return QCoreApplication::translate("TeamStatus", "Team: offline (%1)").arg(Reason);
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "portal/portal_request.h"
 
+#include <QCoreApplication>
+
 #include <QEventLoop>
 #include <QTimer>
 
@@ -70,7 +72,7 @@ PortalResponse CallRequest(const QDBusConnection& bus, const QDBusMessage& call,
         (other ? other.get() : proxy.get())->Close();
         return {PortalResponse::Kind::NoAnswer,
                 {},
-                QStringLiteral("the portal did not answer %1 within %2 s")
+                QCoreApplication::translate("Typing", "the portal did not answer %1 within %2 s")
                     .arg(call.member())
                     .arg(double(responseTimeout.count()) / 1000.0)};
     }

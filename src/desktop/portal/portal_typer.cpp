@@ -1,5 +1,7 @@
 #include "portal/portal_typer.h"
 
+#include <QCoreApplication>
+
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
@@ -55,9 +57,10 @@ QString SessionHandle(const QVariantMap& results) {
 QString ResponseError(const QString& step, const PortalResponse& response) {
     switch (response.kind) {
     case PortalResponse::Kind::Cancelled:
-        return QStringLiteral("the user declined keyboard control in the portal's dialog");
+        return QCoreApplication::translate(
+            "Typing", "the user declined keyboard control in the portal's dialog");
     case PortalResponse::Kind::Ended:
-        return QStringLiteral("the portal ended %1").arg(step);
+        return QCoreApplication::translate("Typing", "the portal ended %1").arg(step);
     case PortalResponse::Kind::NoAnswer:
     case PortalResponse::Kind::CallFailed:
         return response.error;
@@ -139,7 +142,8 @@ QString PortalTyper::StartSession() {
         return ResponseError(QStringLiteral("Start"), response);
     }
     if ((response.results.value(QStringLiteral("devices")).toUInt() & kKeyboard) == 0) {
-        return QStringLiteral("the portal started a session without the keyboard");
+        return QCoreApplication::translate("Typing",
+                                           "the portal started a session without the keyboard");
     }
     if (const QString restore = response.results.value(QStringLiteral("restore_token")).toString();
         !restore.isEmpty()) {
@@ -191,7 +195,7 @@ TypeResult PortalTyper::Type(const KeyStrokes& strokes) {
         if (watcher->isError()) {
             // The session is no longer usable (closed, revoked); the next typing asks anew.
             ForgetSession();
-            return failed(QStringLiteral("the portal refused a key: %1")
+            return failed(QCoreApplication::translate("Typing", "the portal refused a key: %1")
                               .arg(DBusErrorText(watcher->reply())));
         }
     }

@@ -1,5 +1,7 @@
 #include "wayland/virtual_keyboard.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -67,7 +69,8 @@ std::unique_ptr<VirtualKeyboard> VirtualKeyboard::Open(const QString& display, Q
     k->display_ =
         wl_display_connect(display.isEmpty() ? nullptr : display.toLocal8Bit().constData());
     if (!k->display_) {
-        error = QStringLiteral("cannot connect to the Wayland display \"%1\": %2")
+        error = QCoreApplication::translate("Typing",
+                                            "cannot connect to the Wayland display \"%1\": %2")
                     .arg(k->name_, SystemError(errno));
         return nullptr;
     }
@@ -79,8 +82,9 @@ std::unique_ptr<VirtualKeyboard> VirtualKeyboard::Open(const QString& display, Q
     k->seat_ = globals.first;
     k->manager_ = globals.second;
     if (!read || !k->seat_ || !k->manager_) {
-        error = QStringLiteral("the Wayland compositor on \"%1\" offers no virtual keyboard "
-                               "(zwp_virtual_keyboard_manager_v1) or no seat")
+        error = QCoreApplication::translate(
+                    "Typing", "the Wayland compositor on \"%1\" offers no virtual keyboard "
+                              "(zwp_virtual_keyboard_manager_v1) or no seat")
                     .arg(k->name_);
         return nullptr;
     }
@@ -112,7 +116,8 @@ VirtualKeyboard::~VirtualKeyboard() {
 QString VirtualKeyboard::Send(const VirtualKeymap& keymap) {
     const int fd = KeymapFile(keymap.text);
     if (fd < 0) {
-        return QStringLiteral("cannot make the keymap file (memfd_create): %1")
+        return QCoreApplication::translate("Typing",
+                                           "cannot make the keymap file (memfd_create): %1")
             .arg(SystemError(errno));
     }
     zwp_virtual_keyboard_v1_keymap(keyboard_, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
@@ -127,7 +132,8 @@ QString VirtualKeyboard::Send(const VirtualKeymap& keymap) {
     // The round trip returns once the compositor has handled every request, or failed one
     // (an unauthorised client gets a protocol error).
     if (wl_display_roundtrip(display_) < 0 || wl_display_get_error(display_) != 0) {
-        return QStringLiteral("the Wayland compositor on \"%1\" refused the virtual keyboard: %2")
+        return QCoreApplication::translate(
+                   "Typing", "the Wayland compositor on \"%1\" refused the virtual keyboard: %2")
             .arg(name_, SystemError(wl_display_get_error(display_)));
     }
     return {};

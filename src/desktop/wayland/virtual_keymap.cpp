@@ -1,5 +1,7 @@
 #include "wayland/virtual_keymap.h"
 
+#include <QCoreApplication>
+
 #include <xkbcommon/xkbcommon.h>
 
 #include <map>
@@ -28,8 +30,9 @@ VirtualKeymap BuildVirtualKeymap(const KeyStrokes& strokes) {
     for (const KeyStroke& stroke : strokes) {
         const xkb_keysym_t keysym = KeysymOf(stroke);
         if (keysym == XKB_KEY_NoSymbol) {
-            keymap.error = "no keysym for the character U+" +
-                           QString::number(uint(stroke.character), 16).toStdString();
+            keymap.error = QCoreApplication::translate("Typing", "no keysym for the character U+%1")
+                               .arg(uint(stroke.character), 0, 16)
+                               .toStdString();
             keymap.keys.clear();
             return keymap;
         }

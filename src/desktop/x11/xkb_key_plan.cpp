@@ -1,5 +1,7 @@
 #include "x11/xkb_key_plan.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <bit>
 #include <map>
@@ -147,7 +149,7 @@ KeyPlan PlanKeys(xkb_keymap* keymap, const LockedState& locked, const KeyStrokes
     for (const KeyStroke& stroke : strokes) {
         const xkb_keysym_t keysym = KeysymOf(stroke);
         if (keysym == XKB_KEY_NoSymbol) {
-            plan.error = QStringLiteral("no keysym for the character U+%1")
+            plan.error = QCoreApplication::translate("Typing", "no keysym for the character U+%1")
                              .arg(uint(stroke.character), 4, 16, QLatin1Char('0'));
             break;
         }
@@ -162,8 +164,9 @@ KeyPlan PlanKeys(xkb_keymap* keymap, const LockedState& locked, const KeyStrokes
         }
         if (!press) {
             if (spare.empty()) {
-                plan.error = QStringLiteral("the keyboard map has no key for \"%1\" and no spare "
-                                            "keycode left to lend it")
+                plan.error = QCoreApplication::translate(
+                                 "Typing", "the keyboard map has no key for \"%1\" and no spare "
+                                           "keycode left to lend it")
                                  .arg(StrokesText({stroke}));
                 break;
             }

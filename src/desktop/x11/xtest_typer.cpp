@@ -1,5 +1,7 @@
 #include "x11/xtest_typer.h"
 
+#include <QCoreApplication>
+
 #include <X11/XKBlib.h>
 #include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
@@ -117,15 +119,17 @@ QString XTestTyper::Name() const {
 
 QString XTestTyper::OpenError() const {
     if (!display_) {
-        return QStringLiteral("cannot open the X display \"%1\"").arg(DisplayText(displayName_));
+        return QCoreApplication::translate("Typing", "cannot open the X display \"%1\"")
+            .arg(DisplayText(displayName_));
     }
     int event = 0, error = 0, major = 0, minor = 0;
     if (!XTestQueryExtension(display_.get(), &event, &error, &major, &minor)) {
-        return QStringLiteral("the X display \"%1\" has no XTEST extension")
+        return QCoreApplication::translate("Typing", "the X display \"%1\" has no XTEST extension")
             .arg(DisplayText(displayName_));
     }
     if (keyboardDevice_ < 0 || !context_) {
-        return QStringLiteral("the X display \"%1\" has no usable XKB extension")
+        return QCoreApplication::translate("Typing",
+                                           "the X display \"%1\" has no usable XKB extension")
             .arg(DisplayText(displayName_));
     }
     return {};
@@ -144,7 +148,8 @@ TypeResult XTestTyper::Type(const KeyStrokes& strokes) {
     const XkbKeymapPtr keymap(xkb_x11_keymap_new_from_device(
         context_.get(), XGetXCBConnection(d), keyboardDevice_, XKB_KEYMAP_COMPILE_NO_FLAGS));
     if (!keymap) {
-        return failed(QStringLiteral("cannot read the keyboard map of the X display \"%1\"")
+        return failed(QCoreApplication::translate(
+                          "Typing", "cannot read the keyboard map of the X display \"%1\"")
                           .arg(DisplayText(displayName_)));
     }
     XkbStateRec state{};
@@ -160,8 +165,9 @@ TypeResult XTestTyper::Type(const KeyStrokes& strokes) {
     }
     if (const QString error = trap.Sync(); !error.isEmpty()) {
         ClearLentKeycodes();
-        return failed(QStringLiteral("cannot lend a spare keycode on \"%1\": %2")
-                          .arg(DisplayText(displayName_), error));
+        return failed(
+            QCoreApplication::translate("Typing", "cannot lend a spare keycode on \"%1\": %2")
+                .arg(DisplayText(displayName_), error));
     }
     unsigned group = state.locked_group;
     for (const PlannedPress& press : plan.presses) {
@@ -186,8 +192,8 @@ TypeResult XTestTyper::Type(const KeyStrokes& strokes) {
         clearLent_.start();
     }
     if (!error.isEmpty()) {
-        return failed(
-            QStringLiteral("XTEST on \"%1\" failed: %2").arg(DisplayText(displayName_), error));
+        return failed(QCoreApplication::translate("Typing", "XTEST on \"%1\" failed: %2")
+                          .arg(DisplayText(displayName_), error));
     }
     return {TypeOutcome::Typed, Name(),
             QStringLiteral("typed %1 keys with XTEST on \"%2\"%3")
