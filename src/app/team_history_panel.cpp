@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "download_writer.h"
+#include "grid_to_excel.h"
 #include "main_form.h"
 #include "meter_operations.h"
 #include "record_grid.h"
@@ -162,7 +163,9 @@ void TeamHistoryPanel::ExportClick() {
     if (operations_.Downloading() || shownRecordsOf_.isNull()) {
         return;
     }
-    main_.ExportView(*recordsView_);
+    main_.ExportRecords({*records_,
+                         [this](output::ExportFormat) { return GridColumns(*recordsView_); },
+                         std::nullopt});
 }
 
 } // namespace rangedesk::app
