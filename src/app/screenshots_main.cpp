@@ -1,6 +1,7 @@
 // rangedesk-screenshots OUTDIR: renders the windows offscreen to PNG files, for looking at the
 // program without a display: at start, the About window, a model 3 meter with readings and
-// records, the History window, the print preview and the export dialog.
+// records, the History window, the print preview and the export dialog. The language follows
+// the environment (LANGUAGE, LC_ALL...) as the program's does.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -35,6 +36,7 @@
 #include "report_print.h"
 #include "sim_meter.h"
 #include "status_bar.h"
+#include "translation_loader.h"
 #include "user_prompts.h"
 
 namespace {
@@ -72,6 +74,7 @@ void Save(QWidget& widget, const QString& path) {
 
 int main(int argc, char** argv) {
     app::RangeDeskApplication application(argc, argv);
+    desktop::SetUpUiLanguage(application);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "screenshots";
     QDir().mkpath(out);
     // A program folder of its own, so the build's database keeps its rows.
@@ -152,10 +155,11 @@ int main(int argc, char** argv) {
     Save(preview, out + "/print-preview.png");
 
     // The Export to Excel dialog with its three formats, the list of filters opened.
-    QFileDialog dialog(&mainForm, "Export to Excel", programDir.path());
+    QFileDialog dialog(&mainForm, QCoreApplication::translate("Screenshots", "Export to Excel"),
+                       programDir.path());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(app::kExportFilters);
+    dialog.setNameFilters(app::ExportFilters());
     dialog.resize(640, 400);
     dialog.show();
     QCoreApplication::processEvents();
