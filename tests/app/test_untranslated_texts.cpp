@@ -104,7 +104,7 @@ bool StaysAsItIs(const QString& text, const QString& language) {
     static const QStringList kNames =
         QStringList{"RangeDesk", "English", "Deutsch", QString::fromUtf8("中文(简体)"), "XTest"} +
         LoadDataColumnNames();
-    static const QMap<QString, QStringList> kSameWords = {{"de", {"OK", "Name", "Status"}}};
+    static const QMap<QString, QStringList> kSameWords = {{"de", {"OK", "Name", "Status", "Team"}}};
     static const QRegularExpression kNoWords("^[^\\p{L}]*$");
     static const QRegularExpression kQuantity("^[\\d.,\\s]+(m|ft|in|m2|m3|%)?$");
     const QString bare = text.trimmed();
