@@ -20,6 +20,7 @@
 #include "error_box.h"
 #include "grid_to_excel.h"
 #include "history_models.h"
+#include "history_scope.h"
 #include "job_book.h"
 #include "job_prompts.h"
 #include "load_data_columns.h"
@@ -31,6 +32,7 @@
 #include "record_edits.h"
 #include "record_grid.h"
 #include "record_store.h"
+#include "team_history_panel.h"
 #include "user_prompts.h"
 
 namespace rangedesk::app {
@@ -213,9 +215,6 @@ void THistoryForm::BuildLayout() {
         buttons->addWidget(button);
     }
     buttons->addStretch();
-    auto* close = new QPushButton(tr("Close"), this);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    buttons->addWidget(close);
 
     // The selected download's records, or the readings of the jobs listed.
     auto* recordsPage = new QWidget(views_);
@@ -226,17 +225,33 @@ void THistoryForm::BuildLayout() {
     views_->addTab(recordsPage, tr("Records"));
     views_->addTab(readingsView_, tr("Readings"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(filters);
-    layout->addWidget(downloadsView_, 2);
-    layout->addWidget(views_, 3);
-    layout->addLayout(buttons);
+    // This desk's history; "Team" above it shows the team server's instead.
+    auto* thisDesk = new QWidget(this);
+    auto* deskLayout = new QVBoxLayout(thisDesk);
+    deskLayout->setContentsMargins(0, 0, 0, 0);
+    deskLayout->addLayout(filters);
+    deskLayout->addWidget(downloadsView_, 2);
+    deskLayout->addWidget(views_, 3);
+    deskLayout->addLayout(buttons);
+    auto* scope = new HistoryScope(
+        thisDesk, [this](QWidget* parent) { return TeamHistoryPanel::ForWindow(main_, parent); },
+        this);
 
-    // From the filters down to the buttons, as the window reads.
-    QWidget* const order[] = {jobFilter_,     search_,       downloadsView_, views_,
-                              onlyNew_,       recordsView_,  readingsView_,  showButton_,
-                              exportButton_,  deleteButton_, assignButton_,  newJobButton_,
-                              editJobButton_, close};
+    auto* close = new QPushButton(tr("Close"), this);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    closeRow->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scope);
+    layout->addLayout(closeRow);
+
+    // From the scope and the filters down to the buttons, as the window reads.
+    QWidget* const order[] = {&scope->Choice(), jobFilter_,     search_,       downloadsView_,
+                              views_,           onlyNew_,       recordsView_,  readingsView_,
+                              showButton_,      exportButton_,  deleteButton_, assignButton_,
+                              newJobButton_,    editJobButton_, close};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }

@@ -166,9 +166,8 @@ void TeamHistoryPanel::ExportClick() {
     if (operations_.Downloading() || shownRecordsOf_.isNull()) {
         return;
     }
-    main_.ExportRecords({*records_,
-                         [this](output::ExportFormat) { return GridColumns(*recordsView_); },
-                         std::nullopt});
+    const std::vector<output::SheetColumn> columns = GridColumns(*recordsView_);
+    main_.ExportRecords({*records_, [&](output::ExportFormat) { return columns; }, std::nullopt});
 }
 
 } // namespace rangedesk::app

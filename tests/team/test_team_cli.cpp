@@ -240,8 +240,6 @@ private slots:
         QTest::newRow("bad address") << QStringList{"team", "init", "postgresql://h/db?colour=red"}
                                      << 1 << "is not a server address";
         QTest::newRow("unknown action") << QStringList{"team", "sync"} << 1 << "no action";
-        QTest::newRow("search without team")
-            << QStringList{"history", "--search", "x"} << 1 << "--team";
         QTest::newRow("not our server")
             << QStringList{"team", "connect",
                            "postgresql://desk1@/postgres?host=" + server_->SocketDir() +
