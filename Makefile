@@ -25,8 +25,15 @@ demo: build
 test: setup-test build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+# Today's pictures, the same in each translation (zh_CN/, de/) and at twice the scale (scale2/).
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/rangedesk-screenshots $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 $(BUILD)/bin/rangedesk-screenshots $(BUILD)/screenshots
+	for lang in zh_CN de; do \
+		QT_QPA_PLATFORM=offscreen LANGUAGE=$$lang LC_ALL=$$lang.UTF-8 \
+			$(BUILD)/bin/rangedesk-screenshots $(BUILD)/screenshots/$$lang || exit 1; \
+	done
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 LC_ALL=C.UTF-8 \
+		$(BUILD)/bin/rangedesk-screenshots $(BUILD)/screenshots/scale2
 
 bench: build
 	@for b in $(BUILD)/bench/bench-*; do echo "== $$b"; $$b || exit 1; done

@@ -31,7 +31,7 @@ TForm1::TForm1(TMainForm& mainForm)
                              Qt::WindowCloseButtonHint),
       mainForm_(mainForm) {
     setObjectName("AboutForm");
-    setWindowTitle("About");
+    setWindowTitle(tr("About"));
     setFixedSize(kClientWidth, kClientHeight);
     mainForm_.ALLButtonEn(false);
 
@@ -41,11 +41,11 @@ TForm1::TForm1(TMainForm& mainForm)
     picture->setGeometry(1, 1, 365, 183);
     picture->setPixmap(QPixmap(":/images/about.png"));
     TextLabel(top, "RangeDesk", 20, true, {20, 24, 240, 30});
-    TextLabel(top, "Version: " RANGEDESK_VERSION, 14, false, {20, 70, 200, 22});
-    TextLabel(top, "Build 15.06.01", 12, false, {20, 96, 200, 20});
+    TextLabel(top, tr("Version: %1").arg(RANGEDESK_VERSION), 14, false, {20, 70, 200, 22});
+    TextLabel(top, tr("Build %1").arg("15.06.01"), 12, false, {20, 96, 200, 20});
 
     // Which database is in use: the program folder's, or the user's own.
-    auto* database = new QLabel("Database: " + mainForm_.Location().Database, top);
+    auto* database = new QLabel(tr("Database: %1").arg(mainForm_.Location().Database), top);
     database->setObjectName("DatabaseInUse");
     database->setGeometry(20, 124, 330, 56);
     database->setWordWrap(true);
@@ -54,7 +54,7 @@ TForm1::TForm1(TMainForm& mainForm)
 
     auto* bottom = new QWidget(this);
     bottom->setGeometry(0, 185, kClientWidth, 39);
-    exit_ = new QPushButton("Exit", bottom);
+    exit_ = new QPushButton(tr("Exit"), bottom);
     exit_->setObjectName("ExitButton");
     exit_->setGeometry((kClientWidth - 75) / 2, 7, 75, 25);
     QFont bold = exit_->font();

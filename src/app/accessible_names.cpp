@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "job_choice.h"
 #include "main_form.h"
 #include "record_navigator.h"
 #include "status_bar.h"
@@ -73,6 +74,27 @@ void AccessibleNames::Apply(TMainForm& form) {
         Name(*form.DBNavigator1().ButtonAt(static_cast<RecordNavigator::Button>(b)), moves[b]);
     }
     Name(form.StatusBar1(), tr("Status"));
+
+    // Tab goes from the records to the commands, as the window reads, then to the job.
+    QWidget* const order[] = {&form.DBGrid1(),
+                              form.DBNavigator1().ButtonAt(RecordNavigator::First),
+                              form.DBNavigator1().ButtonAt(RecordNavigator::Prior),
+                              form.DBNavigator1().ButtonAt(RecordNavigator::Next),
+                              form.DBNavigator1().ButtonAt(RecordNavigator::Last),
+                              &form.ReadKey(),
+                              &form.ClearKey(),
+                              &form.ExportAllData(),
+                              &form.ExpToExcel(),
+                              &form.PrintBtn(),
+                              &form.AboutBtn(),
+                              &form.SettingsBtn(),
+                              &form.TypingSwitch(),
+                              &form.HistoryBtn(),
+                              &form.Jobs(),
+                              &form.StatusBar1().CancelButton()};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 } // namespace rangedesk::app

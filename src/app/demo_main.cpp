@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
         registered.outcome == desktop::InstanceService::Registration::Failed) {
         std::fprintf(stderr, "rangedesk-demo: %s\n", qPrintable(registered.error));
     }
-    mainForm.setWindowTitle(mainForm.windowTitle() + " (simulated meter)");
+    mainForm.setWindowTitle(
+        QCoreApplication::translate("Demo", "%1 (simulated meter)").arg(mainForm.windowTitle()));
     mainForm.show();
     meter::InterruptWatch stopSignals;
     QObject::connect(&stopSignals, &meter::InterruptWatch::interrupted, &mainForm,

@@ -3,13 +3,32 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include "column_titles.h"
+
 namespace rangedesk::app {
 
+QStringList ExportFilters() {
+    QStringList filters;
+    for (const QString& filter : kExportFilters) {
+        filters << QCoreApplication::translate("ExportFilters", filter.toUtf8().constData());
+    }
+    return filters;
+}
+
+QString SourceFilter(const QString& filter) {
+    const qsizetype at = ExportFilters().indexOf(filter);
+    if (at >= 0) {
+        return kExportFilters[at];
+    }
+    return kExportFilters.contains(filter) ? filter : kExportFilters.front();
+}
+
 output::ExportFormat FormatOfFilter(const QString& filter) {
-    if (filter == kExportFilters[1]) {
+    const QString source = SourceFilter(filter);
+    if (source == kExportFilters[1]) {
         return output::ExportFormat::Xlsx;
     }
-    if (filter == kExportFilters[2]) {
+    if (source == kExportFilters[2]) {
         return output::ExportFormat::Csv;
     }
     return output::ExportFormat::Xls;
@@ -21,8 +40,13 @@ std::vector<output::SheetColumn> GridColumns(const QTableView& grid) {
     std::vector<output::SheetColumn> columns;
     for (int visual = 0; visual < header->count(); ++visual) {
         const int logical = header->logicalIndex(visual);
-        columns.push_back({logical, table.headerData(logical, Qt::Horizontal).toString(),
-                           !header->isSectionHidden(logical), output::KindOfField(table, logical)});
+        // A file's headings are the same whatever language the window shows.
+        const QVariant source = table.headerData(logical, Qt::Horizontal, store::kSourceTitleRole);
+        const QString title = source.isValid()
+                                  ? source.toString()
+                                  : table.headerData(logical, Qt::Horizontal).toString();
+        columns.push_back({logical, title, !header->isSectionHidden(logical),
+                           output::KindOfField(table, logical)});
     }
     return columns;
 }

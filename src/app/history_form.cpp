@@ -82,19 +82,19 @@ THistoryForm::THistoryForm(TMainForm& main, store::RecordStore& store,
       sortedReadings_(SortedBy(readings_, this)), downloadsView_(new QTableView(this)),
       recordsView_(new RecordGrid(this)), readingsView_(new QTableView(this)),
       views_(new QTabWidget(this)), jobFilter_(new QComboBox(this)), search_(new QLineEdit(this)),
-      onlyNew_(new QCheckBox("Only new", this)), recordsTitle_(new QLabel(this)),
-      showButton_(new QPushButton("Show in main grid", this)),
-      exportButton_(new QPushButton("Export...", this)),
-      deleteButton_(new QPushButton("Delete", this)),
-      assignButton_(new QPushButton("Assign to job...", this)),
-      newJobButton_(new QPushButton("New job...", this)),
-      editJobButton_(new QPushButton("Edit job...", this)) {
+      onlyNew_(new QCheckBox(tr("Only new"), this)), recordsTitle_(new QLabel(this)),
+      showButton_(new QPushButton(tr("Show in main grid"), this)),
+      exportButton_(new QPushButton(tr("Export..."), this)),
+      deleteButton_(new QPushButton(tr("Delete"), this)),
+      assignButton_(new QPushButton(tr("Assign to job..."), this)),
+      newJobButton_(new QPushButton(tr("New job..."), this)),
+      editJobButton_(new QPushButton(tr("Edit job..."), this)) {
     exportJobButton_ = new QPushButton(tr("Export job..."), this);
     reportButton_ = new QPushButton(tr("Report..."), this);
     jobRecords_ = new store::KeptRecordsTable(this);
     totals_ = new TTotalsPanel(this);
     setObjectName("HistoryForm");
-    setWindowTitle("RangeDesk - History of downloads");
+    setWindowTitle(tr("RangeDesk - History of downloads"));
     BuildViews();
     BuildLayout();
     resize(QSettings().value(kSizeKey, kDefaultSize).toSize());
@@ -136,6 +136,8 @@ THistoryForm::~THistoryForm() = default;
 
 void THistoryForm::BuildViews() {
     downloadsView_->setObjectName("Downloads");
+    downloadsView_->setAccessibleName(tr("Downloads"));
+    downloadsView_->setAccessibleDescription(tr("Every download kept, with its job"));
     downloadsView_->setModel(sortedDownloads_);
     downloadsView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     downloadsView_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -156,6 +158,8 @@ void THistoryForm::BuildViews() {
                                      2 * downloadsView_->frameWidth());
 
     recordsView_->setObjectName("Records");
+    recordsView_->setAccessibleName(tr("Records of the selected download"));
+    recordsView_->setAccessibleDescription(tr("Labels, notes and deductions are edited in place"));
     recordsView_->setModel(sortedRecords_);
     recordsView_->setEditTriggers(QAbstractItemView::DoubleClicked |
                                   QAbstractItemView::EditKeyPressed |
@@ -169,6 +173,8 @@ void THistoryForm::BuildViews() {
     recordsView_->setColumnWidth(DownloadRecordsModel::Note, 200);
 
     readingsView_->setObjectName("Readings");
+    readingsView_->setAccessibleName(tr("Readings"));
+    readingsView_->setAccessibleDescription(tr("The readings taken live for the jobs listed"));
     readingsView_->setModel(sortedReadings_);
     readingsView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     readingsView_->setEditTriggers(QAbstractItemView::DoubleClicked |
@@ -183,29 +189,29 @@ void THistoryForm::BuildViews() {
     readingsView_->setColumnWidth(store::ReadingListModel::Label, 160);
 
     jobFilter_->setObjectName("JobFilter");
-    jobFilter_->setAccessibleName("Show the downloads of");
+    jobFilter_->setAccessibleName(tr("Show the downloads of"));
     jobFilter_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     jobFilter_->setMinimumContentsLength(16);
     search_->setObjectName("Search");
-    search_->setAccessibleName("Search");
-    search_->setPlaceholderText("Search jobs, clients, labels, notes and modes");
+    search_->setAccessibleName(tr("Search"));
+    search_->setPlaceholderText(tr("Search jobs, clients, labels, notes and modes"));
     search_->setClearButtonEnabled(true);
     onlyNew_->setObjectName("OnlyNew");
-    onlyNew_->setToolTip("Only the records that the previous download from this meter did not "
-                         "have");
-    assignButton_->setToolTip("Put the selected download into a job, or into none");
-    editJobButton_->setToolTip("Rename the job and give its client, address and notes (the job "
-                               "the list shows, else that of the selected download)");
+    onlyNew_->setToolTip(tr("Only the records that the previous download from this meter did "
+                            "not have"));
+    assignButton_->setToolTip(tr("Put the selected download into a job, or into none"));
+    editJobButton_->setToolTip(tr("Rename the job and give its client, address and notes (the "
+                                  "job the list shows, else that of the selected download)"));
 }
 
 void THistoryForm::BuildLayout() {
     auto* filters = new QHBoxLayout;
-    filters->addWidget(new QLabel("Job:", this));
+    filters->addWidget(new QLabel(tr("Job:"), this));
     filters->addWidget(jobFilter_);
     filters->addWidget(exportJobButton_); // what these two take is the job chosen here
     filters->addWidget(reportButton_);
     filters->addSpacing(12);
-    filters->addWidget(new QLabel("Search:", this));
+    filters->addWidget(new QLabel(tr("Search:"), this));
     filters->addWidget(search_, 1);
 
     auto* recordsHeading = new QHBoxLayout;
@@ -229,8 +235,8 @@ void THistoryForm::BuildLayout() {
     recordsLayout->addWidget(recordsView_);
     recordsLayout->addWidget(totals_);
     views_->setObjectName("RecordsOrReadings");
-    views_->addTab(recordsPage, "Records");
-    views_->addTab(readingsView_, "Readings");
+    views_->addTab(recordsPage, tr("Records"));
+    views_->addTab(readingsView_, tr("Readings"));
 
     // This desk's history; "Team" above it shows the team server's instead.
     auto* thisDesk = new QWidget(this);
@@ -244,7 +250,7 @@ void THistoryForm::BuildLayout() {
         thisDesk, [this](QWidget* parent) { return TeamHistoryPanel::ForWindow(main_, parent); },
         this);
 
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
@@ -253,6 +259,15 @@ void THistoryForm::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scope);
     layout->addLayout(closeRow);
+
+    // From the scope and the filters down to the buttons, as the window reads.
+    QWidget* const order[] = {&scope->Choice(), jobFilter_,     search_,       downloadsView_,
+                              views_,           onlyNew_,       recordsView_,  readingsView_,
+                              showButton_,      exportButton_,  deleteButton_, assignButton_,
+                              newJobButton_,    editJobButton_, close};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 QTableView& THistoryForm::Records() {
@@ -289,8 +304,8 @@ void THistoryForm::ShowJobFilter() {
     const QVariant job = jobFilter_->currentData(kJobRole);
     const QSignalBlocker quiet(jobFilter_);
     jobFilter_->clear();
-    jobFilter_->addItem("All jobs", int(FilterEntry::All));
-    jobFilter_->addItem("No job", int(FilterEntry::NoJob));
+    jobFilter_->addItem(tr("All jobs"), int(FilterEntry::All));
+    jobFilter_->addItem(tr("No job"), int(FilterEntry::NoJob));
     const std::vector<store::JobInfo> jobs = store::JobBook(store_).List();
     if (!jobs.empty()) {
         jobFilter_->insertSeparator(jobFilter_->count());
@@ -323,7 +338,7 @@ store::DownloadFilter THistoryForm::Filter() const {
 void THistoryForm::ShowReadings() {
     const store::DownloadFilter filter = Filter();
     readings_->Reload({filter.JobId, filter.WithoutJob});
-    views_->setTabText(1, QString("Readings (%1)").arg(readings_->rowCount()));
+    views_->setTabText(1, tr("Readings (%1)").arg(readings_->rowCount()));
 }
 
 void THistoryForm::ShowList(Selection selection) {
@@ -371,14 +386,19 @@ void THistoryForm::ShowRecords() {
                           found);
     totals_->ShowDownload(d ? records_ : nullptr);
     if (!d) {
-        recordsTitle_->setText("No download selected.");
+        recordsTitle_->setText(tr("No download selected."));
         return;
     }
-    QString title = (onlyNew ? "New records of " : "Records of ") + store::DownloadCaption(*d);
+    const QString caption = store::DownloadCaption(*d);
+    const QString search = search_->text().trimmed();
     if (found) {
-        title += QString(" found by \"%1\"").arg(search_->text().trimmed());
+        recordsTitle_->setText(onlyNew
+                                   ? tr("New records of %1 found by \"%2\":").arg(caption, search)
+                                   : tr("Records of %1 found by \"%2\":").arg(caption, search));
+    } else {
+        recordsTitle_->setText(onlyNew ? tr("New records of %1:").arg(caption)
+                                       : tr("Records of %1:").arg(caption));
     }
-    recordsTitle_->setText(title + ":");
 }
 
 // Nothing that changes the database while a download runs.
@@ -469,11 +489,11 @@ void THistoryForm::DeleteClick() {
         return;
     }
     const MessageAnswer answer =
-        prompts_.Ask({"Delete download",
-                      QString("Delete the download of %1 with its %2 records from the history?\r"
-                              "The records in the main grid stay as they are.")
-                          .arg(d->Started.toLocalTime().toString("yyyy-MM-dd HH:mm:ss"))
-                          .arg(d->Kept),
+        prompts_.Ask({tr("Delete download"),
+                      tr("Delete the download of %1 with its %2 records from the history?")
+                              .arg(d->Started.toLocalTime().toString("yyyy-MM-dd HH:mm:ss"))
+                              .arg(d->Kept) +
+                          '\r' + tr("The records in the main grid stay as they are."),
                       MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No});
     if (answer != MessageAnswer::Yes) {
         return;
@@ -490,15 +510,17 @@ void THistoryForm::AssignClick() {
     }
     const qint64 download = d->Id;
     const std::vector<store::JobInfo> jobs = store::JobBook(store_).List();
-    ChoiceRequest request{
-        "Assign to job", store::DownloadCaption(*d) + " goes into:", {"No job"}, 0};
+    ChoiceRequest request{tr("Assign to job"),
+                          tr("%1 goes into:").arg(store::DownloadCaption(*d)),
+                          {tr("No job")},
+                          0};
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         request.Items << jobs[i].Name;
         if (d->JobId == jobs[i].Id) {
             request.Current = int(i) + 1;
         }
     }
-    request.Items << "New job...";
+    request.Items << tr("New job...");
     const std::optional<int> chosen = prompts_.AskChoice(request);
     if (!chosen || *chosen < 0 || *chosen >= request.Items.size()) {
         return;

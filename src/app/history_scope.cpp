@@ -11,11 +11,12 @@ namespace rangedesk::app {
 HistoryScope::HistoryScope(QWidget* thisDesk, TeamViewFactory makeTeamView, QWidget* parent)
     : QWidget(parent), makeTeamView_(std::move(makeTeamView)), choice_(new QComboBox(this)),
       stack_(new QStackedWidget(this)), thisDesk_(thisDesk) {
-    choice_->addItem("This desk", int(Scope::ThisDesk));
-    choice_->addItem("Team", int(Scope::Team));
+    choice_->addItem(tr("This desk"), int(Scope::ThisDesk));
+    choice_->addItem(tr("Team"), int(Scope::Team));
     stack_->addWidget(thisDesk_);
+    choice_->setAccessibleName(tr("Downloads of"));
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel("Downloads of:", this));
+    top->addWidget(new QLabel(tr("Downloads of:"), this));
     top->addWidget(choice_);
     top->addStretch();
     auto* layout = new QVBoxLayout(this);
@@ -45,7 +46,7 @@ void HistoryScope::ChoiceChanged(int index) {
         // No server set: stay on this desk's downloads.
         const QSignalBlocker quiet(choice_);
         choice_->setCurrentIndex(choice_->findData(int(Scope::ThisDesk)));
-        choice_->setToolTip("No team server is set: Settings > Team server.");
+        choice_->setToolTip(tr("No team server is set: Settings > Team server."));
         scope = Scope::ThisDesk;
     }
     stack_->setCurrentWidget(scope == Scope::Team ? teamView_ : thisDesk_);

@@ -16,7 +16,7 @@ constexpr int kUuidRole = Qt::UserRole + 2;
 
 JobChoice::JobChoice(QWidget* parent) : QComboBox(parent) {
     setObjectName("JobChoice");
-    setAccessibleName("Job");
+    setAccessibleName(tr("Job"));
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(6);
     Fill({}, {});
@@ -33,7 +33,7 @@ void JobChoice::SetJobs(const std::vector<store::JobInfo>& jobs) {
 void JobChoice::Fill(const std::vector<store::JobInfo>& jobs, const QString& chosenUuid) {
     const QSignalBlocker quiet(this);
     clear();
-    addItem("No job", int(Entry::NoJob));
+    addItem(tr("No job"), int(Entry::NoJob));
     insertSeparator(count());
     for (const store::JobInfo& job : jobs) {
         addItem(job.Name, int(Entry::Job));
@@ -46,7 +46,7 @@ void JobChoice::Fill(const std::vector<store::JobInfo>& jobs, const QString& cho
     if (!jobs.empty()) {
         insertSeparator(count());
     }
-    addItem("New job...", int(Entry::NewJob));
+    addItem(tr("New job..."), int(Entry::NewJob));
     chosen_ = chosenUuid.isEmpty() ? 0 : std::max(0, findData(chosenUuid, kUuidRole));
     setCurrentIndex(chosen_);
     ShowTip();
@@ -82,8 +82,8 @@ void JobChoice::Picked(int index) {
 
 void JobChoice::ShowTip() {
     const QString name = Job() ? itemText(chosen_) : QString();
-    setToolTip(name.isEmpty() ? QString("No job: downloads go into no job")
-                              : "Downloads go into the job " + name);
+    setToolTip(name.isEmpty() ? tr("No job: downloads go into no job")
+                              : tr("Downloads go into the job %1").arg(name));
 }
 
 } // namespace rangedesk::app

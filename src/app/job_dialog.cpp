@@ -22,20 +22,20 @@ TJobDialog::TJobDialog(JobRequest request, QWidget* parent)
     notes_->setPlainText(request_.Start.Details.Notes);
     notes_->setTabChangesFocus(true);
     notes_->setMaximumHeight(90);
-    name_->setAccessibleName("Job name");
-    client_->setAccessibleName("Client");
-    address_->setAccessibleName("Address");
-    notes_->setAccessibleName("Notes");
+    name_->setAccessibleName(tr("Job name"));
+    client_->setAccessibleName(tr("Client"));
+    address_->setAccessibleName(tr("Address"));
+    notes_->setAccessibleName(tr("Notes"));
     refusal_->setObjectName("JobRefusal");
     refusal_->setWordWrap(true);
     refusal_->setStyleSheet("color: #b00000");
     refusal_->hide();
 
     auto* form = new QFormLayout;
-    form->addRow("&Name:", name_);
-    form->addRow("&Client:", client_);
-    form->addRow("&Address:", address_);
-    form->addRow("N&otes:", notes_);
+    form->addRow(tr("&Name:"), name_);
+    form->addRow(tr("&Client:"), client_);
+    form->addRow(tr("&Address:"), address_);
+    form->addRow(tr("N&otes:"), notes_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     auto* layout = new QVBoxLayout(this);

@@ -89,14 +89,15 @@ void LiveMeasurement::SetArmed(bool armed) {
 
 void LiveMeasurement::Measure(const desktop::MeasureRequest& request, desktop::MeasureDone done) {
     if (request.type && session_.Operations().Downloading()) {
-        const QString refusal = "typing is refused while a download runs; try again when it has "
-                                "ended";
-        emit readingTyped({desktop::TypeOutcome::Failed, {}, "A reading was not typed: " + refusal});
+        const QString refusal =
+            tr("typing is refused while a download runs; try again when it has ended");
+        emit readingTyped(
+            {desktop::TypeOutcome::Failed, {}, tr("A reading was not typed: %1").arg(refusal)});
         done(Failure(desktop::InstanceError::Failed, refusal));
         return;
     }
     if (!session_.Link().MeterConnected()) {
-        done(Failure(desktop::InstanceError::NoMeter, "no meter is connected"));
+        done(Failure(desktop::InstanceError::NoMeter, tr("no meter is connected")));
         return;
     }
     measuring_ = true;
@@ -105,7 +106,7 @@ void LiveMeasurement::Measure(const desktop::MeasureRequest& request, desktop::M
         measuring_ = false;
         if (!outcome.reading) {
             done(Failure(desktop::InstanceError::MeterFailed,
-                         "no reading: " + meter::ExchangeFailureText(outcome.failure)));
+                         tr("no reading: %1").arg(meter::ExchangeFailureText(outcome.failure))));
             return;
         }
         desktop::MeasureResult result;

@@ -163,12 +163,12 @@ TMainForm::TMainForm(hid::HidPlatform& platform, UserPrompts& prompts, const QSt
     connect(live_, &LiveMeasurement::armedChanged, this, [this](bool armed) {
         typingSwitch_->setChecked(armed);
         statusBar_->SetIndicator(StatusBar::Indicator::Typing,
-                                 armed ? QStringLiteral("Typing armed") : QString());
+                                 armed ? tr("Typing armed") : QString());
     });
     connect(live_, &LiveMeasurement::readingTyped, this,
             [this](const desktop::TypeResult& r) { statusBar_->SetPanelText(1, r.message); });
     connect(readings_, &ReadingKeeper::keepingFailed, this, [this](const QString& reason) {
-        statusBar_->SetPanelText(1, "The reading was not kept: " + reason);
+        statusBar_->SetPanelText(1, tr("The reading was not kept: %1").arg(reason));
     });
     AccessibleNames::Apply(*this);
     StartTeam();
@@ -255,7 +255,7 @@ void TMainForm::BuildLeftPanel() {
     }
     ShowReadingLines();
     // Every line of the reading display offers the newest reading.
-    auto* copyReading = new QAction("Copy reading", this);
+    auto* copyReading = new QAction(tr("Copy reading"), this);
     connect(copyReading, &QAction::triggered, this, &TMainForm::CopyReading);
     for (QLabel* label : labels_) {
         label->addAction(copyReading);
@@ -298,28 +298,30 @@ void TMainForm::BuildRightPanel() {
     buttons->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // The panel is 107 high; the status bar covers what lies below the buttons.
     buttons->setGeometry(6, 387, 667, kPanelHeight - 387);
-    readKey_ = MakeButton(buttons, "  Read", "glyph-read.png", {40, 17, 75, 28});
-    clearKey_ = MakeButton(buttons, "  Clear", "glyph-clear.png", {40, 60, 75, 28});
+    // The captions' blanks keep the icons apart from the words, in every language.
+    readKey_ = MakeButton(buttons, "  " + tr("Read"), "glyph-read.png", {40, 17, 75, 28});
+    clearKey_ = MakeButton(buttons, "  " + tr("Clear"), "glyph-clear.png", {40, 60, 75, 28});
     exportAllData_ =
-        MakeButton(buttons, "Export Records  ", "glyph-download.png", {216, 17, 137, 28});
-    expToExcel_ = MakeButton(buttons, "  Export to Excel", "glyph-sheet.png", {216, 60, 137, 28});
-    printBtn_ = MakeButton(buttons, "Print", "glyph-print.png", {432, 17, 73, 28});
-    aboutBtn_ = MakeButton(buttons, "About", "glyph-about.png", {432, 60, 73, 28});
+        MakeButton(buttons, tr("Export Records") + "  ", "glyph-download.png", {216, 17, 137, 28});
+    expToExcel_ =
+        MakeButton(buttons, "  " + tr("Export to Excel"), "glyph-sheet.png", {216, 60, 137, 28});
+    printBtn_ = MakeButton(buttons, tr("Print"), "glyph-print.png", {432, 17, 73, 28});
+    aboutBtn_ = MakeButton(buttons, tr("About"), "glyph-about.png", {432, 60, 73, 28});
     settingsBtn_ = new QToolButton(buttons);
     settingsBtn_->setObjectName("SettingsBtn");
     settingsBtn_->setGeometry(518, 17, 28, 28);
     settingsBtn_->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-    settingsBtn_->setToolTip("Settings: how readings are typed into other applications");
+    settingsBtn_->setToolTip(tr("Settings: how readings are typed into other applications"));
     typingSwitch_ = new QToolButton(buttons);
     typingSwitch_->setObjectName("TypingSwitch");
     typingSwitch_->setGeometry(518, 60, 28, 28);
     typingSwitch_->setCheckable(true);
     typingSwitch_->setText("⌨");
-    typingSwitch_->setToolTip("Type readings into the focused application");
-    historyBtn_ = MakeButton(buttons, "History", "glyph-about.png", {560, 17, 80, 28});
+    typingSwitch_->setToolTip(tr("Type readings into the focused application"));
+    historyBtn_ = MakeButton(buttons, tr("History"), "glyph-about.png", {560, 17, 80, 28});
     historyBtn_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     historyBtn_->setShortcut(QKeySequence("Ctrl+H"));
-    historyBtn_->setToolTip("Every download kept, with the meter's own bytes (Ctrl+H)");
+    historyBtn_->setToolTip(tr("Every download kept, with the meter's own bytes (Ctrl+H)"));
     // Below History, the job the next download goes into.
     jobChoice_ = new JobChoice(buttons);
     jobChoice_->setGeometry(560, 60, 100, 28);
@@ -329,7 +331,7 @@ void TMainForm::BuildRightPanel() {
     caption_->setGeometry(563, 344, 116, 41);
     caption_->setWordWrap(true);
     caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    caption_->setAccessibleName("Download shown");
+    caption_->setAccessibleName(tr("Download shown"));
     readKey_->setObjectName("ReadKey");
     clearKey_->setObjectName("ClearKey");
     exportAllData_->setObjectName("ExportAllData");
@@ -371,10 +373,10 @@ void TMainForm::ADOConnectAccess() {
     });
 
     // The grid's context menu: "Copy", then "Deduction" for the current row's record.
-    deductionAction_ = new QAction("Deduction", grid_);
+    deductionAction_ = new QAction(tr("Deduction"), grid_);
     deductionAction_->setCheckable(true);
-    deductionAction_->setToolTip("The record is an opening (a window, a door): it counts "
-                                 "negative in totals");
+    deductionAction_->setToolTip(tr("The record is an opening (a window, a door): it counts "
+                                    "negative in totals"));
     grid_->addAction(deductionAction_);
     connect(deductionAction_, &QAction::triggered, this, &TMainForm::DeductionClick);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -509,11 +511,11 @@ void TMainForm::UpdateButtons() {
 // The picture and the reading display stay when the meter leaves.
 void TMainForm::ShowConnection(const meter::MeterConnection& connection) {
     if (connection.Connected()) {
-        statusBar_->SetPanelText(0, "Connected OK");
+        statusBar_->SetPanelText(0, tr("Connected OK"));
         statusBar_->SetStatusColour(QColor(255, 0, 0));
         ShowMeter(connection.Model);
     } else {
-        statusBar_->SetPanelText(0, "Not connected");
+        statusBar_->SetPanelText(0, tr("Not connected"));
         statusBar_->SetStatusColour(palette().color(QPalette::ButtonText));
     }
     UpdateButtons();

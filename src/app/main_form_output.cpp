@@ -56,16 +56,16 @@ void PrintOn(QPrinter& printer, const QAbstractItemModel& table,
 constexpr const char* kFilterKey = "export/filter";
 constexpr const char* kFolderKey = "export/folder";
 
+// The filter is remembered as the sources write it, so a change of language keeps it.
 SaveFileRequest ExportRequest(const std::optional<store::DownloadInfo>& download) {
     const QSettings settings;
-    SaveFileRequest request{kExportFilters,
-                            settings.value(kFilterKey).toString(),
+    const QStringList filters = ExportFilters();
+    const qsizetype remembered = kExportFilters.indexOf(settings.value(kFilterKey).toString());
+    SaveFileRequest request{filters,
+                            filters.value(std::max<qsizetype>(remembered, 0)),
                             settings.value(kFolderKey).toString(),
                             {},
                             RememberedExportUnits()};
-    if (!kExportFilters.contains(request.Filter)) {
-        request.Filter = kExportFilters.front();
-    }
     if (!request.Folder.isEmpty() && !QDir(request.Folder).exists()) {
         request.Folder.clear();
     }
@@ -77,8 +77,8 @@ SaveFileRequest ExportRequest(const std::optional<store::DownloadInfo>& download
 
 void RememberExport(const SaveFileAnswer& answer, const QString& path) {
     QSettings settings;
-    if (kExportFilters.contains(answer.Filter)) {
-        settings.setValue(kFilterKey, answer.Filter);
+    if (ExportFilters().contains(answer.Filter) || kExportFilters.contains(answer.Filter)) {
+        settings.setValue(kFilterKey, SourceFilter(answer.Filter));
     }
     settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
     if (FormatOfFilter(answer.Filter) != output::ExportFormat::Xls) {
@@ -106,7 +106,7 @@ void TMainForm::ExportRecords(const ExportSource& source) {
     try {
         output::CheckExportable(count); // before the dialog: there is nothing to name a file for
     } catch (const output::ExportError& e) {
-        prompts_.Ask({"Export Data", QString::fromUtf8(e.what()), MessageIcon::Information});
+        prompts_.Ask({tr("Export Data"), QString::fromUtf8(e.what()), MessageIcon::Information});
         return;
     }
     const SaveFileAnswer answer = prompts_.AskSaveFileName(ExportRequest(source.Download));
@@ -128,8 +128,9 @@ void TMainForm::ExportRecords(const ExportSource& source) {
     options.Protected = output::DatabaseFiles(files::LocalPath(store_->Path()));
     options.ConfirmReplace = [&](const std::filesystem::path&) {
         const CursorOverride arrow(Qt::ArrowCursor);
-        return prompts_.Ask({"Query  Information",
-                             path + "  already exists!" + QChar(13) + "Do you want to replace it?",
+        return prompts_.Ask({tr("Query  Information"),
+                             tr("%1  already exists!").arg(path) + QChar(13) +
+                                 tr("Do you want to replace it?"),
                              MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::Yes}) ==
                MessageAnswer::Yes;
     };
@@ -144,14 +145,14 @@ void TMainForm::ExportRecords(const ExportSource& source) {
     } catch (const output::ExportError& e) {
         ShowErrorBox(prompts_, e.File().isEmpty()
                                    ? QString::fromUtf8(e.what())
-                                   : QString("Could not export to %1: %2").arg(path, e.Reason()));
+                                   : tr("Could not export to %1: %2").arg(path, e.Reason()));
         return;
     }
-    QString said = "Exported  " + QString::number(count) + "  records total. " + QChar(13) + path;
+    QString said = tr("Exported  %1  records total. ").arg(count) + QChar(13) + path;
     if (result.TextValues > 0) {
         said += QChar(13) + StayedTextNote(result.TextValues);
     }
-    prompts_.Ask({"Export Data", said, MessageIcon::Information});
+    prompts_.Ask({tr("Export Data"), said, MessageIcon::Information});
 }
 
 void TMainForm::PrintBtnClick() {
@@ -161,7 +162,7 @@ void TMainForm::PrintBtnClick() {
     const auto protectedFiles = output::DatabaseFiles(files::LocalPath(store_->Path()));
     // Before any dialog: a definition that cannot be read is said even for an empty table.
     if (!output::PrepareReport(table, definition)) {
-        prompts_.Ask({"Print Error", output::kNoRowsToPrint, MessageIcon::Error});
+        prompts_.Ask({tr("Print Error"), output::kNoRowsToPrint, MessageIcon::Error});
         return;
     }
     if (!printToPdf_.isEmpty()) {
@@ -171,7 +172,7 @@ void TMainForm::PrintBtnClick() {
     }
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle("Print Preview");
+    preview.setWindowTitle(tr("Print Preview"));
     // An error while the preview paints closes it and is shown once it is closed.
     std::exception_ptr failure;
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {

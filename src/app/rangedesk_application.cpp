@@ -24,7 +24,7 @@ bool RangeDeskApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& e) {
         message = QString::fromUtf8(e.what());
     } catch (...) {
-        message = "Unknown error";
+        message = tr("Unknown error");
     }
     if (prompts_) {
         ShowErrorBox(*prompts_, message);

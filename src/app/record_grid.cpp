@@ -14,7 +14,7 @@ namespace rangedesk::app {
 
 RecordGrid::RecordGrid(QWidget* parent) : QTableView(parent) {
     setSelectionMode(QAbstractItemView::ContiguousSelection);
-    auto* copy = new QAction("Copy", this);
+    auto* copy = new QAction(tr("Copy"), this);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &RecordGrid::CopySelection);

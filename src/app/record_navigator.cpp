@@ -17,11 +17,12 @@ RecordNavigator::RecordNavigator(QTableView& grid, QWidget* parent) : QFrame(par
     const QStyle::StandardPixmap icons[] = {
         QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward, QStyle::SP_MediaSeekForward,
         QStyle::SP_MediaSkipForward};
-    const char* tips[] = {"First record", "Prior record", "Next record", "Last record"};
+    const char* const tips[] = {QT_TR_NOOP("First record"), QT_TR_NOOP("Prior record"),
+                                QT_TR_NOOP("Next record"), QT_TR_NOOP("Last record")};
     for (int i = 0; i < 4; ++i) {
         buttons_[i] = new QToolButton(this);
         buttons_[i]->setIcon(style()->standardIcon(icons[i]));
-        buttons_[i]->setToolTip(tips[i]);
+        buttons_[i]->setToolTip(tr(tips[i]));
         buttons_[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         buttons_[i]->setEnabled(false);
         layout->addWidget(buttons_[i]);

@@ -1,7 +1,8 @@
 // rangedesk-screenshots OUTDIR: renders the windows offscreen to PNG files, for looking at the
 // program without a display: at start, the About window, a model 3 meter with readings and
 // records, the History window with a job's totals, the print preview, the first page of a
-// job's report and the export dialog.
+// job's report and the export dialog. The language follows the environment (LANGUAGE,
+// LC_ALL...) as the program's does.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -41,6 +42,7 @@
 #include "sim_meter.h"
 #include "status_bar.h"
 #include "totals_panel.h"
+#include "translation_loader.h"
 #include "user_prompts.h"
 
 namespace {
@@ -81,6 +83,7 @@ int main(int argc, char** argv) {
     QTemporaryDir configDir;
     qputenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit());
     app::RangeDeskApplication application(argc, argv);
+    desktop::SetUpUiLanguage(application);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "screenshots";
     QDir().mkpath(out);
     // A program folder of its own, so the build's database keeps its rows.
@@ -187,10 +190,11 @@ int main(int argc, char** argv) {
     Save(reportPreview, out + "/report-page1.png");
 
     // The Export to Excel dialog with its three formats, the list of filters opened.
-    QFileDialog dialog(&mainForm, "Export to Excel", programDir.path());
+    QFileDialog dialog(&mainForm, QCoreApplication::translate("Screenshots", "Export to Excel"),
+                       programDir.path());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(app::kExportFilters);
+    dialog.setNameFilters(app::ExportFilters());
     dialog.resize(640, 400);
     dialog.show();
     QCoreApplication::processEvents();

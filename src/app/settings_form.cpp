@@ -32,21 +32,28 @@ TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodNam
       decimal_(new QComboBox(this)), method_(new QLabel(this)), language_(new QComboBox(this)),
       team_(new TeamServerSection(this)) {
     setObjectName("SettingsForm");
-    setWindowTitle("RangeDesk - Settings");
+    setWindowTitle(tr("RangeDesk - Settings"));
 
-    value_->addItems({"The value", "The value and its unit"});
-    end_->addItems({"then Tab", "then Enter", "then nothing"});
-    decimal_->addItems({QString("As the language sets it (%1)").arg(QLocale().decimalPoint()),
-                        "Always a point (.)"});
+    value_->addItems({tr("The value"), tr("The value and its unit")});
+    end_->addItems({tr("then Tab"), tr("then Enter"), tr("then nothing")});
+    decimal_->addItems({tr("As the language sets it (%1)").arg(QLocale().decimalPoint()),
+                        tr("Always a point (.)")});
     method_->setText(methodName());
     method_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A screen reader names each choice without the colon of its label.
+    value_->setAccessibleName(tr("What is typed"));
+    end_->setAccessibleName(tr("After it"));
+    decimal_->setAccessibleName(tr("Decimal separator"));
+    method_->setAccessibleName(tr("Method on this desktop"));
+    language_->setAccessibleName(tr("Language"));
+    language_->setAccessibleDescription(tr("Takes effect when RangeDesk starts again."));
 
-    auto* typing = new QGroupBox("Typing readings into the focused application", this);
+    auto* typing = new QGroupBox(tr("Typing readings into the focused application"), this);
     auto* form = new QFormLayout(typing);
-    form->addRow("What is typed:", value_);
-    form->addRow("After it:", end_);
-    form->addRow("Decimal separator:", decimal_);
-    form->addRow("Method on this desktop:", method_);
+    form->addRow(tr("What is typed:"), value_);
+    form->addRow(tr("After it:"), end_);
+    form->addRow(tr("Decimal separator:"), decimal_);
+    form->addRow(tr("Method on this desktop:"), method_);
 
     // Each language is named in its own words, so a user finds theirs whatever is shown now.
     language_->setObjectName("Language");

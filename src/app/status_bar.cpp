@@ -20,15 +20,15 @@ constexpr QPoint kPanel0TextAt(35, 7);
 
 StatusBar::StatusBar(QWidget* parent)
     : QWidget(parent), panel1_(new QLabel(this)), progress_(new QProgressBar(this)),
-      cancel_(new QPushButton("Cancel", this)) {
+      cancel_(new QPushButton(tr("Cancel"), this)) {
     setFixedHeight(kHeight);
     panel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel1_->setIndent(4);
-    progress_->setFormat("Record %v of %m");
+    progress_->setFormat(tr("Record %v of %m"));
     progress_->setTextVisible(true);
     progress_->hide();
     cancel_->setObjectName("CancelDownload");
-    cancel_->setToolTip("Stop the download after the record in flight (Esc)");
+    cancel_->setToolTip(tr("Stop the download after the record in flight (Esc)"));
     cancel_->hide();
     connect(cancel_, &QPushButton::clicked, this, &StatusBar::cancelClicked);
     for (QLabel*& indicator : indicators_) {

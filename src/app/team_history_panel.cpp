@@ -26,11 +26,14 @@ TeamHistoryPanel::TeamHistoryPanel(TMainForm& main, meter::MeterOperations& oper
       records_(new team::TeamRecordsModel({}, this)), search_(new QLineEdit(this)),
       downloadsView_(new QTableView(this)), recordsView_(new RecordGrid(this)),
       recordsTitle_(new QLabel(this)), problem_(new QLabel(this)),
-      showButton_(new QPushButton("Show in main grid", this)),
-      exportButton_(new QPushButton("Export...", this)) {
+      showButton_(new QPushButton(tr("Show in main grid"), this)),
+      exportButton_(new QPushButton(tr("Export..."), this)) {
     setObjectName("TeamHistoryPanel");
-    search_->setPlaceholderText("Search job, client, mode, label, note");
+    search_->setPlaceholderText(tr("Search job, client, mode, label, note"));
     search_->setClearButtonEnabled(true);
+    search_->setAccessibleName(tr("Search the team's downloads"));
+    downloadsView_->setAccessibleName(tr("The team's downloads"));
+    recordsView_->setAccessibleName(tr("Records of the selected download"));
     downloadsView_->setModel(downloads_);
     downloadsView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     downloadsView_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -52,7 +55,7 @@ TeamHistoryPanel::TeamHistoryPanel(TMainForm& main, meter::MeterOperations& oper
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(search_);
     layout->addWidget(problem_);
-    layout->addWidget(new QLabel("The team's downloads, newest first:", this));
+    layout->addWidget(new QLabel(tr("The team's downloads, newest first:"), this));
     layout->addWidget(downloadsView_, 2);
     layout->addWidget(recordsTitle_);
     layout->addWidget(recordsView_, 3);
@@ -63,7 +66,7 @@ TeamHistoryPanel::TeamHistoryPanel(TMainForm& main, meter::MeterOperations& oper
     connect(downloads_, &team::TeamDownloadsModel::RecordsRead, this,
             &TeamHistoryPanel::TakeRecords);
     connect(downloads_, &team::TeamDownloadsModel::Failed, this, [this](const QString& message) {
-        problem_->setText("The team server cannot be read now: " + message);
+        problem_->setText(tr("The team server cannot be read now: %1").arg(message));
         problem_->show();
     });
     connect(downloadsView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -117,10 +120,10 @@ void TeamHistoryPanel::SelectionChanged() {
         records_->SetRecords({});
     }
     if (!selected.isNull() && shownRecordsOf_.isNull()) {
-        recordsTitle_->setText("Reading the records...");
+        recordsTitle_->setText(tr("Reading the records..."));
         downloads_->RequestRecords(selected);
     } else if (selected.isNull()) {
-        recordsTitle_->setText("No download selected.");
+        recordsTitle_->setText(tr("No download selected."));
     }
     UpdateButtons();
 }
@@ -134,7 +137,7 @@ void TeamHistoryPanel::TakeRecords(const QUuid& download,
     records_->SetRecords(records);
     const team::TeamDownload& d = downloads_->RowAt(downloads_->RowOf(download)).Download;
     recordsTitle_->setText(
-        QString("Records of the download of %1 on %2 by %3:")
+        tr("Records of the download of %1 on %2 by %3:")
             .arg(d.Started.toLocalTime().toString("yyyy-MM-dd HH:mm:ss"), d.Desk, d.User));
     UpdateButtons();
 }

@@ -13,19 +13,20 @@
 namespace rangedesk::app {
 
 TeamServerSection::TeamServerSection(QWidget* parent)
-    : QGroupBox("Team server", parent), server_(new QLineEdit(this)), desk_(new QLineEdit(this)),
-      password_(new QLineEdit(this)), check_(new QPushButton("Check connection", this)),
-      disconnect_(new QPushButton("Disconnect", this)), answer_(new QLabel(this)) {
+    : QGroupBox(tr("Team server"), parent), server_(new QLineEdit(this)),
+      desk_(new QLineEdit(this)), password_(new QLineEdit(this)),
+      check_(new QPushButton(tr("Check connection"), this)),
+      disconnect_(new QPushButton(tr("Disconnect"), this)), answer_(new QLabel(this)) {
     setObjectName("TeamServer");
     server_->setObjectName("TeamServerAddress");
-    server_->setPlaceholderText("postgresql://desk@db.example.com/rangedesk or a service name");
-    server_->setAccessibleName("Team server address");
+    server_->setPlaceholderText(tr("postgresql://desk@db.example.com/rangedesk or a service name"));
+    server_->setAccessibleName(tr("Team server address"));
     desk_->setObjectName("TeamDesk");
-    desk_->setAccessibleName("This desk's name");
+    desk_->setAccessibleName(tr("This desk's name"));
     password_->setObjectName("TeamPassword");
     password_->setEchoMode(QLineEdit::Password);
-    password_->setPlaceholderText("kept in the desktop's keyring, never in a file");
-    password_->setAccessibleName("Team server password");
+    password_->setPlaceholderText(tr("kept in the desktop's keyring, never in a file"));
+    password_->setAccessibleName(tr("Team server password"));
     check_->setObjectName("TeamCheck");
     disconnect_->setObjectName("TeamDisconnect");
     answer_->setObjectName("TeamAnswer");
@@ -42,9 +43,9 @@ TeamServerSection::TeamServerSection(QWidget* parent)
     buttons->addWidget(disconnect_);
     buttons->addStretch();
     auto* form = new QFormLayout(this);
-    form->addRow("Server:", server_);
-    form->addRow("This desk:", desk_);
-    form->addRow("Password:", password_);
+    form->addRow(tr("Server:"), server_);
+    form->addRow(tr("This desk:"), desk_);
+    form->addRow(tr("Password:"), password_);
     form->addRow(buttons);
     form->addRow(answer_);
 
@@ -79,7 +80,7 @@ void TeamServerSection::Check() {
     }
     const team::TeamSettings settings = Settings();
     if (!settings.IsSet()) {
-        answer_->setText("Type the server's address or service name first.");
+        answer_->setText(tr("Type the server's address or service name first."));
         return;
     }
     QString password = password_->text();
@@ -87,7 +88,7 @@ void TeamServerSection::Check() {
         password = team::KeyringPassword(settings.Server).value_or(QString());
     }
     check_->setEnabled(false);
-    answer_->setText(QString("Connecting to %1...").arg(settings.Server));
+    answer_->setText(tr("Connecting to %1...").arg(settings.Server));
     watcher_.setFuture(QtConcurrent::run(&team::CheckTeamServer, settings, password));
 }
 
@@ -107,10 +108,10 @@ void TeamServerSection::Disconnect() {
     server_->clear();
     password_->clear();
     disconnect_->setEnabled(false);
-    answer_->setText(saved.IsSet() ? QString("Disconnected from %1; this desk's work stays in its "
-                                             "own database.")
+    answer_->setText(saved.IsSet() ? tr("Disconnected from %1; this desk's work stays in its own "
+                                        "database.")
                                          .arg(saved.Server.trimmed())
-                                   : QString("No team server is set."));
+                                   : tr("No team server is set."));
 }
 
 QString TeamServerSection::Save(QString* keyringProblem) {

@@ -46,8 +46,8 @@ QString WindowTeam::Password() const {
 void WindowTeam::SettingsClosed(const QString& typedPassword, const QString& keyringProblem) {
     const team::TeamSettings saved = team::LoadTeamSettings();
     if (!keyringProblem.isEmpty()) {
-        statusBar_.SetPanelText(1, QString("Team: the keyring did not keep the password (%1); "
-                                           "it is used until RangeDesk ends")
+        statusBar_.SetPanelText(1, tr("Team: the keyring did not keep the password (%1); it is "
+                                      "used until RangeDesk ends")
                                        .arg(keyringProblem));
     }
     const bool typed = !typedPassword.isEmpty();
@@ -76,10 +76,10 @@ void WindowTeam::ShowConflicts(const QStringList& texts) {
         return;
     }
     const QString intro = texts.size() == 1
-                              ? QString("An edit made on this desk was replaced by a later one "
-                                        "of another desk:")
-                              : QString("%1 edits made on this desk were replaced by later ones "
-                                        "of other desks:")
+                              ? tr("An edit made on this desk was replaced by a later one of "
+                                   "another desk:")
+                              : tr("%1 edits made on this desk were replaced by later ones of "
+                                   "other desks:")
                                     .arg(texts.size());
     prompts_.Ask({kApplicationTitle, intro + "\n\n" + texts.join('\n'), MessageIcon::Information});
 }

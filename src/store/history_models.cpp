@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "column_titles.h"
 #include "edit_failure.h"
 #include "record_edits.h"
 #include "search_text.h"
@@ -122,11 +123,15 @@ QVariant DownloadListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant DownloadListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const kTitles[] = {"Date and time", "Job", "Meter",
-                                          "Records",       "New", "Outcome"};
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < ColumnCount) {
-        return QString(kTitles[section]);
+    static const char* const kTitles[] = {QT_TRANSLATE_NOOP("ColumnTitles", "Date and time"),
+                                          QT_TRANSLATE_NOOP("ColumnTitles", "Job"),
+                                          QT_TRANSLATE_NOOP("ColumnTitles", "Meter"),
+                                          QT_TRANSLATE_NOOP("ColumnTitles", "Records"),
+                                          QT_TRANSLATE_NOOP("ColumnTitles", "New"),
+                                          QT_TRANSLATE_NOOP("ColumnTitles", "Outcome")};
+    if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == kSourceTitleRole) &&
+        section >= 0 && section < ColumnCount) {
+        return ColumnTitle(kTitles[section], role);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -216,17 +221,17 @@ QVariant DownloadRecordsModel::data(const QModelIndex& index, int role) const {
 
 QVariant DownloadRecordsModel::headerData(int section, Qt::Orientation orientation,
                                           int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < columnCount()) {
+    if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == kSourceTitleRole) &&
+        section >= 0 && section < columnCount()) {
         switch (section) {
         case Label:
-            return QString("Label");
+            return ColumnTitle(QT_TRANSLATE_NOOP("ColumnTitles", "Label"), role);
         case Note:
-            return QString("Note");
+            return ColumnTitle(QT_TRANSLATE_NOOP("ColumnTitles", "Note"), role);
         case Deduction:
-            return QString("Deduction");
+            return ColumnTitle(QT_TRANSLATE_NOOP("ColumnTitles", "Deduction"), role);
         default:
-            return records::ColumnName(section);
+            return records::ColumnName(section); // LoadData's names are the same in every language
         }
     }
     return QAbstractTableModel::headerData(section, orientation, role);

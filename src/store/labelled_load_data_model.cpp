@@ -1,5 +1,6 @@
 #include "labelled_load_data_model.h"
 
+#include "column_titles.h"
 #include "download_history.h"
 #include "edit_failure.h"
 #include "load_data_model.h"
@@ -113,7 +114,7 @@ QVariant LabelledLoadDataModel::data(const QModelIndex& index, int role) const {
         return IsDeduction(index.row());
     }
     if (role == Qt::ToolTipRole && IsDeduction(index.row())) {
-        return QString("Deduction: counts negative in totals");
+        return QCoreApplication::translate("ColumnTitles", "Deduction: counts negative in totals");
     }
     if (index.column() != kLabelColumn) {
         return table_.data(Source(index), role);
@@ -131,8 +132,8 @@ QVariant LabelledLoadDataModel::data(const QModelIndex& index, int role) const {
 QVariant LabelledLoadDataModel::headerData(int section, Qt::Orientation orientation,
                                            int role) const {
     if (orientation == Qt::Horizontal && section == kLabelColumn) {
-        if (role == Qt::DisplayRole) {
-            return QString("Label");
+        if (role == Qt::DisplayRole || role == kSourceTitleRole) {
+            return ColumnTitle(QT_TRANSLATE_NOOP("ColumnTitles", "Label"), role);
         }
         if (role == Qt::TextAlignmentRole) {
             return int(Qt::AlignCenter);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "column_titles.h"
 #include "edit_failure.h"
 #include "history_models.h"
 
@@ -87,10 +88,13 @@ QVariant ReadingListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ReadingListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const kTitles[] = {"Taken", "Meter", "Reading", "Label", "Note"};
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < ColumnCount) {
-        return QString(kTitles[section]);
+    static const char* const kTitles[] = {
+        QT_TRANSLATE_NOOP("ColumnTitles", "Taken"), QT_TRANSLATE_NOOP("ColumnTitles", "Meter"),
+        QT_TRANSLATE_NOOP("ColumnTitles", "Reading"), QT_TRANSLATE_NOOP("ColumnTitles", "Label"),
+        QT_TRANSLATE_NOOP("ColumnTitles", "Note")};
+    if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == kSourceTitleRole) &&
+        section >= 0 && section < ColumnCount) {
+        return ColumnTitle(kTitles[section], role);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -4,7 +4,8 @@
 Usage: accessibility_walk.py DEMO DATA_DIR
 Starts the window with a simulated meter, finds it on the bus, lists every control's role,
 name and description, presses Read by its action once the meter is connected, and reads the
-newest reading back from the reading display. Prints one JSON object; exits 1 on a timeout.
+newest reading back from the reading display, then opens the History window by its button.
+Prints one JSON object; exits 1 on a timeout.
 """
 import json
 import os
@@ -98,6 +99,8 @@ def main():
             lambda: (lambda c: c if c and c["showing"] and c["name"].strip()
                      and c["name"] != before_text else None)(newest_line()),
             "a new reading on the display")
+        press(named(app, "History", "push button")["node"])
+        wait_for(lambda: named(app, "Downloads", "table"), "the History window's downloads")
         grid = named(app, "Records", "table")
         result = {
             "application": app.name,

@@ -1,7 +1,8 @@
 // The main window through the real accessibility bus, as a screen reader sees it: the window
 // with a simulated meter under Xvfb on a session bus of its own (dbus-run-session starts the
 // accessibility bus), walked by pyatspi: every control by its name, Read pressed by its
-// action, the newest reading read back from the reading display and found kept.
+// action, the newest reading read back from the reading display and found kept; then the
+// History window, opened by its button, by the names of its lists and fields.
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -100,6 +101,12 @@ private slots:
                                       << "push button";
         QTest::newRow("last record") << "Last record"
                                      << "push button";
+        QTest::newRow("History's downloads") << "Downloads"
+                                             << "table";
+        QTest::newRow("History's records") << "Records of the selected download"
+                                           << "table";
+        QTest::newRow("History's search") << "Search"
+                                          << "text";
     }
     void namedControls() {
         QFETCH(QString, name);

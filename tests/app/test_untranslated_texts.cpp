@@ -20,6 +20,7 @@
 #include "about_form.h"
 #include "grid_to_excel.h"
 #include "history_form.h"
+#include "load_data_columns.h"
 #include "main_form.h"
 #include "platform/sim/sim_hid_bus.h"
 #include "program_folder.h"
@@ -88,12 +89,22 @@ QMap<QString, QString> VisibleTexts(QWidget& window) {
     return texts;
 }
 
-// Texts that are the same in every language: names, paths, numbers with units (data); and
-// words a language writes as English does.
+// LoadData's column names: data, the same in the grid, the files and every language.
+QStringList LoadDataColumnNames() {
+    QStringList names;
+    for (int c = 0; c < records::kLoadDataColumnCount; ++c) {
+        names << records::ColumnName(c);
+    }
+    return names;
+}
+
+// Texts that are the same in every language: names, paths, numbers with units, LoadData's
+// column names (data); and words a language writes as English does.
 bool StaysAsItIs(const QString& text, const QString& language) {
-    static const QStringList kNames = {"RangeDesk", "English", "Deutsch",
-                                       QString::fromUtf8("中文(简体)"), "XTest"};
-    static const QMap<QString, QStringList> kSameWords = {{"de", {"OK", "Name", "Status"}}};
+    static const QStringList kNames =
+        QStringList{"RangeDesk", "English", "Deutsch", QString::fromUtf8("中文(简体)"), "XTest"} +
+        LoadDataColumnNames();
+    static const QMap<QString, QStringList> kSameWords = {{"de", {"OK", "Name", "Status", "Team"}}};
     static const QRegularExpression kNoWords("^[^\\p{L}]*$");
     static const QRegularExpression kQuantity("^[\\d.,\\s]+(m|ft|in|m2|m3|%)?$");
     const QString bare = text.trimmed();
@@ -124,7 +135,7 @@ QMap<QString, QString> TextsOf(Window which, app::UserPrompts& prompts, const QS
         QFileDialog dialog(&main);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters(app::kExportFilters);
+        dialog.setNameFilters(app::ExportFilters());
         return VisibleTexts(dialog);
     }
     case Window::About: {
