@@ -69,6 +69,9 @@ TSettingsForm::TSettingsForm(QWidget* parent, std::function<QString()> methodNam
     contact_ = new QLineEdit(this);
     company_->setObjectName("Company");
     contact_->setObjectName("Contact");
+    company_->setAccessibleName(tr("Company name"));
+    contact_->setAccessibleName(tr("Contact line"));
+    company_->setAccessibleDescription(tr("Heads every report for a client"));
     contact_->setPlaceholderText(tr("Phone, e-mail"));
     auto* reports = new QGroupBox(tr("Reports for clients"), this);
     auto* reportForm = new QFormLayout(reports);

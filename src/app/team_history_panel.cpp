@@ -167,7 +167,8 @@ void TeamHistoryPanel::ExportClick() {
         return;
     }
     const std::vector<output::SheetColumn> columns = GridColumns(*recordsView_);
-    main_.ExportRecords({*records_, [&](output::ExportFormat) { return columns; }, std::nullopt});
+    main_.ExportRecords(
+        {*records_, [&](output::ExportFormat, UnitSystem) { return columns; }, std::nullopt});
 }
 
 } // namespace rangedesk::app

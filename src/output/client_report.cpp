@@ -198,24 +198,13 @@ void PaintPages(const std::vector<std::vector<ReportLine>>& pages, const ReportD
 PrintOutcome PrintClientReport(const QAbstractItemModel& records, const ClientReportHeader& header,
                                UnitSystem units, const std::filesystem::path& definitionFile,
                                QPagedPaintDevice& device) {
-    const std::optional<ReportDefinition> def = PrepareReport(records, definitionFile);
-    if (!def) {
+    const std::optional<ReportForTable> prepared =
+        PrepareReportFor(records, definitionFile, kClientReportConnection);
+    if (!prepared) {
         return PrintOutcome::NoRows;
     }
-    if (QString::fromStdString(def->Connection) != kClientReportConnection) {
-        Refuse(definitionFile, QCoreApplication::translate(
-                                   "ReportError", "the report reads the connection %1, not %2")
-                                   .arg(Shown(def->Connection), kClientReportConnection));
-    }
-    std::vector<int> fields;
-    for (const ReportColumn& column : def->Columns) {
-        fields.push_back(FieldIndex(records, column.Field));
-        if (fields.back() < 0) {
-            Refuse(definitionFile,
-                   QCoreApplication::translate("ReportError", "no field %1 in the data")
-                       .arg(Shown(column.Field)));
-        }
-    }
+    const ReportDefinition* const def = &prepared->Definition;
+    const std::vector<int>& fields = prepared->Fields;
     const int groupField = def->Group ? FieldIndex(records, def->Group->Field) : -1;
     if (def->Group && groupField < 0) {
         Refuse(definitionFile, QCoreApplication::translate("ReportError", "no field %1 to group by")

@@ -120,16 +120,17 @@ std::optional<ReportDefinition> PrepareReport(const QAbstractItemModel& table,
     return def;
 }
 
-PrintOutcome PrintTable(const QAbstractItemModel& table,
-                        const std::filesystem::path& definitionFile, QPagedPaintDevice& device) {
-    const std::optional<ReportDefinition> def = PrepareReport(table, definitionFile);
+std::optional<ReportForTable> PrepareReportFor(const QAbstractItemModel& table,
+                                               const std::filesystem::path& definitionFile,
+                                               const QString& connection) {
+    std::optional<ReportDefinition> def = PrepareReport(table, definitionFile);
     if (!def) {
-        return PrintOutcome::NoRows;
+        return std::nullopt;
     }
-    if (QString::fromStdString(def->Connection) != kReportConnection) {
+    if (QString::fromStdString(def->Connection) != connection) {
         Refuse(definitionFile, QCoreApplication::translate(
                                    "ReportError", "the report reads the connection %1, not %2")
-                                   .arg(Shown(def->Connection), kReportConnection));
+                                   .arg(Shown(def->Connection), connection));
     }
     std::vector<int> fields;
     for (const ReportColumn& column : def->Columns) {
@@ -140,6 +141,18 @@ PrintOutcome PrintTable(const QAbstractItemModel& table,
                        .arg(Shown(column.Field)));
         }
     }
+    return ReportForTable{std::move(*def), std::move(fields)};
+}
+
+PrintOutcome PrintTable(const QAbstractItemModel& table,
+                        const std::filesystem::path& definitionFile, QPagedPaintDevice& device) {
+    const std::optional<ReportForTable> prepared =
+        PrepareReportFor(table, definitionFile, kReportConnection);
+    if (!prepared) {
+        return PrintOutcome::NoRows;
+    }
+    const ReportDefinition* const def = &prepared->Definition;
+    const std::vector<int>& fields = prepared->Fields;
     report::PreparePage(*def, device, definitionFile);
     QFont font(QString::fromStdString(def->FontFamily));
     font.setPointSizeF(def->FontPoints);

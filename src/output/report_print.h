@@ -33,6 +33,17 @@ ReportDefinition LoadReportDefinition(const std::filesystem::path& file);
 std::optional<ReportDefinition> PrepareReport(const QAbstractItemModel& table,
                                               const std::filesystem::path& definitionFile);
 
+// PrepareReport, then the definition checked to read `connection` and only fields the table
+// has: the table's column of each of its columns. Nothing when the table has no rows. Throws
+// ReportError.
+struct ReportForTable {
+    ReportDefinition Definition;
+    std::vector<int> Fields;
+};
+std::optional<ReportForTable> PrepareReportFor(const QAbstractItemModel& table,
+                                               const std::filesystem::path& definitionFile,
+                                               const QString& connection);
+
 // Prints the rows of the table through the report definition on a printer or a PDF writer:
 // every page with the title, the date, the column headings and "Page i of n"; columns wider
 // than the page are narrowed to fit it. Nothing is printed for an empty table. A page that

@@ -9,6 +9,7 @@
 
 #include "download_outcome.h"
 #include "load_data_sql.h"
+#include "meter_text.h"
 #include "record_store.h"
 #include "search_text.h"
 #include "sql_connection.h"
@@ -220,14 +221,7 @@ std::optional<qint64> DownloadHistory::LoadDataDownload() const {
 }
 
 QString MeterText(const DownloadInfo& download) {
-    if (download.Model <= 0) {
-        return "-";
-    }
-    QString text = QString("model %1").arg(download.Model);
-    if (!download.Serial.isEmpty()) {
-        text += " " + download.Serial;
-    }
-    return download.Simulated ? "simulated " + text : text;
+    return records::MeterText(download.Model, download.Serial, download.Simulated);
 }
 
 QString DownloadCaption(const DownloadInfo& download) {

@@ -1,5 +1,6 @@
 #include "team_downloads_model.h"
 
+#include "meter_text.h"
 #include "team_history_reader.h"
 
 namespace rangedesk::team {
@@ -110,14 +111,7 @@ QVariant TeamDownloadsModel::headerData(int section, Qt::Orientation orientation
 }
 
 QString TeamMeterText(const TeamDownload& download) {
-    if (download.Model <= 0) {
-        return "-";
-    }
-    QString text = QString("model %1").arg(download.Model);
-    if (!download.Serial.isEmpty()) {
-        text += " " + download.Serial;
-    }
-    return download.Simulated ? "simulated " + text : text;
+    return records::MeterText(download.Model, download.Serial, download.Simulated);
 }
 
 } // namespace rangedesk::team
