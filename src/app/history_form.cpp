@@ -237,6 +237,7 @@ void THistoryForm::BuildLayout() {
     views_->setObjectName("RecordsOrReadings");
     views_->addTab(recordsPage, tr("Records"));
     views_->addTab(readingsView_, tr("Readings"));
+    connect(views_, &QTabWidget::currentChanged, this, &THistoryForm::UpdateButtons);
 
     // This desk's history; "Team" above it shows the team server's instead.
     auto* thisDesk = new QWidget(this);
@@ -406,7 +407,9 @@ void THistoryForm::UpdateButtons() {
     const bool idle = !operations_.Downloading();
     const bool can = idle && SelectedDownload() != 0;
     showButton_->setEnabled(can);
-    exportButton_->setEnabled(can && records_->rowCount() > 0);
+    // Export... writes what the tab shows: the download's records, or the readings listed.
+    exportButton_->setEnabled(ShowsReadings() ? idle && readings_->rowCount() > 0
+                                              : can && records_->rowCount() > 0);
     deleteButton_->setEnabled(can);
     assignButton_->setEnabled(can);
     newJobButton_->setEnabled(idle);
@@ -460,7 +463,21 @@ void THistoryForm::ShowInMainGridClick() {
 
 // The records shown, with their labels and notes after LoadData's columns (the legacy XLS
 // keeps to LoadData's), in the order shown; the deduction marks only under a unit system.
+bool THistoryForm::ShowsReadings() const {
+    return views_->currentWidget() == readingsView_;
+}
+
 void THistoryForm::ExportClick() {
+    if (ShowsReadings()) {
+        if (operations_.Downloading()) {
+            return;
+        }
+        const std::vector<output::SheetColumn> shown = GridColumns(*readingsView_);
+        main_.ExportRecords({*readingsView_->model(),
+                             [&](output::ExportFormat, UnitSystem) { return shown; },
+                             std::nullopt});
+        return;
+    }
     const store::DownloadInfo* d = Selected();
     if (operations_.Downloading() || !d) {
         return;

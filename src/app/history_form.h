@@ -68,6 +68,8 @@ public:
 
     void ShowInMainGridClick();
     void ExportClick();
+    // The Readings tab is the one shown.
+    bool ShowsReadings() const;
     void DeleteClick();
     void AssignClick();
     void NewJobClick();

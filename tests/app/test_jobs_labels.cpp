@@ -4,17 +4,20 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
 #include "download_history.h"
 #include "fresh_settings.h"
+#include "grid_to_excel.h"
 #include "history_form.h"
 #include "history_models.h"
 #include "job_book.h"
@@ -366,6 +369,20 @@ private slots:
         const store::ReadingInfo kept = store::ReadingLog(rig.w.Store()).List(job).front();
         QCOMPARE(kept.Label, QString("Door height"));
         QCOMPARE(kept.Note, QString("left side"));
+
+        // Export... on the Readings tab writes the readings listed, with their labels.
+        QTabWidget& tabs = *history.findChild<QTabWidget*>("RecordsOrReadings");
+        tabs.setCurrentWidget(&history.Readings());
+        QVERIFY(history.Export().isEnabled());
+        prompts.chosenFilter = app::kExportFilters[2];
+        prompts.saveName = rig.folder.Path() + "/readings.csv";
+        history.Export().click();
+        QFile csv(prompts.saveName);
+        QVERIFY2(csv.open(QIODevice::ReadOnly), qPrintable(prompts.Texts().join('|')));
+        const QString written = QString::fromUtf8(csv.readAll());
+        QVERIFY2(written.contains("Door height") && written.contains(kept.Text),
+                 qPrintable(written));
+        tabs.setCurrentIndex(0);
         Pick(history.JobFilter(), IndexOfText(history.JobFilter(), "No job"));
         QCOMPARE(readings.rowCount(), 0);
     }
